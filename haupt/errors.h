@@ -1,0 +1,50 @@
+// Faults that end an event handler: the window layer catches them at the handler's
+// edge and shows their text in the error box. The computation throws them at the
+// failing operation, so whatever was assigned before stays as it was.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace orv {
+
+// Base of every fault the program reports to the user.
+class Fault : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// A floating-point division by zero, overflow or invalid operation.
+class FloatingPointFault : public Fault {
+ public:
+  using Fault::Fault;
+};
+
+inline constexpr const char* kDivByZeroText = "Floating point division by zero";
+inline constexpr const char* kOverflowText = "Floating point overflow";
+inline constexpr const char* kInvalidOpText = "Invalid floating point operation";
+
+// A text that is not a number.
+class ConvertFault : public Fault {
+ public:
+  using Fault::Fault;
+};
+
+// A file could not be written; `code` is the operating system's error number.
+class InOutFault : public Fault {
+ public:
+  InOutFault(const std::string& text, int code) : Fault(text), code_(code) {}
+  int code() const { return code_; }
+
+ private:
+  int code_;
+};
+
+// Anything the program refuses before doing it (a time step that would never end,
+// a chart request no button produces).
+class InputFault : public Fault {
+ public:
+  using Fault::Fault;
+};
+
+}  // namespace orv

@@ -1,0 +1,45 @@
+#include "haupt/interface_texts.h"
+
+namespace orv {
+namespace {
+
+constexpr LanguageText kTexts[] = {
+    {"Label12", "Start ", "Начальные условия", "entry conditions"},
+    {"Label1", "End", "Конечные условия", "terminal conditions"},
+    {"Label13", "Cw", "Коэффициент сопротивления Cx", "drag coefficient,Cd"},
+    {"Label8", "m,kg", "Вес гарпуна,m0,кг", "launching mass, m,kg"},
+    {"Label19", "Flaeche, m2", "Площадь,So,м2", "lifting area,So,m2"},
+    {"Label14", "Qo, grad", "Угол наклона траектории,Qo,град", "trajectory angle,Qo,grad"},
+    {"Label25", "Ho,m ", "Высота,Ho,м", "altitude,Ho,m"},
+    {"edV", "Vo, m/s", "Скорость, V, м/c", "velocity,Vo,m/s"},
+    {"Label3", "t,S.", "Время, t,с", "time,s"},
+    {"Label4", "Vk, m/s", "Скорость, V, м/c", "velocity,V,m/s"},
+};
+
+constexpr const char* kAbout[] = {
+    "Расчет выполняется численным ",
+    "интегрированием по времени ",
+    "уравнений движения ",
+    "баллистических тел (гарпунов).",
+    "Принятые допущения (версия 1.1. ",
+    "Beta):",
+    "1. Cx - const.",
+    "2. Не учитывается сила Архимеда.",
+    "Таблица данных в текстовом файле ",
+    "orvantis_500.txt в этой же ",
+    "директории.",
+};
+
+}  // namespace
+
+std::span<const LanguageText> LanguageTexts() { return kTexts; }
+
+const char* TextFor(const LanguageText& entry, int languageNo) {
+  if (languageNo == kRussian) return entry.russian;
+  if (languageNo == kEnglish) return entry.english;
+  return entry.german;
+}
+
+std::span<const char* const> AboutLines() { return kAbout; }
+
+}  // namespace orv

@@ -1,0 +1,23 @@
+// Program start: the application object, the start window, the hidden main window,
+// the message loop until the start window closes.
+#include <QApplication>
+
+#include "haupt/form2.h"
+#include "haupt/haupt_state.h"
+#include "haupt/interface_texts.h"
+#include "sprache/form1.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QGuiApplication::setApplicationDisplayName(QString::fromUtf8(orv::kProgramTitle));
+
+  orv::TForm1 form1(orv::Sprache);
+  orv::TForm2 form2(orv::HauptState, orv::Sprache);
+  form1.SetMainWindow(&form2);
+  form2.SetStartWindow(&form1);
+
+  form1.show();
+  form1.activateWindow();
+  QApplication::exec();
+  return 0;
+}

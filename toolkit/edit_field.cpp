@@ -1,0 +1,23 @@
+#include "toolkit/edit_field.h"
+
+#include <QLocale>
+
+#include "haupt/number_text.h"
+
+namespace orv {
+
+char LocaleDecimalSeparator() {
+  const QString point = QLocale::system().decimalPoint();
+  if (point.size() == 1 && point[0].unicode() < 0x80) return static_cast<char>(point[0].unicode());
+  return '.';
+}
+
+void ShowValue(QLineEdit* field, double value, char decimalSeparator) {
+  field->setText(QString::fromStdString(FloatToText(value, decimalSeparator)));
+}
+
+void ReadValue(const QLineEdit* field, char decimalSeparator, double& dest) {
+  TextToFloat(field->text().toStdString(), decimalSeparator, dest);
+}
+
+}  // namespace orv

@@ -1,0 +1,43 @@
+// The error box that ends every failed event handler, and the guard that leads
+// there. Exceptions never cross Qt's own frames: each handler runs inside RunGuarded.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <exception>
+#include <functional>
+
+namespace orv {
+
+// Shows a finished error text; the windows take one of these so tests can capture
+// the text instead of blocking on a modal box.
+using ErrorBoxFunction = std::function<void(QWidget* parent, const QString& text)>;
+
+// The real box: critical icon, one OK button, titled with the application's
+// display name, modal over `parent`.
+void ShowErrorBox(QWidget* parent, const QString& text);
+
+// A fault's message as the box shows it: followed by a full stop (one only).
+QString ErrorBoxText(const QString& message);
+
+// Runs one event handler. A fault (orv::Fault and every other std::exception) ends
+// the handler where it happened and is shown in the box; the program goes on.
+template <class Handler>
+void RunGuarded(const ErrorBoxFunction& box, QWidget* parent, Handler&& handler) {
+  QString text;
+  try {
+    handler();
+    return;
+  } catch (const std::exception& e) {
+    text = ErrorBoxText(QString::fromUtf8(e.what()));
+  } catch (...) {
+    text = ErrorBoxText(QStringLiteral("Unknown error"));
+  }
+  try {
+    box(parent, text);
+  } catch (...) {
+    // Nothing is left to tell the user with; the program must still go on.
+  }
+}
+
+}  // namespace orv

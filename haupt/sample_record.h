@@ -1,0 +1,22 @@
+// The sample table side of a run: recording one row, the unit flags and the unit
+// scaling after the second pass.
+#pragma once
+
+#include "haupt/flight_data.h"
+
+namespace orv {
+
+inline constexpr double kDegreesPerRadian = 57.3;
+
+// Stores the state after the current step in row NextRow: columns 0-28, the unit
+// flags, Re1m and column 29; then advances NextRow (it stays at 500 once there).
+// Throws FloatingPointFault at a faulting operation, keeping what it stored before.
+void RecordSample(SharedState& state);
+
+// Zeroes the 30 columns of all 500 rows, so a run never shows an earlier run's rows.
+void ClearSampleTable(SharedState& state);
+
+// Divides columns 0, 3, 7, 15 and 16 of all 500 rows as the unit flags say.
+void ScaleSampleUnits(SharedState& state);
+
+}  // namespace orv

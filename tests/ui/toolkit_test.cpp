@@ -1,0 +1,185 @@
+// The Qt side of the toolkit: the JPEG decoder, the error box and the guard, the
+// two-layer stacking, the decimal separator.
+#include <QApplication>
+#include <QBuffer>
+#include <QFile>
+#include <QImageReader>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <stdexcept>
+
+#include "haupt/errors.h"
+#include "haupt/interface_texts.h"
+#include "tests/ui/ui_fixture.h"
+#include "toolkit/edit_field.h"
+#include "toolkit/error_box.h"
+#include "toolkit/jpeg_picture.h"
+#include "toolkit/z_order.h"
+
+namespace orv::test {
+namespace {
+
+QByteArray Resource(const char* path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Largest difference of any colour channel between two pictures of the same size,
+// away from column `edge` where the halved colour resolution blends the two sides.
+int MaxChannelDifference(const QImage& a, const QImage& b, int edge = -100) {
+  int worst = 0;
+  for (int y = 0; y < a.height(); ++y)
+    for (int x = 0; x < a.width(); ++x) {
+      if (std::abs(x - edge) < 4) continue;
+      const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+      worst = std::max({worst, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                        std::abs(qBlue(p) - qBlue(q))});
+    }
+  return worst;
+}
+
+}  // namespace
+
+class ToolkitTest : public QObject {
+  Q_OBJECT
+  UiFixture f;
+
+ private slots:
+  void decodesTheEmbeddedPicturesAtTheirSizes() {
+    const std::pair<const char*, QSize> pictures[] = {{":/pictures/background.jpg", {780, 500}},
+                                                      {":/pictures/language.jpg", {314, 193}},
+                                                      {":/pictures/emblem.jpg", {90, 41}}};
+    for (auto [path, size] : pictures) {
+      const QImage image = DecodeJpeg(Resource(path));
+      QCOMPARE(image.size(), size);
+      QCOMPARE(image.format(), QImage::Format_RGB32);
+    }
+    QCOMPARE(LoadPicture(":/pictures/sketch.png").size(), QSize(271, 146));
+  }
+
+  void decodesTheSameColoursAsAnotherDecoder() {
+    if (!QImageReader::supportedImageFormats().contains("jpeg"))
+      QSKIP("Qt's own JPEG reader is not installed");
+    // A picture with known flat colours, written by Qt's encoder at full quality.
+    QImage source(64, 32, QImage::Format_RGB32);
+    source.fill(QColor(200, 30, 40));
+    for (int y = 0; y < 32; ++y)
+      for (int x = 32; x < 64; ++x) source.setPixel(x, y, qRgb(20, 90, 220));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QVERIFY(source.save(&buffer, "JPEG", 100));
+    const QImage decoded = DecodeJpeg(bytes);
+    QCOMPARE(decoded.size(), source.size());
+    QVERIFY(MaxChannelDifference(decoded, source, 32) <= 6);
+    QImage reference;
+    QVERIFY(reference.loadFromData(bytes, "JPEG"));
+    QVERIFY(MaxChannelDifference(decoded, reference.convertToFormat(QImage::Format_RGB32)) <= 1);
+  }
+
+  void rejectsWhatIsNotAJpeg() {
+    for (const QByteArray& data :
+         {QByteArray(), QByteArray("not a picture at all"), Resource(":/pictures/sketch.png")}) {
+      try {
+        DecodeJpeg(data);
+        QFAIL("accepted data that is not a JPEG");
+      } catch (const Fault& e) {
+        QVERIFY(QString(e.what()).startsWith("JPEG picture: "));
+      }
+    }
+    QVERIFY_THROWS_EXCEPTION(Fault, LoadPicture(":/pictures/missing.jpg"));
+  }
+
+  void errorTextsEndWithOneFullStop() {
+    QCOMPARE(ErrorBoxText("Floating point overflow"), QString("Floating point overflow."));
+    QCOMPARE(ErrorBoxText("Done."), QString("Done."));
+    QCOMPARE(ErrorBoxText(""), QString("."));
+  }
+
+  void theGuardTurnsEveryFaultIntoTheBox() {
+    QWidget parent;
+    QList<std::pair<QWidget*, QString>> shown;
+    ErrorBoxFunction box = [&](QWidget* p, const QString& text) { shown.append({p, text}); };
+    bool ran = false;
+    RunGuarded(box, &parent, [&] { ran = true; });
+    QVERIFY(ran);
+    QVERIFY(shown.isEmpty());
+    RunGuarded(box, &parent, [] { throw ConvertFault("'x' is not a valid floating point value"); });
+    RunGuarded(box, &parent, [] { throw std::runtime_error("disk full"); });
+    RunGuarded(box, &parent, [] { throw 42; });
+    QCOMPARE(shown.size(), 3);
+    QCOMPARE(shown[0].first, &parent);
+    QCOMPARE(shown[0].second, QString("'x' is not a valid floating point value."));
+    QCOMPARE(shown[1].second, QString("disk full."));
+    QCOMPARE(shown[2].second, QString("Unknown error."));
+    // A box that fails itself must not let the exception out either.
+    RunGuarded([](QWidget*, const QString&) { throw std::bad_alloc(); }, &parent, [] { throw Fault("x"); });
+  }
+
+  void theRealBoxIsCriticalWithOkAndTheProgramTitle() {
+    f.Init(true);
+    f.ChooseLanguage(2);
+    f.ExpectBox();
+    f.form2->edV0->setText("abc");
+    QCOMPARE(f.SeenBoxes().size(), 1);
+    const SeenBox& box = f.SeenBoxes()[0];
+    QCOMPARE(box.title, QString("ORVANTIS vers.1.1 (Beta)"));
+    QCOMPARE(box.text, QString("'abc' is not a valid floating point value."));
+    QCOMPARE(box.icon, QMessageBox::Critical);
+    QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(f.state->fd.V0(), 30.2);
+    f.Cleanup();
+  }
+
+  void comingBackFromTheErrorBoxIsNoActivation() {
+    f.Init(true);
+    f.ChooseLanguage(2);
+    f.form2->edH0->setText("12");
+    f.ExpectBox();
+    f.form2->edV0->setText("x");
+    QCOMPARE(f.SeenBoxes().size(), 1);
+    QVERIFY(f.SeenBoxes()[0].wasActive);  // the main window did lose the activation
+    f.Activate(f.form2.get());
+    QCOMPARE(f.form2->edH0->text(), QString("12"));
+    QCOMPARE(f.state->fd.H0(), 12.0);
+    f.Cleanup();
+  }
+
+  void graphicControlsStayUnderWindowedOnes() {
+    QWidget window;
+    auto* picture = new QLabel(&window);
+    MarkGraphic(picture);
+    auto* panel = new QLabel(&window);
+    auto* button = new QPushButton(&window);
+    auto* label = new QLabel(&window);
+    MarkGraphic(label);
+    for (QWidget* w : {static_cast<QWidget*>(picture), static_cast<QWidget*>(panel),
+                       static_cast<QWidget*>(button), static_cast<QWidget*>(label)})
+      w->setGeometry(0, 0, 50, 50);
+    ArrangeLayers(&window);
+    QCOMPARE(window.childAt(10, 10), button);
+    BringToFront(panel);
+    QCOMPARE(window.childAt(10, 10), panel);
+    SendToBack(panel);
+    QCOMPARE(window.childAt(10, 10), button);
+    SendToBack(button);
+    QCOMPARE(window.childAt(10, 10), panel);
+    BringToFront(picture);  // over the other graphic one, still under the windowed ones
+    QCOMPARE(window.childAt(10, 10), panel);
+    panel->hide();
+    button->hide();
+    QCOMPARE(window.childAt(10, 10), picture);
+    SendToBack(picture);
+    QCOMPARE(window.childAt(10, 10), label);
+  }
+
+  void separatorComesFromTheSystemLocale() {
+    QCOMPARE(QString(QChar(LocaleDecimalSeparator())), QLocale::system().decimalPoint());
+  }
+};
+
+}  // namespace orv::test
+
+QTEST_MAIN(orv::test::ToolkitTest)
+#include "toolkit_test.moc"

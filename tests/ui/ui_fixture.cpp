@@ -1,0 +1,93 @@
+#include "tests/ui/ui_fixture.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QRadioButton>
+#include <QTest>
+
+#include "haupt/interface_texts.h"
+
+namespace orv::test {
+
+UiFixture::UiFixture() {
+  QGuiApplication::setApplicationDisplayName(QString::fromUtf8(kProgramTitle));
+  watchdog_.setInterval(50);
+  QObject::connect(&watchdog_, &QTimer::timeout, [this] { Watch(); });
+}
+
+UiFixture::~UiFixture() = default;
+
+void UiFixture::Init(bool realErrorBox) {
+  dir_ = std::make_unique<QTemporaryDir>();
+  previousFolder_ = QDir::currentPath();
+  QDir::setCurrent(dir_->path());
+  folder = QDir(dir_->path());
+  state = std::make_unique<SharedState>();
+  sprache = SpracheState{};
+  errors.clear();
+  unexpected_.clear();
+  seen_.clear();
+  boxExpected_ = false;
+  ErrorBoxFunction box = [this](QWidget*, const QString& text) { errors << text; };
+  if (realErrorBox) box = ShowErrorBox;
+  form1 = std::make_unique<TForm1>(sprache, box);
+  form2 = std::make_unique<TForm2>(*state, sprache, box);
+  form1->SetMainWindow(form2.get());
+  form2->SetStartWindow(form1.get());
+  form1->show();
+  form1->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(form1.get()));
+  watchdog_.start();
+}
+
+void UiFixture::Cleanup() {
+  watchdog_.stop();
+  form2.reset();
+  form1.reset();
+  QDir::setCurrent(previousFolder_);
+  dir_.reset();
+  QVERIFY2(unexpected_.isEmpty(), qPrintable("unexpected modal box: " + unexpected_.join(" | ")));
+}
+
+void UiFixture::Watch() {
+  QWidget* modal = QApplication::activeModalWidget();
+  if (!modal) return;
+  if (auto* box = qobject_cast<QMessageBox*>(modal); box && boxExpected_) {
+    boxExpected_ = false;
+    seen_.append({box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
+                  QApplication::activeWindow() == box});
+    if (QAbstractButton* ok = box->button(QMessageBox::Ok)) {
+      ok->click();
+      return;
+    }
+  } else {
+    unexpected_ << modal->windowTitle() + ": " +
+                       (qobject_cast<QMessageBox*>(modal) ? qobject_cast<QMessageBox*>(modal)->text()
+                                                          : QString());
+  }
+  modal->close();
+}
+
+void UiFixture::ChooseLanguage(int item) {
+  QRadioButton* radio = form1->RadioItems[item];
+  QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(8, radio->height() / 2));
+  QVERIFY(QTest::qWaitForWindowActive(form2.get()));
+}
+
+void UiFixture::Activate(QWidget* window) {
+  window->show();
+  window->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(window));
+}
+
+QWidget* UiFixture::ReceiverAt(QWidget* window, QPoint pos) {
+  QWidget* child = window->childAt(pos);
+  return child ? child : window;
+}
+
+void UiFixture::ClickAt(QWidget* window, QPoint pos) {
+  QWidget* receiver = ReceiverAt(window, pos);
+  QTest::mouseClick(receiver, Qt::LeftButton, {}, receiver->mapFrom(window, pos));
+}
+
+}  // namespace orv::test

@@ -1,0 +1,130 @@
+// The two windows and the flow between them: start-up, the language choice, MAIN,
+// QUIT and both close boxes.
+#include <QApplication>
+#include <QTest>
+
+#include "haupt/interface_texts.h"
+#include "tests/ui/ui_fixture.h"
+
+namespace orv::test {
+
+class WindowFlowTest : public QObject {
+  Q_OBJECT
+  UiFixture f;
+
+ private slots:
+  void init() { f.Init(); }
+  void cleanup() { f.Cleanup(); }
+
+  void startWindowShowsPicturesLanguageGroupAndQuit() {
+    TForm1& w = *f.form1;
+    QCOMPARE(w.windowTitle(), QString("ORVANTIS vers.1.1 (Beta)"));
+    QCOMPARE(w.size(), QSize(768, 499));
+    QCOMPARE(w.pos(), QPoint(237, 199));
+    QCOMPARE(w.Image1->geometry(), QRect(224, 112, 313, 193));
+    QCOMPARE(w.Image2->geometry(), QRect(-8, 0, 777, 513));
+    QCOMPARE(w.Button1->geometry(), QRect(712, 72, 44, 41));
+    QCOMPARE(w.RadioSprach->geometry(), QRect(344, 112, 57, 121));
+    QCOMPARE(w.Image1->Picture().size(), QSize(314, 193));
+    QCOMPARE(w.Image2->Picture().size(), QSize(780, 500));
+    QCOMPARE(w.Button1->text(), QString("QUIT"));
+    QCOMPARE(w.Button1->font().pixelSize(), 9);
+    QVERIFY(w.Button1->font().bold());
+    const char* items[] = {"Ru", "De", "En"};
+    for (int i = 0; i < 3; ++i) {
+      QCOMPARE(w.RadioItems[i]->text(), QString(items[i]));
+      QVERIFY(!w.RadioItems[i]->isChecked());
+    }
+    QVERIFY(w.Image1->isVisible() && w.Image2->isVisible() && w.RadioSprach->isVisible());
+    QVERIFY(!f.form2->isVisible());
+    QCOMPARE(f.sprache.LanguageNo, 0);
+    // The language picture lies over the background, under the group and QUIT.
+    QCOMPARE(UiFixture::ReceiverAt(&w, {300, 200}), w.Image1);
+    QCOMPARE(UiFixture::ReceiverAt(&w, {100, 300}), w.Image2);
+    QCOMPARE(UiFixture::ReceiverAt(&w, {734, 92}), w.Button1);
+  }
+
+  void eachItemSetsItsLanguageNumber_data() {
+    QTest::addColumn<int>("item");
+    QTest::addColumn<int>("language");
+    QTest::newRow("Ru") << 0 << 1;
+    QTest::newRow("De") << 1 << 2;
+    QTest::newRow("En") << 2 << 3;
+  }
+  void eachItemSetsItsLanguageNumber() {
+    QFETCH(int, item);
+    QFETCH(int, language);
+    f.ChooseLanguage(item);
+    QCOMPARE(f.sprache.LanguageNo, language);
+  }
+
+  void languageChoiceHidesTheGroupStoresDefaultsAndShowsTheMainWindow() {
+    f.ChooseLanguage(2);
+    QVERIFY(!f.form1->Image1->isVisible());
+    QVERIFY(!f.form1->RadioSprach->isVisible());
+    QVERIFY(f.form1->isVisible());
+    QVERIFY(f.form2->isVisible());
+    const PresetRecord& p = f.sprache.PresetData;
+    QCOMPARE(p[5], 0.18);
+    QCOMPARE(p[6], 0.00005);
+    QCOMPARE(p[12], 30.2);
+    QCOMPARE(p[19], 0.0001);
+    // The activation has run: the fields show the defaults.
+    QCOMPARE(f.state->fd.V0(), 30.2);
+    QCOMPARE(f.errors, QStringList());
+  }
+
+  void quitEndsTheProgramAlsoWithTheMainWindowOpen() {
+    f.ChooseLanguage(2);
+    f.Activate(f.form1.get());
+    QTest::mouseClick(f.form1->Button1, Qt::LeftButton);
+    QVERIFY(!f.form1->isVisible());
+    QVERIFY(!f.form2->isVisible());
+  }
+
+  void startWindowCloseBoxActsAsQuit() {
+    f.ChooseLanguage(1);
+    QVERIFY(f.form1->close());
+    QVERIFY(!f.form1->isVisible());
+    QVERIFY(!f.form2->isVisible());
+  }
+
+  void mainWindowCloseBoxOnlyHidesIt() {
+    f.ChooseLanguage(1);
+    QVERIFY(f.form2->close());
+    QVERIFY(!f.form2->isVisible());
+    QVERIFY(f.form1->isVisible());
+    QVERIFY(!f.form1->RadioSprach->isVisible());
+    QVERIFY(!f.form1->Image1->isVisible());
+  }
+
+  void mainBlanksTheChartAreaAndReturnsToTheStartWindow() {
+    f.ChooseLanguage(0);
+    QTest::mouseClick(f.form2->Button5, Qt::LeftButton);
+    QVERIFY(!f.form2->isVisible());
+    QVERIFY(f.form1->isVisible());
+    QVERIFY(QTest::qWaitForWindowActive(f.form1.get()));
+    const QImage& picture = f.form2->Image1->Picture();
+    QCOMPARE(picture.size(), QSize(770, 515));
+    for (QPoint p : {QPoint(0, 0), QPoint(769, 514), QPoint(385, 250)})
+      QCOMPARE(picture.pixel(p), qRgb(255, 255, 255));
+    // Only the background and QUIT are left: the language group stays hidden.
+    QVERIFY(!f.form1->RadioSprach->isVisible());
+    QVERIFY(!f.form1->Image1->isVisible());
+    QCOMPARE(UiFixture::ReceiverAt(f.form1.get(), {372, 160}), f.form1->Image2);
+    QCOMPARE(f.errors, QStringList());
+  }
+
+  void mainPutsTheChartAreaOverTheEmblem() {
+    f.ChooseLanguage(2);
+    f.form2->Image3->show();
+    QCOMPARE(UiFixture::ReceiverAt(f.form2.get(), {900, 240}), f.form2->Image3);
+    QTest::mouseClick(f.form2->Button5, Qt::LeftButton);
+    QCOMPARE(UiFixture::ReceiverAt(f.form2.get(), {900, 240}), f.form2->Image1);
+  }
+};
+
+}  // namespace orv::test
+
+QTEST_MAIN(orv::test::WindowFlowTest)
+#include "window_flow_test.moc"

@@ -1,0 +1,27 @@
+// A chart host over QImage surfaces for tests and benchmarks: keeps a copy of the
+// last finished picture, as the window's chart area does.
+#pragma once
+
+#include <QImage>
+#include <memory>
+
+#include "haupt/chart_engine.h"
+#include "toolkit/qimage_surface.h"
+
+namespace orv::test {
+
+class QImageChartHost final : public ChartHost {
+ public:
+  std::unique_ptr<Surface> CreateSurface(int width, int height) override {
+    return std::make_unique<QImageSurface>(width, height);
+  }
+  void ShowPicture(Surface& finished) override {
+    picture = static_cast<QImageSurface&>(finished).image().copy();
+  }
+  void ShowImage3() override { ++image3Shown; }
+
+  QImage picture;
+  int image3Shown = 0;
+};
+
+}  // namespace orv::test

@@ -1,0 +1,70 @@
+// The default chart [7, 3, 1, 4, 2, 5] of a default run: on the QImage surface with
+// the hand-over copy, and on a recording surface (the engine alone).
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <memory>
+
+#include "haupt/chart_catalogue.h"
+#include "tests/qimage_chart_host.h"
+#include "tests/recording_surface.h"
+#if ORVANTIS_HAVE_FLIGHT_RUN
+#include "haupt/flight_run.h"
+#else
+#include "tests/chart_test_tables.h"
+#endif
+
+namespace orv {
+namespace {
+
+std::unique_ptr<SharedState> DefaultRun() {
+#if ORVANTIS_HAVE_FLIGHT_RUN
+  auto state = std::make_unique<SharedState>();
+  FlightData& fd = state->fd;
+  fd.MassaStart() = 0.18;  // kg
+  fd.S0 = 0.00005;         // m2
+  fd.Cx() = 2.1;
+  fd.H0() = 1.7;      // m
+  fd.V0() = 30.2;     // m/s
+  fd.Tk() = 5;        // s
+  fd.dt0() = 0.0001;  // s
+  RunFlight(*state);
+  return state;
+#else
+  return test::HarpoonShot();  // the same flight, integrated by the test helper
+#endif
+}
+
+void BM_DrawChart_Default(benchmark::State& bench) {
+  auto state = DefaultRun();
+  test::QImageChartHost host;
+  for (auto _ : bench) {
+    DrawChart(*state, DefaultChartRequest(), host, '.');
+    benchmark::DoNotOptimize(host.picture.constBits());
+  }
+}
+BENCHMARK(BM_DrawChart_Default)->Unit(benchmark::kMillisecond);
+
+void BM_DrawChart_Recording(benchmark::State& bench) {
+  auto state = DefaultRun();
+  test::RecordingHost host;
+  for (auto _ : bench) {
+    DrawChart(*state, DefaultChartRequest(), host, '.');
+    benchmark::DoNotOptimize(host.shown.data());
+  }
+}
+BENCHMARK(BM_DrawChart_Recording)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace orv
+
+int main(int argc, char** argv) {
+  // Fonts need a QGuiApplication; no display is needed.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

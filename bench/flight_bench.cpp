@@ -1,0 +1,134 @@
+// Speed of the flight run against the bare motion-step equations.
+#include <benchmark/benchmark.h>
+#include <stdlib.h>
+#include <time.h>
+
+#include <cmath>
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "haupt/flight_data.h"
+#include "haupt/flight_steps.h"
+#include "haupt/results_file.h"
+#include "sprache/preset_data.h"
+
+namespace orv {
+namespace {
+
+// Processor time of this process, ns: the per-step figure should not depend on what
+// else the machine runs.
+double CpuNanoseconds() {
+  timespec ts{};
+  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
+  return static_cast<double>(ts.tv_sec) * 1e9 + static_cast<double>(ts.tv_nsec);
+}
+
+// Times the benchmark loop; `body` returns the steps of one iteration.
+template <typename Body>
+void TimePerStep(benchmark::State& bench, Body body) {
+  double steps = 0;
+  const double start = CpuNanoseconds();
+  for (auto _ : bench) steps += static_cast<double>(body());
+  bench.counters["ns_per_step"] = (CpuNanoseconds() - start) / steps;
+}
+
+// The state after the main window's activation with the default values.
+std::unique_ptr<SharedState> DefaultState() {
+  auto state = std::make_unique<SharedState>();
+  PresetRecord preset;
+  StoreDefaultValues(preset);
+  FlightData& fd = state->fd;
+  fd.MassaStart() = preset[5];
+  fd.S0 = preset[6];
+  fd.Cx() = preset[7];
+  fd.Cy() = preset[8];
+  fd.H0() = preset[11];
+  fd.V0() = preset[12];
+  fd.TTO() = preset[13];
+  fd.HkInit() = preset[16];
+  fd.Tk() = preset[18];
+  fd.dt0() = preset[19];
+  fd.Vwind() = preset[20];
+  return state;
+}
+
+void BM_FlightRun_Default(benchmark::State& bench) {
+  auto state = DefaultState();
+  std::string pattern = (std::filesystem::temp_directory_path() / "orvantis_bench_XXXXXX").string();
+  const std::filesystem::path folder = mkdtemp(pattern.data());
+  const std::string path = (folder / kResultsFileName).string();
+  TimePerStep(bench, [&] {
+    const std::int64_t steps = RunFlightCountingSteps(*state);
+    WriteResultsFile(*state, path);
+    return steps;
+  });
+  std::filesystem::remove_all(folder);
+}
+BENCHMARK(BM_FlightRun_Default)->Unit(benchmark::kMillisecond);
+
+// A 500 kg body of 0.01 m2 and Cx 0.05 shot down at 45 degrees from 100 km: it falls
+// through 32 atmosphere layers in about 14 million steps of 50 microseconds a pass.
+constexpr double kLongMass = 500, kLongArea = 0.01, kLongCx = 0.05, kLongStep = 5e-5;
+constexpr double kLongHeight = 100000, kLongSpeed = 1000, kLongAngle = -45;
+
+void BM_FlightRun_Long(benchmark::State& bench) {
+  auto state = DefaultState();
+  FlightData& fd = state->fd;
+  fd.MassaStart() = kLongMass;
+  fd.S0 = kLongArea;
+  fd.Cx() = kLongCx;
+  fd.H0() = kLongHeight;
+  fd.V0() = kLongSpeed;
+  fd.TTO() = kLongAngle;
+  fd.Tk() = 1e6;
+  fd.dt0() = kLongStep;
+  std::int64_t steps = 0;
+  TimePerStep(bench, [&] { return steps = RunFlightCountingSteps(*state); });
+  bench.counters["steps_per_pass"] = static_cast<double>(steps / 2);
+}
+BENCHMARK(BM_FlightRun_Long)->Unit(benchmark::kMillisecond);
+
+// The floor: the motion step's equations alone, with the same body, no atmosphere,
+// no fault checks, no samples.
+void BM_BareEulerStep(benchmark::State& bench) {
+  constexpr std::int64_t kSteps = 1000000;
+  constexpr double g = 9.8, rho = 1000, F = 0, W = 0, Cy = 0, limit = 90.0 / 57.3;
+  const double m = kLongMass, S = kLongArea, Cx = kLongCx, dt = kLongStep;
+  TimePerStep(bench, [&] {
+    double t = 0, H = kLongHeight, X = 0, V = kLongSpeed, Q = kLongAngle / 57.3;
+    double qDyn = 0, accel = 0, drag = 0, lift = 0, nx = 0, fin = 0;
+    for (std::int64_t i = 0; i < kSteps; ++i) {
+      const double q = rho * V * V / 2;
+      qDyn = q;
+      const double s = std::sin(Q), c = std::cos(Q);
+      accel = F / m + 0.0 * s / m - Cx * rho * ((W * c + V) * (W * c + V)) * S / 2 / m - g * s;
+      X = X + (W * c + V) * c * dt;
+      H = H + V * s * dt;
+      V = V + accel * dt;
+      Q = Q + (-c * g / V) * dt;
+      if (Q <= -limit) Q = -limit;
+      if (Q >= limit) Q = limit;
+      t = t + dt;
+      drag = Cx * q * S;
+      lift = Cy * q * S;
+      nx = (F - drag) / m / g;
+      fin = m * accel;
+      benchmark::DoNotOptimize(nx);
+      benchmark::DoNotOptimize(fin);
+    }
+    benchmark::DoNotOptimize(t);
+    benchmark::DoNotOptimize(H);
+    benchmark::DoNotOptimize(X);
+    benchmark::DoNotOptimize(qDyn);
+    benchmark::DoNotOptimize(lift);
+    return kSteps;
+  });
+}
+BENCHMARK(BM_BareEulerStep)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace orv
+
+BENCHMARK_MAIN();

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 
 namespace orv {
 namespace {
@@ -27,46 +28,55 @@ constexpr FieldFormat kFields[] = {
     {5, 12, 1},   // minus the drag force
 };
 
-// Digits of |value| with `decimals` places, rounded halves away from zero. The exact
-// decimal expansion is taken 30 places further: a double that is not itself a tie
-// lies much further than 1e-30 from one, so the digit after the last place decides.
-std::string RoundedDigits(double value, int decimals) {
-  char buf[400];  // 309 integer digits of the largest double, a point, 32 places
-  const auto res =
-      std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::fixed, decimals + 30);
-  std::string text(buf, res.ptr);
-  const std::size_t point = text.find('.');
-  const bool roundUp = text[point + 1 + static_cast<std::size_t>(decimals)] >= '5';
-  text.resize(decimals > 0 ? point + 1 + static_cast<std::size_t>(decimals) : point);
-  if (roundUp) {
-    std::size_t k = text.size();
-    while (k > 0) {
-      --k;
-      if (text[k] == '.') continue;
-      if (text[k] != '9') {
-        ++text[k];
-        break;
-      }
-      text[k] = '0';
-      if (k == 0) text.insert(text.begin(), '1');
+// Whether |value| lies exactly halfway between two numbers of `decimals` places: the
+// halfway points that a double can hold are the odd multiples of 2^-(decimals + 1).
+bool IsTie(double value, int decimals) {
+  const double scaled = std::ldexp(std::fabs(value), decimals + 1);  // exact
+  return scaled == std::floor(scaled) && std::fmod(scaled, 2.0) == 1.0;
+}
+
+// Writes |value| with `decimals` places, halves rounded away from zero, into `buf`;
+// returns the end. Apart from a tie the nearest number is unique and to_chars gives
+// it; a tie has exactly one more place, a 5, which rounds the last place up.
+char* RoundedDigits(double value, int decimals, char* buf, char* end) {
+  const bool tie = IsTie(value, decimals);
+  char* last =
+      std::to_chars(buf, end, std::fabs(value), std::chars_format::fixed, decimals + (tie ? 1 : 0)).ptr;
+  if (!tie) return last;
+  --last;                     // drop the 5
+  if (decimals == 0) --last;  // and the point before it
+  for (char* k = last; k-- > buf;) {
+    if (*k == '.') continue;
+    if (*k != '9') {
+      ++*k;
+      return last;
     }
+    *k = '0';
   }
-  return text;
+  // All nines: one more integer digit in front.
+  std::copy_backward(buf, last, last + 1);
+  *buf = '1';
+  return last + 1;
 }
 
 }  // namespace
 
 void AppendFixed(std::string& out, double value, int width, int decimals) {
-  std::string text;
+  char buf[400];                 // 309 integer digits of the largest double, a point and the places
+  char* const digits = buf + 1;  // room for the sign
+  char* begin = digits;
+  char* end;
   if (std::isfinite(value)) {
-    text = RoundedDigits(value, decimals);
-    const bool zero = text.find_first_not_of("0.") == std::string::npos;
-    if (std::signbit(value) && !zero) text.insert(text.begin(), '-');
+    end = RoundedDigits(value, decimals, digits, buf + sizeof buf - 1);
+    const bool zero = std::all_of(digits, end, [](char c) { return c == '0' || c == '.'; });
+    if (std::signbit(value) && !zero) *--begin = '-';
   } else {
-    text = std::isnan(value) ? "NAN" : (value < 0 ? "-INF" : "INF");
+    const char* text = std::isnan(value) ? "NAN" : value < 0 ? "-INF" : "INF";
+    end = std::copy(text, text + std::strlen(text), digits);
   }
-  if (static_cast<int>(text.size()) < width) out.append(static_cast<std::size_t>(width) - text.size(), ' ');
-  out += text;
+  const int length = static_cast<int>(end - begin);
+  if (length < width) out.append(static_cast<std::size_t>(width - length), ' ');
+  out.append(begin, end);
 }
 
 std::string FormatResultsTable(const SharedState& state) {

@@ -104,6 +104,17 @@ TEST(RunFlight, SpeedOfSoundAboveOneHundredTwentyKilometres) {
   EXPECT_DOUBLE_EQ(state->Sample(25, 1), 30.2 / 290);
 }
 
+TEST(RunFlight, SinksBelowTheAtmosphereTable) {
+  auto state = DefaultState();
+  state->fd.H0() = -9000;  // the lowest layer continues: f = -1 there
+  state->fd.HkInit() = -1e9;
+  state->fd.Tk() = 1e-4;
+  RunFlight(*state);
+  EXPECT_NEAR(state->Sample(26, 1), 320.6 + 25.95, 1e-9);
+  EXPECT_NEAR(state->Sample(27, 1), 1.33 + 0.191, 1e-9);
+  EXPECT_NEAR(state->Sample(29, 1), 1000 * state->fd.V() / (0.000194 + 0.000012) / 1000, 1e-3);
+}
+
 TEST(RunFlight, EndsAfterItsFirstStep) {
   auto state = DefaultState();
   RunFlight(*state);  // fills every row

@@ -84,5 +84,19 @@ TEST(RunFlightFaults, UnstableStepOverflows) {
   EXPECT_GT(std::fabs(fd.V()), 1e100);
 }
 
+// The smallest time step: one step ends the flight, and its five-hundredth part is
+// zero, so the second pass's sampling test divides by zero after its motion step.
+TEST(RunFlightFaults, SampleIntervalOfZeroDividesByZero) {
+  auto state = testing::DefaultState();
+  FlightData& fd = state->fd;
+  fd.H0() = 0.0;
+  fd.dt0() = 5e-324;
+  EXPECT_EQ(FaultText(*state), kDivByZeroText);
+  EXPECT_EQ(state->SampleInterval, 0.0);
+  EXPECT_EQ(state->SamplingPass, 1);
+  EXPECT_EQ(fd.t(), 5e-324);
+  EXPECT_EQ(state->Sample(0, 1), 0.0);  // not recorded
+}
+
 }  // namespace
 }  // namespace orv

@@ -68,7 +68,7 @@ struct Layout {
 // What a chart of `request` reads: samples 1..M are rows 2..SampleRows.
 class Samples {
  public:
-  Samples(const SharedState& state) : state_(state), count_(state.SampleRows - 1) {}
+  explicit Samples(const SharedState& state) : state_(state), count_(state.SampleRows - 1) {}
   int count() const { return count_; }  // M
   double at(int column, int j) const { return state_.Sample(column, j + 1); }
 

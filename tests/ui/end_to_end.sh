@@ -38,7 +38,8 @@ wait_for() {  # description, tries of 0.2 s, command...
   return 1
 }
 
-window_shown() { [ -n "$(xdotool search --onlyvisible --name "$1" 2>/dev/null)" ]; }
+# Both windows carry the program's title.
+windows_shown() { [ "$(xdotool search --onlyvisible --name "ORVANTIS vers.1.1" 2>/dev/null | wc -l)" -eq "$1" ]; }
 file_complete() { [ -f "$work/Orvantis_500.txt" ] && [ "$(wc -l < "$work/Orvantis_500.txt")" -eq 503 ]; }
 program_ended() { ! kill -0 "$pid" 2>/dev/null; }
 
@@ -47,17 +48,19 @@ cd "$work"
 pid=$!
 trap 'kill "$pid" 2>/dev/null || true' EXIT
 
-wait_for "the start window appears" 150 window_shown "ORVANTIS vers.1.1"
+wait_for "the start window appears" 300 windows_shown 1
 sleep 1
 # "En", the third item of the language group (group at 344,112; items 34 pixels
 # high from 14 below its top): its round button.
 click $((start_x + 344 + 14)) $((start_y + 112 + 14 + 2 * 34 + 17))
+wait_for "the main window appears" 300 windows_shown 2
 sleep 1
 # START at 954,6 (45 x 48) in the main window.
 click $((main_x + 976)) $((main_y + 30))
 wait_for "Orvantis_500.txt with 503 lines" 300 file_complete
 # MAIN at 957,64 (41 x 41) hides the main window; QUIT at 712,72 (44 x 41) ends the program.
 click $((main_x + 977)) $((main_y + 84))
+wait_for "MAIN hides the main window" 300 windows_shown 1
 sleep 1
 click $((start_x + 734)) $((start_y + 92))
 wait_for "the program ends after QUIT" 100 program_ended

@@ -2,6 +2,7 @@
 // QUIT and both close boxes.
 #include <QApplication>
 #include <QTest>
+#include <QTimer>
 
 #include "haupt/interface_texts.h"
 #include "tests/ui/ui_fixture.h"
@@ -86,6 +87,30 @@ class WindowFlowTest : public QObject {
     f.ChooseLanguage(1);
     QVERIFY(f.form1->close());
     QVERIFY(!f.form1->isVisible());
+    QVERIFY(!f.form2->isVisible());
+  }
+
+  void closingTheStartWindowEndsTheMessageLoop_data() {
+    QTest::addColumn<bool>("byQuit");
+    QTest::newRow("QUIT") << true;
+    QTest::newRow("close box") << false;
+  }
+  void closingTheStartWindowEndsTheMessageLoop() {
+    QFETCH(bool, byQuit);
+    f.ChooseLanguage(2);
+    QVERIFY(f.form2->isVisible());
+    QTimer::singleShot(0, [&] {
+      if (byQuit)
+        QTest::mouseClick(f.form1->Button1, Qt::LeftButton);
+      else
+        f.form1->close();
+    });
+    // Only there so that a broken exit cannot hang the test.
+    QTimer failsafe;
+    failsafe.setSingleShot(true);
+    QObject::connect(&failsafe, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    failsafe.start(20000);
+    QCOMPARE(QApplication::exec(), 0);
     QVERIFY(!f.form2->isVisible());
   }
 

@@ -7,7 +7,7 @@
 #include "haupt/flight_steps.h"
 #include "haupt/number_text.h"
 #include "haupt/sample_record.h"
-#include "subrout/atmosphere.h"
+#include "subrout/atmosphere_table.h"
 #include "subrout/motion_step.h"
 
 namespace orv {
@@ -47,8 +47,10 @@ void StartPass(SharedState& state) {
 }
 
 // The step's values live in locals while the loop runs; this puts them where the
-// rest of the program reads them (at a sample, a fault and the end of a pass).
-void Commit(FlightData& fd, const BodyState& body, const StepOutputs& out, const AirState& air, double mach) {
+// rest of the program reads them (at a sample, a fault and the end of a pass). It
+// takes copies, so the loop's locals never have their address taken and stay in
+// registers across the calls of sin and cos.
+void Commit(FlightData& fd, BodyState body, StepOutputs out, AirState air, double mach) {
   fd.Temp() = air.Temp;
   fd.Pres() = air.Pres;
   fd.Sound() = air.Sound;
@@ -71,16 +73,58 @@ void Commit(FlightData& fd, const BodyState& body, const StepOutputs& out, const
   fd.Fin() = out.Fin;
 }
 
+// The first five assignments of a step: the air at height H, the medium's speed of
+// sound and density in place of the air's, and the Mach number of the speed V (both
+// from before the motion). `layer` is where the search for H's layer starts.
+inline void MediumAt(double H, double V, double rhoMedium, int& layer, AirState& air, double& mach) {
+  layer = AtmosphereLayerFrom(H, layer);
+  AtmosphereInLayer(layer, H, air);
+  air.Sound = H > kHighAltitude ? kSoundHigh : kSoundWater;  // the medium's, not the air's
+  air.Rho = rhoMedium;
+  mach = V / air.Sound;
+}
+
+struct StepResult {
+  BodyState body;
+  StepOutputs out;
+};
+
 // The rare step in which the fast path met a fault: redo it operation by operation
 // so the fault is raised where it happens, with that step's earlier assignments kept.
-[[gnu::noinline, gnu::cold]] void CheckedStep(FlightData& fd, const StepInputs& in, BodyState& body,
-                                              StepOutputs& out, const AirState& air, double mach) {
+[[gnu::noinline, gnu::cold]] StepResult CheckedStep(FlightData& fd, StepInputs in, StepResult step) {
+  AirState air;
+  double mach = 0;
+  int layer = AtmosphereLayer(step.body.H);
+  MediumAt(step.body.H, step.body.V, in.rho, layer, air, mach);
   try {
-    CheckedMotionStep(in, body, out);
+    CheckedMotionStep(in, step.body, step.out);
   } catch (const FloatingPointFault&) {
-    Commit(fd, body, out, air, mach);
+    Commit(fd, step.body, step.out, air, mach);
     throw;
   }
+  return step;
+}
+
+// t / SampleInterval, which faults like the division (a sample interval that
+// underflowed to zero).
+inline double SampleQuotient(FlightData& fd, const BodyState& body, const StepOutputs& out,
+                             const AirState& air, double mach, double sampleInterval) {
+  const double quotient = body.t / sampleInterval;
+  if (!AllFinite(quotient)) {
+    Commit(fd, body, out, air, mach);
+    CheckedDiv(body.t, sampleInterval);
+  }
+  return quotient;
+}
+
+// A time below which t / interval, rounded, stays below the integer k: the rounded
+// quotient reaches k only from k (1 - 2^-53) on, and the two roundings here stay well
+// inside the margin of 2^-50. Where k * interval could leave the normal numbers the
+// bound is dropped and every step divides.
+inline double EarliestCrossing(double k, double interval) {
+  constexpr double kMargin = 1.0 - 0x1p-50;
+  const bool normal = interval >= 0x1p-900 && interval <= 0x1p+900 && k <= 0x1p+60;  // s, s, -
+  return normal ? k * interval * kMargin : -HUGE_VAL;
 }
 
 // Integrates one pass from the pass start until H <= Hk or t >= Tk; the second pass
@@ -90,15 +134,7 @@ std::int64_t FlyPass(SharedState& state) {
   FlightData& fd = state.fd;
   // Inputs of the motion step: none of them changes during a pass (Thrust is 0 and
   // Rho the medium's density in every step).
-  StepInputs in;
-  in.F = 0.0;
-  in.W = fd.Vwind();
-  in.dt = fd.dt0();
-  in.rho = fd.RhoMedium;
-  in.Cx = fd.CxCur();
-  in.Cy = fd.CyCur();
-  in.m = fd.Mass;
-  in.S = fd.SRef;
+  const StepInputs in{0.0, fd.Vwind(), fd.dt0(), fd.RhoMedium, fd.CxCur(), fd.CyCur(), fd.Mass, fd.SRef};
   const double Hk = fd.Hk();
   const double Tk = fd.Tk();
   const double sampleInterval = state.SampleInterval;
@@ -107,41 +143,46 @@ std::int64_t FlyPass(SharedState& state) {
   StepOutputs out{fd.qDyn(), fd.Auftrieb, fd.Accel, fd.Drag, fd.Lift, fd.nx(), fd.Fin()};
   AirState air{fd.Temp(), fd.Pres(), fd.Sound(), fd.Rho(), fd.Visc()};
   double mach = fd.Mach();
-  double previousFraction = state.PreviousFraction;
   double previousWhole = kNoWholeYet;
+  double nextCrossing = -HUGE_VAL;  // s
   int layer = AtmosphereLayer(body.H);
   std::int64_t steps = 0;
 
   do {
-    layer = AtmosphereLayerFrom(body.H, layer);
-    AtmosphereInLayer(layer, body.H, air);
-    air.Sound = body.H > kHighAltitude ? kSoundHigh : kSoundWater;  // the medium's, not the air's
-    air.Rho = in.rho;
-    mach = body.V / air.Sound;
-    if (!TryMotionStep(in, body, out)) CheckedStep(fd, in, body, out, air, mach);
+    // The air and the Mach number depend only on the height and speed before the
+    // motion; taking them after it keeps fewer values alive across sin and cos.
+    const double H = body.H, V = body.V;
+    if (!TryMotionStep(in, body, out)) {
+      const StepResult step = CheckedStep(fd, in, {body, out});
+      body = step.body;
+      out = step.out;
+    }
+    MediumAt(H, V, in.rho, layer, air, mach);
     ++steps;
 
     if constexpr (kRecord) {
       // A row when t / SampleInterval passes an integer, and at the first step: the
-      // 500 rows stay evenly spaced however many steps the flight takes.
-      const double quotient = body.t / sampleInterval;
-      if (!AllFinite(quotient)) {
-        Commit(fd, body, out, air, mach);
-        CheckedDiv(body.t, sampleInterval);
+      // 500 rows stay evenly spaced however many steps the flight takes. Below
+      // `nextCrossing` the quotient cannot have reached the next integer yet.
+      if (body.t >= nextCrossing) {
+        const double quotient = SampleQuotient(fd, body, out, air, mach, sampleInterval);
+        const double whole = std::trunc(quotient);
+        if (whole > previousWhole) {
+          Commit(fd, body, out, air, mach);
+          state.PreviousFraction = quotient - whole;
+          RecordSample(state);
+        }
+        previousWhole = whole;
+        nextCrossing = EarliestCrossing(whole + 1, sampleInterval);
       }
-      const double whole = std::trunc(quotient);
-      previousFraction = quotient - whole;
-      if (whole > previousWhole) {
-        Commit(fd, body, out, air, mach);
-        state.PreviousFraction = previousFraction;
-        RecordSample(state);
-      }
-      previousWhole = whole;
     }
   } while (body.H > Hk && body.t < Tk);
 
   Commit(fd, body, out, air, mach);
-  state.PreviousFraction = previousFraction;
+  if constexpr (kRecord) {
+    const double quotient = body.t / sampleInterval;
+    state.PreviousFraction = quotient - std::trunc(quotient);
+  }
   state.SampleInterval = body.t / 500;
   return steps;
 }

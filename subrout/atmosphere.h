@@ -26,12 +26,10 @@ void StandardAtmosphere(double H, double& Temp, double& Pres, double& Sound, dou
 // with altitudes at or below -5000 m in layer 0.
 int AtmosphereLayer(double H);
 
-// The same layer, found quickly when H lies in or near `hint` (the layer of the
-// previous step of a flight).
-int AtmosphereLayerFrom(double H, int hint);
-
-// The interpolation in a given layer (the layer must hold H, or be 0 or 36 beyond
-// the table's ends).
-void AtmosphereInLayer(int layer, double H, AirState& air);
+// Inline in subrout/atmosphere_table.h, for the flight run's steps:
+//   AtmosphereLayerFrom(H, hint): the same layer, found at once when H still lies in
+//     `hint` (the layer of the previous step);
+//   AtmosphereInLayer(layer, H, air): the interpolation in a layer that holds H (or
+//     layer 0 or 36 beyond the table's ends).
 
 }  // namespace orv

@@ -5,17 +5,36 @@
 // operation giving an infinity overflows and a NaN from non-NaN operands is invalid.
 #pragma once
 
+#include <array>
 #include <cmath>
+#include <cstddef>
 
 #include "haupt/errors.h"
 
 namespace orv {
 
+namespace fp_detail {
+
+// The sum of v[Lo..Hi) * 0, added pairwise so the check is a shallow tree beside the
+// step's own chain of operations rather than a long chain of its own.
+template <std::size_t Lo, std::size_t Hi, std::size_t N>
+inline double ZeroIfFinite(const std::array<double, N>& v) {
+  if constexpr (Hi - Lo == 1) {
+    return v[Lo] * 0.0;
+  } else {
+    constexpr std::size_t kMid = Lo + (Hi - Lo) / 2;
+    return ZeroIfFinite<Lo, kMid>(v) + ZeroIfFinite<kMid, Hi>(v);
+  }
+}
+
+}  // namespace fp_detail
+
 // True when no value is infinite or NaN: x * 0 is 0 for every finite x and NaN
 // otherwise, so one comparison covers them all.
 template <typename... T>
 inline bool AllFinite(T... values) {
-  return ((values * 0.0) + ... + 0.0) == 0.0;
+  const std::array<double, sizeof...(T)> v{static_cast<double>(values)...};
+  return fp_detail::ZeroIfFinite<0, sizeof...(T)>(v) == 0.0;
 }
 
 [[noreturn]] void ThrowFloatingPointFault(const char* text);

@@ -70,8 +70,9 @@ inline bool TryMotionStep(const StepInputs& in, BodyState& body, StepOutputs& ou
   const double lift = in.Cy * q * in.S;  // N
   const double nx = (in.F - drag) / in.m / kGravity;
   const double fin = in.m * accel;
-  // Q is tested before the clamp, which would turn an infinity into the limit.
-  if (!AllFinite(q, accel, X, H, Vend, Q, t, drag, lift, nx, fin)) return false;
+  // A fault in q shows in drag and so in nx, one in accel in Vend and fin. Q is
+  // tested before the clamp, which would turn an infinity into the limit.
+  if (!AllFinite(X, H, Vend, Q, t, lift, nx, fin)) return false;
   body = {t, H, X, Vend, ClampPathAngle(Q)};
   out = {q, auftrieb, accel, drag, lift, nx, fin};
   return true;

@@ -2,7 +2,11 @@
 // t / SampleInterval passes an integer. Time steps of 2^-10 s keep every time exact.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <vector>
+
 #include "haupt/flight_run.h"
+#include "haupt/flight_steps.h"
 #include "tests/sim_test_support.h"
 
 namespace orv {
@@ -52,6 +56,32 @@ TEST(Sampling, FlightOfFewStepsRecordsEachStep) {
   for (int row = 1; row <= 3; ++row) EXPECT_EQ(state->Sample(0, row), row * kStep);
   EXPECT_EQ(state->Sample(0, 4), 0.0);
   EXPECT_EQ(state->NextRow, 4);
+}
+
+// Any step size: the recorded times are those of the steps in which the quotient of
+// t (summed step by step, as the run does) by SampleInterval passes an integer.
+TEST(Sampling, RecordsWhereTheQuotientPassesAnInteger) {
+  for (double dt : {1e-4, 3e-5, 1.1e-5}) {
+    auto state = testing::DefaultState();
+    state->fd.dt0() = dt;
+    const std::int64_t steps = RunFlightCountingSteps(*state) / 2;
+    const double interval = state->SampleInterval;
+    std::vector<double> rows;
+    double t = 0, previous = -1;
+    for (std::int64_t k = 1; k <= steps; ++k) {
+      t = t + dt;
+      const double whole = std::trunc(t / interval);
+      if (whole > previous) {
+        if (rows.size() == 500) rows.pop_back();
+        rows.push_back(t);
+      }
+      previous = whole;
+    }
+    ASSERT_EQ(t, state->fd.t());
+    ASSERT_GE(rows.size(), 499u) << "dt " << dt;
+    for (std::size_t i = 0; i < rows.size(); ++i)
+      ASSERT_EQ(state->Sample(0, static_cast<int>(i) + 1), rows[i]) << "dt " << dt << ", row " << i + 1;
+  }
 }
 
 TEST(Sampling, EveryRunBehavesAsTheFirst) {

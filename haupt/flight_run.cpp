@@ -123,7 +123,7 @@ inline double SampleQuotient(FlightData& fd, const BodyState& body, const StepOu
 // bound is dropped and every step divides.
 inline double EarliestCrossing(double k, double interval) {
   constexpr double kMargin = 1.0 - 0x1p-50;
-  const bool normal = interval >= 0x1p-900 && interval <= 0x1p+900 && k <= 0x1p+60;  // s, s, -
+  const bool normal = interval >= 0x1p-900 && interval <= 0x1p+900 && k <= 0x1p+60;
   return normal ? k * interval * kMargin : -HUGE_VAL;
 }
 

@@ -6,33 +6,21 @@
 #include <memory>
 
 #include "haupt/chart_catalogue.h"
+#include "haupt/flight_run.h"
+#include "sprache/preset_data.h"
 #include "tests/qimage_chart_host.h"
 #include "tests/recording_surface.h"
-#if ORVANTIS_HAVE_FLIGHT_RUN
-#include "haupt/flight_run.h"
-#else
-#include "tests/chart_test_tables.h"
-#endif
 
 namespace orv {
 namespace {
 
 std::unique_ptr<SharedState> DefaultRun() {
-#if ORVANTIS_HAVE_FLIGHT_RUN
   auto state = std::make_unique<SharedState>();
-  FlightData& fd = state->fd;
-  fd.MassaStart() = 0.18;  // kg
-  fd.S0 = 0.00005;         // m2
-  fd.Cx() = 2.1;
-  fd.H0() = 1.7;      // m
-  fd.V0() = 30.2;     // m/s
-  fd.Tk() = 5;        // s
-  fd.dt0() = 0.0001;  // s
+  PresetRecord preset;
+  StoreDefaultValues(preset);
+  ApplyPresetValues(preset, state->fd);
   RunFlight(*state);
   return state;
-#else
-  return test::HarpoonShot();  // the same flight, integrated by the test helper
-#endif
 }
 
 void BM_DrawChart_Default(benchmark::State& bench) {

@@ -39,18 +39,7 @@ std::unique_ptr<SharedState> DefaultState() {
   auto state = std::make_unique<SharedState>();
   PresetRecord preset;
   StoreDefaultValues(preset);
-  FlightData& fd = state->fd;
-  fd.MassaStart() = preset[5];
-  fd.S0 = preset[6];
-  fd.Cx() = preset[7];
-  fd.Cy() = preset[8];
-  fd.H0() = preset[11];
-  fd.V0() = preset[12];
-  fd.TTO() = preset[13];
-  fd.HkInit() = preset[16];
-  fd.Tk() = preset[18];
-  fd.dt0() = preset[19];
-  fd.Vwind() = preset[20];
+  ApplyPresetValues(preset, state->fd);
   return state;
 }
 

@@ -126,12 +126,12 @@ struct SharedState {
   int SampleRows = 0;  // 0 before the first run, 500 afterwards
 
   // Sampling state of the run.
-  int SamplingPass = 0;          // 0 first pass, 1 second pass
-  double SampleInterval = 0;     // s, duration / 500
-  double PreviousFraction = 0;   // fractional part of t / SampleInterval at the last step
-  int NextRow = 1;               // 1..500
-  double ReservedColumn11 = 0;   // value recorded in column 11, 0 at each pass start
-  std::string FieldSeparator;    // "  ", set at every run start
+  int SamplingPass = 0;         // 0 first pass, 1 second pass
+  double SampleInterval = 0;    // s, duration / 500
+  double PreviousFraction = 0;  // fractional part of t / SampleInterval at the last step
+  int NextRow = 1;              // 1..500
+  double ReservedColumn11 = 0;  // value recorded in column 11, 0 at each pass start
+  std::string FieldSeparator;   // "  ", set at every run start
 
   double& Sample(int column, int row) { return TrajectorySamples[column * kSampleRowsMax + row - 1]; }
   double Sample(int column, int row) const { return TrajectorySamples[column * kSampleRowsMax + row - 1]; }

@@ -1,10 +1,10 @@
 #include "haupt/number_text.h"
 
+#include <locale.h>
 #include <charconv>
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
-#include <locale.h>
 
 #include "haupt/errors.h"
 

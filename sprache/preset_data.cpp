@@ -17,4 +17,18 @@ void StoreDefaultValues(PresetRecord& preset) {
   preset[20] = 0;       // wind speed, m/s
 }
 
+void ApplyPresetValues(const PresetRecord& preset, FlightData& fd) {
+  fd.H0() = preset[11];
+  fd.V0() = preset[12];
+  fd.MassaStart() = preset[5];
+  fd.S0 = preset[6];
+  fd.Cx() = preset[7];
+  fd.Cy() = preset[8];
+  fd.TTO() = preset[13];
+  fd.Tk() = fd.TkInit() = preset[18];
+  fd.HkInit() = preset[16];
+  fd.dt0() = fd.dt0Init() = preset[19];
+  fd.Vwind() = fd.VwindInit() = preset[20];
+}
+
 }  // namespace orv

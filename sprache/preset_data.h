@@ -5,6 +5,8 @@
 #include <array>
 #include <cstdint>
 
+#include "haupt/flight_data.h"
+
 namespace orv {
 
 using PresetRecord = std::array<double, 30>;
@@ -16,5 +18,10 @@ struct SpracheState {
 
 // Writes all thirty elements: the default flight values, zeros elsewhere.
 void StoreDefaultValues(PresetRecord& preset);
+
+// What an activation of the main window leaves in the parameter set, without the
+// fields: the inputs from the record, and the working slots its hidden fields carry
+// (Tk, dt0, Vwind) equal to their loading slots.
+void ApplyPresetValues(const PresetRecord& preset, FlightData& fd);
 
 }  // namespace orv

@@ -6,6 +6,7 @@
 
 #include "haupt/chart_catalogue.h"
 #include "haupt/flight_run.h"
+#include "sprache/preset_data.h"
 #include "tests/qimage_chart_host.h"
 
 namespace orv {
@@ -17,16 +18,9 @@ class ChartRenderTest : public QObject {
   // The default flight values of the start window.
   static std::unique_ptr<SharedState> DefaultRun() {
     auto state = std::make_unique<SharedState>();
-    FlightData& fd = state->fd;
-    fd.MassaStart() = 0.18;  // kg
-    fd.S0 = 0.00005;         // m2
-    fd.Cx() = 2.1;
-    fd.H0() = 1.7;   // m
-    fd.V0() = 30.2;  // m/s
-    fd.TTO() = 0;    // degree
-    fd.HkInit() = 0;
-    fd.Tk() = 5;        // s
-    fd.dt0() = 0.0001;  // s
+    PresetRecord preset;
+    StoreDefaultValues(preset);
+    ApplyPresetValues(preset, state->fd);
     RunFlight(*state);
     return state;
   }

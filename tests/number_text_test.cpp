@@ -35,8 +35,8 @@ TEST(TextToFloat, AcceptsTheFieldSyntax) {
 }
 
 TEST(TextToFloat, RejectsEverythingElseAndKeepsTheDestination) {
-  const char* bad[] = {"", " ", "-", "+", "0.18", "1 000", "1,000.5", "12kg", "\t1", "1\t",
-                       "e5", "1e", "1e+", "--1", "1..2", "0x10", "inf", "nan", "1e999", "-1e400"};
+  const char* bad[] = {"",   " ",  "-",   "+",   "0.18", "1 000", "1,000.5", "12kg", "\t1",   "1\t",
+                       "e5", "1e", "1e+", "--1", "1..2", "0x10",  "inf",     "nan",  "1e999", "-1e400"};
   for (const char* text : bad) {
     double v = 42;
     const char sep = std::string(text) == "0.18" ? ',' : '.';

@@ -112,6 +112,8 @@ void TForm2::CreateControls() {
   QStringList lines;
   for (const char* line : AboutLines()) lines << QString::fromUtf8(line);
   Memo1->setPlainText(lines.join(QLatin1Char('\n')));
+  // Tab moves on to the next control, as from every other control of the window.
+  Memo1->setTabChangesFocus(true);
   Memo1->hide();
   Button28 = MakeButton(this, "Button28", {16, 16, 193, 25}, QString::fromUtf8(kAboutCaption));
   Button28->hide();

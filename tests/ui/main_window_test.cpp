@@ -1,5 +1,6 @@
 // The main window: layout, the activation step, the fields' change handlers, the
 // texts per language, the cover over the chart buttons, START, the charts, About.
+#include <QApplication>
 #include <QFile>
 #include <QTest>
 #include <QTextStream>
@@ -293,6 +294,17 @@ class MainWindowTest : public QObject {
     QCOMPARE(lines[5], QString("Beta):"));
     QCOMPARE(lines[9], Utf8("orvantis_500.txt в этой же "));
     QCOMPARE(lines[10], Utf8("директории."));
+  }
+
+  void tabLeavesTheMemoForTheAboutButton() {
+    f.ChooseLanguage(0);
+    TForm2& w = *f.form2;
+    QTest::mouseClick(w.Button28, Qt::LeftButton);
+    const QString about = w.Memo1->toPlainText();
+    w.Memo1->setFocus();
+    QTest::keyClick(w.Memo1, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), w.Button28);
+    QCOMPARE(w.Memo1->toPlainText(), about);
   }
 
   void chartButtonsAreCoveredUntilStart() {

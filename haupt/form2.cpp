@@ -3,6 +3,7 @@
 #include "haupt/form2.h"
 
 #include <QEvent>
+#include <QShowEvent>
 #include <QStringList>
 #include <algorithm>
 #include <utility>
@@ -201,6 +202,16 @@ void TForm2::SetStartWindow(QWidget* form1) {
 void TForm2::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
   if (event->type() != QEvent::ActivationChange || !isActiveWindow() || activeLast_) return;
+  activeLast_ = true;
+  Guarded([this] { FormAktivate(); });
+}
+
+// Shown from the start window, this window becomes the active one next; the
+// activation step runs now already, so that the window is never seen with the
+// resource texts in its fields. The activation that follows is then no new one.
+void TForm2::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (event->spontaneous() || activeLast_) return;
   activeLast_ = true;
   Guarded([this] { FormAktivate(); });
 }

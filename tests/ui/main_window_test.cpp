@@ -154,6 +154,21 @@ class MainWindowTest : public QObject {
     QCOMPARE(f.errors, QStringList());
   }
 
+  void theMainWindowIsNeverSeenWithTheResourceTexts() {
+    // The language choice returns with the main window shown; no event has been
+    // handled since, so nothing of it has been painted yet.
+    f.form1->RadioItems[2]->click();
+    TForm2& w = *f.form2;
+    QVERIFY(w.isVisible());
+    QCOMPARE(w.edH0->text(), WithSeparator("1.7"));
+    QCOMPARE(w.edTk->text(), "5");
+    QCOMPARE(w.Label13->text(), QString("drag coefficient,Cd"));
+    QCOMPARE(f.state->fd.V0(), 30.2);
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QCOMPARE(w.edV0->text(), WithSeparator("30.2"));
+    QCOMPARE(f.errors, QStringList());
+  }
+
   void returningFromTheStartWindowRestoresEveryField() {
     f.ChooseLanguage(2);
     TForm2& w = *f.form2;

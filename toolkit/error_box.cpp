@@ -8,6 +8,8 @@ namespace orv {
 void ShowErrorBox(QWidget* parent, const QString& text) {
   QMessageBox box(QMessageBox::Critical, QGuiApplication::applicationDisplayName(), text, QMessageBox::Ok,
                   parent);
+  // The text quotes what the user typed: "<b>" must show as typed, not as markup.
+  box.setTextFormat(Qt::PlainText);
   box.exec();
 }
 

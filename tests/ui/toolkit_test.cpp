@@ -132,6 +132,17 @@ class ToolkitTest : public QObject {
     f.Cleanup();
   }
 
+  void theBoxShowsTheFieldTextAsTyped() {
+    f.Init(true);
+    f.ChooseLanguage(2);
+    f.ExpectBox();
+    f.form2->edV0->setText("<b>1</b>");
+    QCOMPARE(f.SeenBoxes().size(), 1);
+    QCOMPARE(f.SeenBoxes()[0].text, QString("'<b>1</b>' is not a valid floating point value."));
+    QCOMPARE(f.SeenBoxes()[0].format, Qt::PlainText);
+    f.Cleanup();
+  }
+
   void comingBackFromTheErrorBoxIsNoActivation() {
     f.Init(true);
     f.ChooseLanguage(2);

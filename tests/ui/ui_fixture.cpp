@@ -54,7 +54,7 @@ void UiFixture::Watch() {
   if (!modal) return;
   if (auto* box = qobject_cast<QMessageBox*>(modal); box && boxExpected_) {
     boxExpected_ = false;
-    seen_.append({box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
+    seen_.append({box->windowTitle(), box->text(), box->icon(), box->standardButtons(), box->textFormat(),
                   QApplication::activeWindow() == box});
     if (QAbstractButton* ok = box->button(QMessageBox::Ok)) {
       ok->click();

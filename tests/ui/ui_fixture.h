@@ -25,6 +25,7 @@ struct SeenBox {
   QString text;
   QMessageBox::Icon icon = QMessageBox::NoIcon;
   QMessageBox::StandardButtons buttons;
+  Qt::TextFormat format = Qt::AutoText;
   bool wasActive = false;  // the box was the program's active window
 };
 

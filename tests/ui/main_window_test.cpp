@@ -311,6 +311,22 @@ class MainWindowTest : public QObject {
     QCOMPARE(lines[10], Utf8("директории."));
   }
 
+  void tabFollowsTheResourceOrder() {
+    f.ChooseLanguage(0);
+    TForm2& w = *f.form2;
+    QTest::mouseClick(w.Button28, Qt::LeftButton);  // shows Memo1
+    // The shown controls that take focus, by their tab numbers 0 to 53.
+    const QWidget* order[] = {w.Button1,      w.edH0,    w.edV0,    w.edTk,    w.Button22, w.Button27,
+                              w.edMassaStart, w.Button2, w.EdS0,    w.EdCx,    w.EdTTO,    w.Button5,
+                              w.Button3,      w.Button4, w.Button8, w.Button9, w.Button10, w.Button15,
+                              w.Button16,     w.Memo1,   w.Button28};
+    w.Button1->setFocus();
+    for (std::size_t k = 1; k <= std::size(order); ++k) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      QCOMPARE(QApplication::focusWidget(), order[k % std::size(order)]);
+    }
+  }
+
   void tabLeavesTheMemoForTheAboutButton() {
     f.ChooseLanguage(0);
     TForm2& w = *f.form2;

@@ -7,7 +7,7 @@
 
 #include "haupt/chart_catalogue.h"
 #include "haupt/flight_run.h"
-#include "sprache/preset_data.h"
+#include "base/preset_data.h"
 #include "tests/qimage_chart_host.h"
 #include "tests/recording_surface.h"
 

@@ -9,10 +9,10 @@
 #include <memory>
 #include <string>
 
-#include "haupt/flight_data.h"
+#include "base/flight_data.h"
 #include "haupt/flight_steps.h"
 #include "haupt/results_file.h"
-#include "sprache/preset_data.h"
+#include "base/preset_data.h"
 
 namespace orv {
 namespace {

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "haupt/column_styles.h"
-#include "haupt/errors.h"
-#include "haupt/number_text.h"
+#include "base/errors.h"
+#include "base/number_text.h"
 #include "metka1/draw_marker.h"
 
 namespace orv {

@@ -5,10 +5,10 @@
 
 #include <array>
 #include <initializer_list>
-#include <memory>
 
-#include "haupt/flight_data.h"
-#include "toolkit/surface.h"
+#include "base/flight_data.h"
+#include "base/chart_host.h"
+#include "base/surface.h"
 
 namespace orv {
 
@@ -21,20 +21,6 @@ struct ChartRequest {
   ChartRequest(std::initializer_list<int> columns);  // more than 8 entries: count > 8, refused by DrawChart
 };
 
-// What the engine needs from the window that shows the chart.
-class ChartHost {
- public:
-  virtual ~ChartHost() = default;
-  // A white surface of the given size.
-  virtual std::unique_ptr<Surface> CreateSurface(int width, int height) = 0;
-  // The finished surface replaces the picture of the chart area (Image1).
-  virtual void ShowPicture(Surface& finished) = 0;
-  // Makes the small emblem picture (Image3) visible.
-  virtual void ShowImage3() = 0;
-};
-
-constexpr int kChartWidth = 800;
-constexpr int kChartHeight = 600;
 
 // Throws FloatingPointFault (division by zero) when the x scale or a plain curve's
 // scale is undefined, and InputFault for requests no caller produces; in both cases

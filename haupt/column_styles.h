@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-#include "haupt/flight_data.h"
+#include "base/flight_data.h"
 
 namespace orv {
 

@@ -3,9 +3,10 @@
 #include <cmath>
 #include <string>
 
-#include "haupt/errors.h"
+#include "base/constants.h"
+#include "base/errors.h"
 #include "haupt/flight_steps.h"
-#include "haupt/number_text.h"
+#include "base/number_text.h"
 #include "haupt/sample_record.h"
 #include "subrout/atmosphere_table.h"
 #include "subrout/motion_step.h"
@@ -13,10 +14,6 @@
 namespace orv {
 namespace {
 
-constexpr double kRhoWater = 1000.0;        // kg/m3, the medium
-constexpr double kSoundWater = 1500.0;      // m/s
-constexpr double kSoundHigh = 290.0;        // m/s, above kHighAltitude
-constexpr double kHighAltitude = 120000.0;  // m
 constexpr double kNoSampleYet = 100.0;      // previous fraction before the first step
 constexpr double kNoWholeYet = -1.0;        // t / SampleInterval never reaches it
 

@@ -2,7 +2,7 @@
 // 500 sample rows and the unit scaling.
 #pragma once
 
-#include "haupt/flight_data.h"
+#include "base/flight_data.h"
 
 namespace orv {
 

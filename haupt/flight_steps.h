@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "haupt/flight_data.h"
+#include "base/flight_data.h"
 
 namespace orv {
 

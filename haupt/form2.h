@@ -9,8 +9,8 @@
 #include <QPushButton>
 #include <QWidget>
 
-#include "haupt/flight_data.h"
-#include "sprache/preset_data.h"
+#include "base/flight_data.h"
+#include "base/preset_data.h"
 #include "toolkit/chart_area.h"
 #include "toolkit/error_box.h"
 #include "toolkit/picture_box.h"

@@ -3,7 +3,7 @@
 #include <QImage>
 
 #include "haupt/chart_catalogue.h"
-#include "haupt/errors.h"
+#include "base/errors.h"
 #include "haupt/form2.h"
 #include "haupt/interface_texts.h"
 #include "haupt/start_flight.h"

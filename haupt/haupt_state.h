@@ -3,7 +3,7 @@
 // Tests build their own SharedState and hand it to the window instead.
 #pragma once
 
-#include "haupt/flight_data.h"
+#include "base/flight_data.h"
 
 namespace orv {
 

@@ -5,7 +5,7 @@
 #include <cerrno>
 #include <string>
 
-#include "haupt/errors.h"
+#include "base/errors.h"
 #include "haupt/results_table.h"
 
 namespace orv {

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "haupt/file_ops.h"
-#include "haupt/flight_data.h"
+#include "base/flight_data.h"
 
 namespace orv {
 

@@ -2,11 +2,10 @@
 // scaling after the second pass.
 #pragma once
 
-#include "haupt/flight_data.h"
+#include "base/constants.h"
+#include "base/flight_data.h"
 
 namespace orv {
-
-inline constexpr double kDegreesPerRadian = 57.3;
 
 // Stores the state after the current step in row NextRow: columns 0-28, the unit
 // flags, Re1m and column 29; then advances NextRow (it stays at 500 once there).

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "haupt/chart_engine.h"
-#include "haupt/flight_data.h"
+#include "base/flight_data.h"
 #include "haupt/results_file.h"
 
 namespace orv {

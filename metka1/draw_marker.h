@@ -2,7 +2,7 @@
 // foot of every curve axis and along every curve.
 #pragma once
 
-#include "toolkit/surface.h"
+#include "base/surface.h"
 
 namespace orv {
 

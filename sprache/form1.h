@@ -8,7 +8,7 @@
 #include <QRadioButton>
 #include <QWidget>
 
-#include "sprache/preset_data.h"
+#include "base/preset_data.h"
 #include "toolkit/error_box.h"
 #include "toolkit/picture_box.h"
 

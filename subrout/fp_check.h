@@ -9,7 +9,7 @@
 #include <cmath>
 #include <cstddef>
 
-#include "haupt/errors.h"
+#include "base/errors.h"
 
 namespace orv {
 

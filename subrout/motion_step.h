@@ -4,12 +4,12 @@
 
 #include <cmath>
 
+#include "base/constants.h"
 #include "subrout/fp_check.h"
 
 namespace orv {
 
-inline constexpr double kGravity = 9.8;                 // m/s2
-inline constexpr double kPathAngleLimit = 90.0 / 57.3;  // rad, the degree factor 57.3 used throughout
+inline constexpr double kPathAngleLimit = 90.0 / kDegreesPerRadian;  // rad
 
 // What the step reads and never changes.
 struct StepInputs {

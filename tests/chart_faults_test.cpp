@@ -6,7 +6,7 @@
 #include <string>
 
 #include "haupt/chart_engine.h"
-#include "haupt/errors.h"
+#include "base/errors.h"
 #include "tests/chart_test_queries.h"
 #include "tests/chart_test_tables.h"
 

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "haupt/chart_engine.h"
-#include "haupt/errors.h"
+#include "base/errors.h"
 #include "tests/chart_test_queries.h"
 #include "tests/chart_test_tables.h"
 

@@ -5,7 +5,7 @@
 #include <functional>
 #include <memory>
 
-#include "haupt/flight_data.h"
+#include "base/flight_data.h"
 
 namespace orv::test {
 

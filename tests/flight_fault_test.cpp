@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "haupt/errors.h"
+#include "base/errors.h"
 #include "haupt/flight_run.h"
 #include "subrout/atmosphere.h"
 #include "tests/sim_test_support.h"

@@ -1,4 +1,4 @@
-#include "sprache/preset_data.h"
+#include "base/preset_data.h"
 
 #include <gtest/gtest.h>
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "haupt/chart_engine.h"
-#include "toolkit/surface.h"
+#include "base/surface.h"
 
 namespace orv::test {
 

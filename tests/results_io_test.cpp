@@ -7,7 +7,7 @@
 #include <cerrno>
 #include <vector>
 
-#include "haupt/errors.h"
+#include "base/errors.h"
 #include "haupt/file_ops.h"
 #include "haupt/results_file.h"
 #include "haupt/results_table.h"

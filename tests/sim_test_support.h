@@ -11,8 +11,8 @@
 #include <memory>
 #include <string>
 
-#include "haupt/flight_data.h"
-#include "sprache/preset_data.h"
+#include "base/flight_data.h"
+#include "base/preset_data.h"
 
 namespace orv::testing {
 

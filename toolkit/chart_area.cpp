@@ -1,6 +1,6 @@
 #include "toolkit/chart_area.h"
 
-#include "haupt/errors.h"
+#include "base/errors.h"
 #include "toolkit/qimage_surface.h"
 
 namespace orv {

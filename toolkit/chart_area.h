@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <memory>
 
-#include "haupt/chart_engine.h"
+#include "base/chart_host.h"
 #include "toolkit/picture_box.h"
 
 namespace orv {

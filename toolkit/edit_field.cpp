@@ -2,7 +2,7 @@
 
 #include <QLocale>
 
-#include "haupt/number_text.h"
+#include "base/number_text.h"
 
 namespace orv {
 

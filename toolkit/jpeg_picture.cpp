@@ -8,7 +8,7 @@
 // jpeglib.h expects size_t and FILE to be declared before it.
 #include <jpeglib.h>
 
-#include "haupt/errors.h"
+#include "base/errors.h"
 
 namespace orv {
 namespace {

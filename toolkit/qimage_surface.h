@@ -7,7 +7,7 @@
 #include <QPainter>
 #include <memory>
 
-#include "toolkit/surface.h"
+#include "base/surface.h"
 
 namespace orv {
 

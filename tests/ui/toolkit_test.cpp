@@ -9,7 +9,7 @@
 #include <QTest>
 #include <stdexcept>
 
-#include "haupt/errors.h"
+#include "base/errors.h"
 #include "haupt/interface_texts.h"
 #include "tests/ui/ui_fixture.h"
 #include "toolkit/edit_field.h"

@@ -12,10 +12,10 @@
 #include <QTimer>
 #include <memory>
 
-#include "haupt/flight_data.h"
+#include "base/flight_data.h"
 #include "haupt/form2.h"
 #include "sprache/form1.h"
-#include "sprache/preset_data.h"
+#include "base/preset_data.h"
 
 namespace orv::test {
 

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <string>
 
+#include "base/constants.h"
+
 namespace orv {
 
 // Slot numbers of FlightData, as the windows, the run and the results refer to them.
@@ -114,7 +116,6 @@ struct FlightData {
 };
 
 constexpr int kSampleColumns = 30;
-constexpr int kSampleRowsMax = 500;
 constexpr int kSampleStore = 50000;  // positions 15000..49999 are never written
 
 // The state that the run, the results file and the chart engine share.

@@ -1,4 +1,4 @@
-#include "haupt/number_text.h"
+#include "base/number_text.h"
 
 #include <locale.h>
 #include <charconv>
@@ -6,7 +6,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "haupt/errors.h"
+#include "base/errors.h"
 
 namespace orv {
 namespace {

@@ -47,4 +47,10 @@ class InputFault : public Fault {
   using Fault::Fault;
 };
 
+// The user stopped a run. Not a Fault: nothing went wrong, so no error box shows it.
+class RunCancelled : public std::exception {
+ public:
+  const char* what() const noexcept override { return "The run was cancelled"; }
+};
+
 }  // namespace orv

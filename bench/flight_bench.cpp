@@ -10,7 +10,7 @@
 #include <string>
 
 #include "base/flight_data.h"
-#include "haupt/flight_steps.h"
+#include "haupt/flight_run.h"
 #include "haupt/results_file.h"
 #include "base/preset_data.h"
 
@@ -49,7 +49,7 @@ void BM_FlightRun_Default(benchmark::State& bench) {
   const std::filesystem::path folder = mkdtemp(pattern.data());
   const std::string path = (folder / kResultsFileName).string();
   TimePerStep(bench, [&] {
-    const std::int64_t steps = RunFlightCountingSteps(*state);
+    const std::int64_t steps = RunFlight(*state);
     WriteResultsFile(*state, path);
     return steps;
   });
@@ -74,7 +74,7 @@ void BM_FlightRun_Long(benchmark::State& bench) {
   fd.Tk() = 1e6;
   fd.dt0() = kLongStep;
   std::int64_t steps = 0;
-  TimePerStep(bench, [&] { return steps = RunFlightCountingSteps(*state); });
+  TimePerStep(bench, [&] { return steps = RunFlight(*state); });
   bench.counters["steps_per_pass"] = static_cast<double>(steps / 2);
 }
 BENCHMARK(BM_FlightRun_Long)->Unit(benchmark::kMillisecond);

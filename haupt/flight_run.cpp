@@ -5,7 +5,6 @@
 
 #include "base/constants.h"
 #include "base/errors.h"
-#include "haupt/flight_steps.h"
 #include "base/number_text.h"
 #include "haupt/sample_record.h"
 #include "subrout/atmosphere_table.h"
@@ -16,6 +15,9 @@ namespace {
 
 constexpr double kNoSampleYet = 100.0;      // previous fraction before the first step
 constexpr double kNoWholeYet = -1.0;        // t / SampleInterval never reaches it
+constexpr double kSampleTolerance = 0.01;   // largest rise of the fraction that still records
+
+inline double Fraction(double quotient) { return quotient - std::trunc(quotient); }
 
 void StartPass(SharedState& state) {
   FlightData& fd = state.fd;
@@ -126,8 +128,26 @@ inline double EarliestCrossing(double k, double interval) {
 
 // Integrates one pass from the pass start until H <= Hk or t >= Tk; the second pass
 // (kRecord) also records the samples. Returns the number of steps.
+[[noreturn, gnu::cold]] void TimeStalled(FlightData& fd, const BodyState& body, const StepOutputs& out,
+                                          const AirState& air, double mach) {
+  Commit(fd, body, out, air, mach);
+  throw InputFault("The time step " + FloatToText(fd.dt0(), '.') + " s no longer advances the flight time at t = " +
+                   FloatToText(body.t, '.') + " s, so the flight would never end");
+}
+
+// Every kPollSteps steps: stop when asked to, and say how far the run got.
+[[gnu::noinline]] void Poll(RunControl& control, FlightData& fd, const BodyState& body, const StepOutputs& out,
+                            const AirState& air, double mach, std::int64_t steps) {
+  control.time.store(body.t, std::memory_order_relaxed);
+  control.steps.fetch_add(steps, std::memory_order_relaxed);
+  if (control.cancel.load(std::memory_order_relaxed)) {
+    Commit(fd, body, out, air, mach);
+    throw RunCancelled();
+  }
+}
+
 template <bool kRecord>
-std::int64_t FlyPass(SharedState& state) {
+std::int64_t FlyPass(SharedState& state, RunControl* control) {
   FlightData& fd = state.fd;
   // Inputs of the motion step: none of them changes during a pass (Thrust is 0 and
   // Rho the medium's density in every step).
@@ -144,11 +164,12 @@ std::int64_t FlyPass(SharedState& state) {
   double nextCrossing = -HUGE_VAL;  // s
   int layer = AtmosphereLayer(body.H);
   std::int64_t steps = 0;
+  if (control) control->pass.store(kRecord ? 2 : 1, std::memory_order_relaxed);
 
   do {
     // The air and the Mach number depend only on the height and speed before the
     // motion; taking them after it keeps fewer values alive across sin and cos.
-    const double H = body.H, V = body.V;
+    const double H = body.H, V = body.V, t = body.t;
     if (!TryMotionStep(in, body, out)) {
       const StepResult step = CheckedStep(fd, in, {body, out});
       body = step.body;
@@ -156,29 +177,39 @@ std::int64_t FlyPass(SharedState& state) {
     }
     MediumAt(H, V, in.rho, layer, air, mach);
     ++steps;
+    // t + dt0 == t: the loop could never reach Tk.
+    if (body.t == t) [[unlikely]]
+      TimeStalled(fd, body, out, air, mach);
+    if (control && (steps & (kPollSteps - 1)) == 0) [[unlikely]]
+      Poll(*control, fd, body, out, air, mach, kPollSteps);
 
     if constexpr (kRecord) {
-      // A row when t / SampleInterval passes an integer, and at the first step: the
-      // 500 rows stay evenly spaced however many steps the flight takes. Below
-      // `nextCrossing` the quotient cannot have reached the next integer yet.
+      // A row when the classic test passes (the fraction of t / SampleInterval rose
+      // by at most 0.01 since the step before, or fell back) and the whole part of
+      // t / SampleInterval grew, or at the first step. Up to 50 000 steps the first
+      // condition alone decides, as it always did; beyond, the second keeps the 500
+      // rows evenly spaced. Below `nextCrossing` the whole part cannot have grown.
       if (body.t >= nextCrossing) {
         const double quotient = SampleQuotient(fd, body, out, air, mach, sampleInterval);
         const double whole = std::trunc(quotient);
         if (whole > previousWhole) {
-          Commit(fd, body, out, air, mach);
-          state.PreviousFraction = quotient - whole;
-          RecordSample(state);
+          const double fraction = quotient - whole;
+          const double previousFraction = previousWhole == kNoWholeYet ? kNoSampleYet : Fraction(t / sampleInterval);
+          if (fraction - previousFraction <= kSampleTolerance) {
+            Commit(fd, body, out, air, mach);
+            RecordSample(state);
+          }
         }
         previousWhole = whole;
         nextCrossing = EarliestCrossing(whole + 1, sampleInterval);
       }
     }
   } while (body.H > Hk && body.t < Tk);
+  if (control) control->steps.fetch_add(steps & (kPollSteps - 1), std::memory_order_relaxed);
 
   Commit(fd, body, out, air, mach);
   if constexpr (kRecord) {
-    const double quotient = body.t / sampleInterval;
-    state.PreviousFraction = quotient - std::trunc(quotient);
+    state.PreviousFraction = Fraction(body.t / sampleInterval);
   }
   state.SampleInterval = body.t / 500;
   return steps;
@@ -191,7 +222,7 @@ std::string TimeStepMessage(double dt0) {
 
 }  // namespace
 
-std::int64_t RunFlightCountingSteps(SharedState& state) {
+std::int64_t RunFlight(SharedState& state, RunControl* control) {
   FlightData& fd = state.fd;
   if (!(fd.dt0() > 0.0)) throw InputFault(TimeStepMessage(fd.dt0()));
 
@@ -201,17 +232,15 @@ std::int64_t RunFlightCountingSteps(SharedState& state) {
   ClearSampleTable(state);
 
   StartPass(state);
-  std::int64_t steps = FlyPass<false>(state);
+  std::int64_t steps = FlyPass<false>(state, control);
 
   state.SamplingPass = 1;
   state.PreviousFraction = kNoSampleYet;
   StartPass(state);
-  steps += FlyPass<true>(state);
+  steps += FlyPass<true>(state, control);
 
   ScaleSampleUnits(state);
   return steps;
 }
-
-void RunFlight(SharedState& state) { RunFlightCountingSteps(state); }
 
 }  // namespace orv

@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "base/errors.h"
-#include "haupt/flight_steps.h"
+#include "haupt/flight_run.h"
 #include "subrout/atmosphere.h"
 #include "tests/sim_test_support.h"
 
@@ -120,7 +120,7 @@ TEST(RunFlight, EndsAfterItsFirstStep) {
   RunFlight(*state);  // fills every row
   ASSERT_NE(state->Sample(0, 250), 0.0);
   state->fd.H0() = 0.0;  // the end height: the loop body still runs once
-  EXPECT_EQ(RunFlightCountingSteps(*state), 2);
+  EXPECT_EQ(RunFlight(*state), 2);
   EXPECT_EQ(state->fd.t(), 1e-4);
   EXPECT_EQ(state->SampleInterval, 1e-4 / 500);
   EXPECT_EQ(state->Sample(0, 1), 1e-4);
@@ -202,13 +202,15 @@ TEST(RunFlight, TimeInMinutesHeightAndRangeInKmMassInTonnes) {
   EXPECT_EQ(fd.RangeInKm, 1);
   EXPECT_EQ(fd.MassInTonnes, 1);
   EXPECT_EQ(fd.ThrustInKn, 0);
-  // 400 steps: every step has a row of its own until row 500 would be passed.
-  EXPECT_EQ(state->Sample(0, 400), 4000.0 / 60);
-  EXPECT_EQ(state->Sample(3, 400), fd.H() / 1000);
-  EXPECT_EQ(state->Sample(7, 400), fd.X() / 1000);
-  EXPECT_EQ(state->Sample(16, 400), 20.0);
+  // 400 steps of 1.25 sample intervals: the first step, then every fourth step,
+  // where the fraction falls back to 0 (t = 40, 80, ... 4000 s): 101 rows.
+  EXPECT_EQ(state->Sample(0, 101), 4000.0 / 60);
+  EXPECT_EQ(state->Sample(3, 101), fd.H() / 1000);
+  EXPECT_EQ(state->Sample(7, 101), fd.X() / 1000);
+  EXPECT_EQ(state->Sample(16, 101), 20.0);
   EXPECT_EQ(state->Sample(0, 1), 10.0 / 60);
-  EXPECT_EQ(state->Sample(0, 401), 0.0);
+  EXPECT_EQ(state->Sample(0, 2), 40.0 / 60);
+  EXPECT_EQ(state->Sample(0, 102), 0.0);
 }
 
 TEST(RunFlight, TimeInHours) {
@@ -220,13 +222,13 @@ TEST(RunFlight, TimeInHours) {
   fd.Tk() = 40000;
   RunFlight(*state);
   EXPECT_EQ(fd.TimeUnitCode, 3);
-  EXPECT_EQ(state->Sample(0, 400), 40000.0 / 3600);
-  EXPECT_EQ(state->Sample(0, 36), 1.0);
+  EXPECT_EQ(state->Sample(0, 101), 40000.0 / 3600);
+  EXPECT_EQ(state->Sample(0, 10), 1.0);  // t = 3600 s, the ninth fourth step
 }
 
 TEST(RunFlight, BothPassesTakeTheSameSteps) {
   auto state = DefaultState();
-  const std::int64_t steps = RunFlightCountingSteps(*state);
+  const std::int64_t steps = RunFlight(*state);
   EXPECT_EQ(steps % 2, 0);
   EXPECT_DOUBLE_EQ(state->SampleInterval * 500, state->fd.t());
   // The default flight lasts under a second: about 8000 steps of 0.1 ms a pass.

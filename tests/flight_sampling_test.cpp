@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "haupt/flight_run.h"
-#include "haupt/flight_steps.h"
+#include "haupt/flight_run.h"
 #include "tests/sim_test_support.h"
 
 namespace orv {
@@ -64,7 +64,7 @@ TEST(Sampling, RecordsWhereTheQuotientPassesAnInteger) {
   for (double dt : {1e-4, 3e-5, 1.1e-5}) {
     auto state = testing::DefaultState();
     state->fd.dt0() = dt;
-    const std::int64_t steps = RunFlightCountingSteps(*state) / 2;
+    const std::int64_t steps = RunFlight(*state) / 2;
     const double interval = state->SampleInterval;
     std::vector<double> rows;
     double t = 0, previous = -1;

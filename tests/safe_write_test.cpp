@@ -331,6 +331,7 @@ TEST(SafeWrite, RemovesTheTemporariesOfEndedProcessesOnly) {
   const std::vector<std::string> kept = {
       stem + std::to_string(::getpid()) + "-0",   // this process may still be writing it
       stem + std::to_string(::getppid()) + "-0",  // a live process
+      stem + "1-0",                               // a live process, another user's unless root
       stem + "x" + dead + "-0",                   // not a temporary of ours
       stem + dead,                                // no random part
       "Other.txt.tmp" + dead + "-0",              // another file's

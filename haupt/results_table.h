@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "haupt/file_ops.h"
 #include "base/flight_data.h"
+#include "haupt/file_ops.h"
 
 namespace orv {
 
@@ -20,8 +20,7 @@ void AppendFixed(std::string& out, double value, int width, int decimals);
 // row, each line ending in CR LF.
 std::string FormatResultsTable(const SharedState& state);
 
-// WriteResultsFile with the given file operations: the table goes to a new file
-// beside `path`, which replaces `path` only once it is complete.
+// WriteResultsFile with the given file operations, written by WriteFileSafely.
 void WriteResultsFile(const SharedState& state, const std::string& path, FileOps& ops);
 
 }  // namespace orv

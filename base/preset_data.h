@@ -5,7 +5,6 @@
 #include <array>
 #include <cstdint>
 
-
 namespace orv {
 
 using PresetRecord = std::array<double, 30>;

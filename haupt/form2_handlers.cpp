@@ -3,8 +3,8 @@
 #include <QImage>
 #include <array>
 
-#include "haupt/chart_catalogue.h"
 #include "base/errors.h"
+#include "haupt/chart_catalogue.h"
 #include "haupt/form2.h"
 #include "haupt/interface_texts.h"
 #include "haupt/start_flight.h"
@@ -18,8 +18,8 @@ namespace orv {
 char TForm2::Separator() const { return LocaleDecimalSeparator(); }
 
 QLineEdit* TForm2::EditOf(Field field) const {
-  const std::array<QLineEdit*, kFieldCount> edits{edH0,         edV0,    edTk, eddt0, edMassaStart,
-                                                  edVwind,      EdS0,    EdCx, EdCy,  EdTTO};
+  const std::array<QLineEdit*, kFieldCount> edits{edH0,    edV0, edTk, eddt0, edMassaStart,
+                                                  edVwind, EdS0, EdCx, EdCy,  EdTTO};
   return edits[static_cast<std::size_t>(field)];
 }
 

@@ -9,8 +9,4 @@ void WriteResultsFile(const SharedState& state, const std::string& path, FileOps
   WriteFileSafely(path, FormatResultsTable(state), ops);
 }
 
-void WriteResultsFile(const SharedState& state, const std::string& path) {
-  WriteResultsFile(state, path, SystemFileOps());
-}
-
 }  // namespace orv

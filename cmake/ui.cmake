@@ -20,6 +20,7 @@ add_library(orvantis_ui STATIC
   haupt/form2_handlers.cpp
   haupt/haupt_state.cpp
   haupt/interface_texts.cpp
+  haupt/tool_texts.cpp
   sprache/form1.cpp)
 target_include_directories(orvantis_ui PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(orvantis_ui PUBLIC orvantis_core orvantis_qimage_surface Qt6::Widgets JPEG::JPEG)

@@ -100,7 +100,7 @@ class ToolkitTest : public QObject {
   void theGuardTurnsEveryFaultIntoTheBox() {
     QWidget parent;
     QList<std::pair<QWidget*, QString>> shown;
-    ErrorBoxFunction box = [&](QWidget* p, const QString& text) { shown.append({p, text}); };
+    ErrorBoxFunction box = [&](QWidget* p, const QString& text, const QString&) { shown.append({p, text}); };
     bool ran = false;
     RunGuarded(box, &parent, [&] { ran = true; });
     QVERIFY(ran);
@@ -114,7 +114,7 @@ class ToolkitTest : public QObject {
     QCOMPARE(shown[1].second, QString("disk full."));
     QCOMPARE(shown[2].second, QString("Unknown error."));
     // A box that fails itself must not let the exception out either.
-    RunGuarded([](QWidget*, const QString&) { throw std::bad_alloc(); }, &parent, [] { throw Fault("x"); });
+    RunGuarded([](QWidget*, const QString&, const QString&) { throw std::bad_alloc(); }, &parent, [] { throw Fault("x"); });
   }
 
   void theRealBoxIsCriticalWithOkAndTheProgramTitle() {

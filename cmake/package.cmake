@@ -6,11 +6,13 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "The ORVANTIS developers")
 set(CPACK_PACKAGE_CONTACT "${ORVANTIS_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "calculator of the external ballistics of harpoons")
-set(CPACK_PACKAGE_DESCRIPTION
-    "ORVANTIS integrates the flight of a harpoon through water from its launch mass, area, \
-drag coefficient, launch height, speed and angle, writes a table of 500 samples to \
-Orvantis_500.txt in its current folder and draws charts of any sampled quantity \
-against another. The interface speaks Russian, German or English.")
+# Kept under 80 columns a line, as dpkg shows it.
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+  "ORVANTIS integrates the flight of a harpoon through water from its launch\n"
+  "mass, area, drag coefficient, launch height, speed and angle, writes a table\n"
+  "of 500 samples to Orvantis_500.txt in its current folder and draws charts of\n"
+  "any sampled quantity against another. The interface speaks Russian, German\n"
+  "or English.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 

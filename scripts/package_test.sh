@@ -18,12 +18,16 @@ dpkg-deb --info "$deb"
 
 command -v debootstrap > /dev/null ||
   DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends debootstrap > /dev/null
-mirror="${ORVANTIS_MIRROR:-$(cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list \
-  /etc/apt/sources.list.d/*.sources 2> /dev/null | grep -v '^ *#' |
-  grep -o 'https\?://[^ ]*/debian/\?\( \|$\)' | head -n 1 | tr -d ' ')}"
+apt_mirror() {  # the first Debian archive in apt's sources, if any
+  { cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources \
+    2> /dev/null || true; } | grep -v '^ *#' | grep -o 'https\?://[^ ]*/debian/\?\( \|$\)' |
+    head -n 1 | tr -d ' ' || true
+}
+mirror="${ORVANTIS_MIRROR:-$(apt_mirror)}"
 mirror="${mirror:-http://deb.debian.org/debian}"
 
 root="$(mktemp -d /var/tmp/orvantis-chroot.XXXXXX)"
+chmod 755 "$root"  # apt downloads as the user _apt, who must reach its folders
 cleanup() {
   for m in "$root/dev/shm" "$root/dev/pts" "$root/proc"; do
     mountpoint -q "$m" && umount "$m"

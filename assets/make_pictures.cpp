@@ -3,6 +3,7 @@
 //   language.jpg    314 x 193  three flags and language names beside the "Ru", "De", "En" items
 //   emblem.jpg       90 x  41  the small emblem over the charts
 //   sketch.png      271 x 146  the trajectory sketch (line art stays crisp as PNG)
+//   icons/          the program's icon, scalable and in three sizes (program_icon.cpp)
 // Usage: make_pictures <output folder>. The generated files are committed, so a build
 // never runs this; see make_pictures.sh.
 #include <QDir>
@@ -16,6 +17,8 @@
 #include <QString>
 #include <cmath>
 #include <cstdio>
+
+#include "program_icon.h"
 
 namespace {
 
@@ -297,5 +300,9 @@ int main(int argc, char** argv) {
   Save(Language(), out.filePath("language.jpg"), "JPEG", 95);
   Save(Emblem(), out.filePath("emblem.jpg"), "JPEG", 95);
   Save(Sketch(), out.filePath("sketch.png"), "PNG", -1);
+  if (!WriteProgramIcon(QDir(out.filePath("icons")))) {
+    std::fprintf(stderr, "cannot write the icons in %s\n", qPrintable(out.filePath("icons")));
+    return 1;
+  }
   return 0;
 }

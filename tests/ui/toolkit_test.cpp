@@ -15,6 +15,7 @@
 #include "toolkit/edit_field.h"
 #include "toolkit/error_box.h"
 #include "toolkit/jpeg_picture.h"
+#include "toolkit/window_icon.h"
 #include "toolkit/z_order.h"
 
 namespace orv::test {
@@ -76,6 +77,19 @@ class ToolkitTest : public QObject {
     QImage reference;
     QVERIFY(reference.loadFromData(bytes, "JPEG"));
     QVERIFY(MaxChannelDifference(decoded, reference.convertToFormat(QImage::Format_RGB32)) <= 1);
+  }
+
+  // The window icon carries every size the menu entry installs, each a full square
+  // picture: the rim's corner is transparent, its middle opaque.
+  void theProgramIconComesInEverySize() {
+    const QIcon icon = ProgramIcon();
+    QCOMPARE(icon.availableSizes(), (QList<QSize>{{48, 48}, {128, 128}, {256, 256}}));
+    for (int size : {48, 128, 256}) {
+      const QImage image = icon.pixmap(QSize(size, size), 1.0).toImage();
+      QCOMPARE(image.size(), QSize(size, size));
+      QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
+      QCOMPARE(qAlpha(image.pixel(size / 2, size / 2)), 255);
+    }
   }
 
   void rejectsWhatIsNotAJpeg() {

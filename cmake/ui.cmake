@@ -19,6 +19,7 @@ add_library(orvantis_ui STATIC
   toolkit/z_order.cpp
   haupt/form2.cpp
   haupt/form2_handlers.cpp
+  haupt/form2_tools.cpp
   haupt/haupt_state.cpp
   haupt/interface_texts.cpp
   haupt/tool_texts.cpp

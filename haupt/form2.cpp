@@ -56,6 +56,7 @@ TForm2::TForm2(SharedState& state, const SpracheState& sprache, ErrorBoxFunction
   SetTabOrder();
   chartArea_ = std::make_unique<ChartArea>(*Image1, *Image3);
   ConnectHandlers();
+  InstallTools();
 }
 
 void TForm2::CreateControls() {

@@ -34,8 +34,8 @@ class TForm2 : public QWidget {
 
   // Asks where to save a file: a title, a suggested path, a filter; an empty answer
   // cancels. Tests answer it themselves instead of a modal dialog.
-  using SaveDialogFunction =
-      std::function<QString(QWidget* parent, const QString& title, const QString& suggested, const QString& filter)>;
+  using SaveDialogFunction = std::function<QString(QWidget* parent, const QString& title,
+                                                   const QString& suggested, const QString& filter)>;
   void SetSaveDialog(SaveDialogFunction dialog) { saveDialog_ = std::move(dialog); }
 
   // Event handlers.

@@ -109,7 +109,8 @@ void TForm2::DrawCatalogueChart(const char* button) {
   try {
     DrawChart(state_, entry->request, *chartArea_, Separator());
   } catch (const ChartScaleFault& f) {
-    throw Fault(f.message(), NoScaleText(sprache_.LanguageNo, static_cast<Col>(f.column()), f.xAxis(), false));
+    throw Fault(f.message(),
+                NoScaleText(sprache_.LanguageNo, static_cast<Col>(f.column()), f.xAxis(), false));
   }
   SetShownChart(entry->request);
 }

@@ -67,7 +67,8 @@ void TForm2::InstallTools() {
     a->setShortcutContext(Qt::WindowShortcut);
     a->setEnabled(false);
     addAction(a);
-    connect(a, &QAction::triggered, this, [this, handler] { Guarded([this, handler] { (this->*handler)(); }); });
+    connect(a, &QAction::triggered, this,
+            [this, handler] { Guarded([this, handler] { (this->*handler)(); }); });
     return a;
   };
   SavePngAction = action(ChartMenuItem::kSavePng, QKeySequence(Qt::CTRL | Qt::Key_S), &TForm2::SaveChartPng);
@@ -103,11 +104,13 @@ void TForm2::ShowChartMenu(const QPoint& at) {
 
 void TForm2::SetShownChart(std::optional<ChartRequest> request) {
   shownChart_ = request;
-  for (QAction* a : {SavePngAction, SaveSvgAction, CopyChartAction, ExportCsvAction}) a->setEnabled(request.has_value());
+  for (QAction* a : {SavePngAction, SaveSvgAction, CopyChartAction, ExportCsvAction})
+    a->setEnabled(request.has_value());
 }
 
 void TForm2::SetChartButtonsEnabled(bool enabled) {
-  for (QPushButton* b : {Button22, Button27, Button2, Button3, Button4, Button8, Button9, Button10, Button15, Button16})
+  for (QPushButton* b :
+       {Button22, Button27, Button2, Button3, Button4, Button8, Button9, Button10, Button15, Button16})
     b->setEnabled(enabled);
 }
 
@@ -154,7 +157,8 @@ void TForm2::SaveChartPng() {
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
   ChartImage().save(&buffer, "PNG");
-  WriteFileSafely(path.toStdString(), std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+  WriteFileSafely(path.toStdString(),
+                  std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 void TForm2::SaveChartSvg() {

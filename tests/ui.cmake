@@ -2,7 +2,7 @@
 add_library(orvantis_ui_fixture STATIC tests/ui/ui_fixture.cpp)
 target_link_libraries(orvantis_ui_fixture PUBLIC orvantis_ui Qt6::Test)
 
-foreach(name toolkit_test window_flow_test main_window_test)
+foreach(name toolkit_test window_flow_test main_window_test chart_tools_test)
   add_executable(${name} tests/ui/${name}.cpp)
   target_link_libraries(${name} PRIVATE orvantis_ui_fixture)
   add_test(NAME ui_${name} COMMAND ${name})

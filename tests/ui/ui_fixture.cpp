@@ -26,7 +26,6 @@ void UiFixture::Init(bool realErrorBox) {
   sprache = SpracheState{};
   errors.clear();
   details.clear();
-  details.clear();
   unexpected_.clear();
   seen_.clear();
   boxExpected_ = false;

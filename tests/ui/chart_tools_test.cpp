@@ -1,0 +1,164 @@
+// The main window's additions: the chart area's menu and its shortcuts, saving and
+// copying the chart, the mark of a field whose text is not a number, START from the
+// keyboard, and the line that explains a chart without a scale.
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QMenu>
+#include <QSettings>
+#include <QTest>
+
+#include "haupt/tool_texts.h"
+#include "tests/ui/ui_fixture.h"
+
+namespace orv::test {
+namespace {
+
+class ChartToolsTest : public QObject {
+  Q_OBJECT
+
+  UiFixture f;
+  QStringList asked;  // suggested paths the save dialog was shown with
+  QString answer;     // what the dialog answers
+
+  QList<QAction*> MenuActions() {
+    TForm2& w = *f.form2;
+    return {w.SavePngAction, w.SaveSvgAction, w.CopyChartAction, w.ExportCsvAction};
+  }
+
+  bool AllEnabled(bool enabled) {
+    for (QAction* a : MenuActions())
+      if (a->isEnabled() != enabled) return false;
+    return true;
+  }
+
+ private slots:
+  void initTestCase() {
+    QCoreApplication::setOrganizationName("orvantis-tests");
+    QSettings().clear();
+  }
+  void init() {
+    f.Init();
+    asked.clear();
+    answer.clear();
+    f.form2->SetSaveDialog([this](QWidget*, const QString&, const QString& suggested, const QString&) {
+      asked << suggested;
+      return answer;
+    });
+  }
+  void cleanup() { f.Cleanup(); }
+
+  void menuItemsFollowTheShownChart() {
+    f.ChooseLanguage(2);  // English
+    TForm2& w = *f.form2;
+    QCOMPARE(w.SavePngAction->text(), QString("Save chart as PNG..."));
+    QCOMPARE(w.ExportCsvAction->shortcut(), QKeySequence("Ctrl+E"));
+    QVERIFY(AllEnabled(false));  // before any run
+    QTest::keyClick(&w, Qt::Key_F5);
+    QCOMPARE(f.errors, QStringList());
+    QVERIFY(QFile::exists(f.folder.filePath("Orvantis_500.txt")));
+    QVERIFY(AllEnabled(true));
+    w.Button5->click();  // MAIN blanks the chart
+    QVERIFY(AllEnabled(false));
+  }
+
+  void texts3Languages() {
+    for (int language : {1, 2, 3})
+      for (auto item : {ChartMenuItem::kSavePng, ChartMenuItem::kSaveSvg, ChartMenuItem::kCopy,
+                        ChartMenuItem::kExportCsv})
+        QVERIFY(*Pick(MenuText(item), language) != '\0');
+    QVERIFY(QString::fromUtf8(Pick(MenuText(ChartMenuItem::kCopy), 1))
+                .startsWith(QString::fromUtf8("Копировать")));
+    QCOMPARE(QString::fromUtf8(Pick(MenuText(ChartMenuItem::kCopy), 2)), QString("Diagramm kopieren"));
+  }
+
+  // The saved PNG is the picture the chart area shows, pixel for pixel, whichever
+  // chart was drawn last; the suggested name says which.
+  void savedPngIsTheShownPicture() {
+    f.ChooseLanguage(2);
+    TForm2& w = *f.form2;
+    QTest::keyClick(&w, Qt::Key_Return, Qt::ControlModifier);  // START
+    QVERIFY(AllEnabled(true));
+    w.Button16->click();
+    answer = f.folder.filePath("chart.png");
+    QTest::keyClick(&w, Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(f.errors, QStringList());
+    QCOMPARE(asked.size(), 1);
+    QVERIFY(asked[0].endsWith("/Orvantis_Button16.png"));
+    QImage saved(answer);
+    QCOMPARE(saved.size(), QSize(800, 600));
+    const QImage shown = w.Image1->Picture();
+    QCOMPARE(saved.convertToFormat(QImage::Format_RGB32), shown.convertToFormat(QImage::Format_RGB32));
+
+    QTest::keyClick(&w, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
+             shown.convertToFormat(QImage::Format_RGB32));
+  }
+
+  void cancelledDialogWritesNothingAndAFailedSaveKeepsTheOldFile() {
+    f.ChooseLanguage(2);
+    TForm2& w = *f.form2;
+    w.Button1->click();
+    answer.clear();  // cancelled
+    w.SavePngAction->trigger();
+    QCOMPARE(f.errors, QStringList());
+    QCOMPARE(f.folder.entryList(QDir::Files), QStringList{"Orvantis_500.txt"});
+
+    // A name in a folder that does not exist.
+    answer = f.folder.filePath("missing/chart.png");
+    w.SavePngAction->trigger();
+    QCOMPARE(f.errors, QStringList{"File not found."});
+    QVERIFY(!QFile::exists(answer));
+  }
+
+  void aFieldThatIsNotANumberIsMarkedUntilItIsOne() {
+    f.ChooseLanguage(2);
+    TForm2& w = *f.form2;
+    const QString tip = w.edMassaStart->toolTip();
+    QCOMPARE(tip, QString("Launch mass of the harpoon, kg"));
+    w.edMassaStart->setText("0.18x");
+    QCOMPARE(f.errors.size(), 1);
+    QCOMPARE(w.edMassaStart->toolTip(), QString("Not a number; the value in use is 0.18"));
+    QVERIFY(w.edMassaStart->styleSheet().contains("border"));
+    w.edMassaStart->setText("0.25");
+    QCOMPARE(w.edMassaStart->toolTip(), tip);
+    QVERIFY(w.edMassaStart->styleSheet().isEmpty());
+
+    w.EdCx->setText("abc");  // marked, then an activation takes the mark away
+    QVERIFY(!w.EdCx->styleSheet().isEmpty());
+    w.Button5->click();
+    f.ChooseLanguage(2);
+    QVERIFY(f.form2->EdCx->styleSheet().isEmpty());
+  }
+
+  // H0 = 0 ends the flight at once with no positive range: the results file is
+  // written and the box says why the default chart cannot be drawn.
+  void aChartWithoutAScaleIsExplained() {
+    f.ChooseLanguage(2);
+    TForm2& w = *f.form2;
+    w.edH0->setText("0");
+    w.EdCx->setText("0");
+    w.edV0->setText("0");
+    w.EdTTO->setText("-89");
+    w.Button1->click();
+    QCOMPARE(f.errors, QStringList{"Floating point division by zero."});
+    QCOMPARE(f.details.size(), 1);
+    QVERIFY2(f.details[0].startsWith("The results file Orvantis_500.txt was written."),
+             qPrintable(f.details[0]));
+    QVERIFY2(f.details[0].contains("X [m]"), qPrintable(f.details[0]));
+    QVERIFY(AllEnabled(false));
+  }
+
+  void aMessageWithANulIsShownWhole() {
+    f.ChooseLanguage(2);
+    f.form2->edV0->setText(QString("1") + QChar(0) + "2");
+    QCOMPARE(f.errors.size(), 1);
+    QCOMPARE(f.errors[0], QString("'1") + QChar(0x2400) + "2' is not a valid floating point value.");
+  }
+};
+
+}  // namespace
+}  // namespace orv::test
+
+QTEST_MAIN(orv::test::ChartToolsTest)
+#include "chart_tools_test.moc"

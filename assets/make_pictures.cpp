@@ -210,19 +210,19 @@ void Harpoon(QPainter& p, QPointF tail, QPointF tip, const QColor& c, double wid
   p.drawPolygon(QPolygonF({tip + d * 3, tip - d * 7 + n * 4, tip - d * 4, tip - d * 7 - n * 4}));
 }
 
+// Lettering and an outline on white: the window shows white as transparent, so the
+// chart under the emblem stays visible between the letters.
 QImage Emblem() {
   QImage img(90, 41, QImage::Format_RGB32);
   img.fill(Qt::white);
   QPainter p(&img);
   p.setRenderHint(QPainter::Antialiasing);
-  QLinearGradient g(0, 0, 0, 41);
-  g.setColorAt(0, QColor(20, 60, 130));
-  g.setColorAt(1, QColor(8, 30, 75));
-  p.setPen(QPen(QColor(220, 180, 60), 1.5));
-  p.setBrush(g);
-  p.drawRoundedRect(QRectF(1, 1, 88, 39), 7, 7);
-  Harpoon(p, QPointF(10, 31), QPointF(80, 31), QColor(220, 180, 60), 1.6);
-  p.setPen(Qt::white);
+  const QColor navy(20, 50, 120);
+  p.setPen(QPen(navy, 1.5));
+  p.setBrush(Qt::NoBrush);
+  p.drawRoundedRect(QRectF(1.5, 1.5, 87, 38), 7, 7);
+  Harpoon(p, QPointF(12, 31), QPointF(78, 31), QColor(190, 140, 30), 1.6);
+  p.setPen(navy);
   p.setFont(Font(13, true));
   p.drawText(QRect(0, 3, 90, 22), Qt::AlignCenter, "ORVANTIS");
   return img;

@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QSettings>
 #include <QTest>
+#include <algorithm>
 
 #include "haupt/tool_texts.h"
 #include "tests/ui/ui_fixture.h"
@@ -147,6 +148,36 @@ class ChartToolsTest : public QObject {
              qPrintable(f.details[0]));
     QVERIFY2(f.details[0].contains("X [m]"), qPrintable(f.details[0]));
     QVERIFY(AllEnabled(false));
+  }
+
+  // The emblem over the chart is lettering and an outline: where its picture is
+  // white the window shows the chart under it.
+  void theEmblemShowsTheChartThrough() {
+    f.ChooseLanguage(2);
+    TForm2& w = *f.form2;
+    w.Button1->click();
+    QVERIFY(w.Image3->isVisible());
+    const QImage shot = w.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage emblem = w.Image3->Picture();
+    const QImage chart = w.Image1->Picture();
+    const QPoint inChart = w.Image3->pos() - w.Image1->pos();
+    int through = 0, chartInk = 0, letters = 0;
+    for (int y = 0; y < emblem.height(); ++y)
+      for (int x = 0; x < emblem.width(); ++x) {
+        const QRgb under = chart.pixel(inChart.x() + x, inChart.y() + y) | 0xff000000u;
+        const QRgb seen = shot.pixel(w.Image3->x() + x, w.Image3->y() + y) | 0xff000000u;
+        const QRgb e = emblem.pixel(x, y);
+        if (std::min({qRed(e), qGreen(e), qBlue(e)}) >= 240) {
+          QCOMPARE(seen, under);
+          ++through;
+          chartInk += under != qRgb(255, 255, 255);
+        } else if (qGray(emblem.pixel(x, y)) < 128) {
+          letters += seen == (emblem.pixel(x, y) | 0xff000000u);
+        }
+      }
+    QVERIFY(through > emblem.width() * emblem.height() / 2);
+    QVERIFY(chartInk > 0);  // grid lines run under the emblem
+    QVERIFY(letters > 100);
   }
 
   void aMessageWithANulIsShownWhole() {

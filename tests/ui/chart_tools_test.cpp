@@ -180,6 +180,22 @@ class ChartToolsTest : public QObject {
     QVERIFY(letters > 100);
   }
 
+  // Run again with QT_SCALE_FACTOR=2: the chart area holds a picture of twice the
+  // pixels, drawn for the screen, while the saved PNG stays 800 x 600.
+  void theChartIsDrawnForTheScreensPixels() {
+    f.ChooseLanguage(2);
+    TForm2& w = *f.form2;
+    const int ratio = qRound(w.Image1->devicePixelRatioF());
+    if (qEnvironmentVariable("QT_SCALE_FACTOR") == "2") QCOMPARE(ratio, 2);
+    w.Button1->click();
+    const QImage shown = w.Image1->Picture();
+    QCOMPARE(shown.size(), QSize(800, 600) * ratio);
+    QCOMPARE(qRound(shown.devicePixelRatio()), ratio);
+    answer = f.folder.filePath("chart.png");
+    w.SavePngAction->trigger();
+    QCOMPARE(QImage(answer).size(), QSize(800, 600));
+  }
+
   void aMessageWithANulIsShownWhole() {
     f.ChooseLanguage(2);
     f.form2->edV0->setText(QString("1") + QChar(0) + "2");

@@ -12,6 +12,9 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QGuiApplication::setApplicationDisplayName(QString::fromUtf8(orv::kProgramTitle));
   QGuiApplication::setDesktopFileName(QStringLiteral(ORVANTIS_APP_ID));
+  // Where the settings live (the last folder of a saved chart); nothing else is kept.
+  QCoreApplication::setOrganizationName(QStringLiteral("ORVANTIS"));
+  QCoreApplication::setApplicationName(QStringLiteral("orvantis"));
   QApplication::setWindowIcon(orv::ProgramIcon());
 
   orv::TForm1 form1(orv::Sprache);

@@ -20,6 +20,8 @@ endforeach()
 add_test(NAME ui_chart_scale2 COMMAND chart_tools_test theChartIsDrawnForTheScreensPixels)
 set_tests_properties(ui_chart_scale2 PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_SCALE_FACTOR=2")
 
+add_test(NAME ui_end_to_end_save COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/ui/end_to_end_save.sh $<TARGET_FILE:orvantis>)
+set_tests_properties(ui_end_to_end_save PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=xcb" TIMEOUT 120)
 add_test(NAME ui_end_to_end COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/ui/end_to_end.sh $<TARGET_FILE:orvantis>)
 set_tests_properties(ui_end_to_end PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=xcb" TIMEOUT 120)
 

@@ -2,11 +2,11 @@
 // ends the handler where it happened and shows the error box.
 #include <QImage>
 
-#include "haupt/chart_catalogue.h"
 #include "base/errors.h"
+#include "haupt/chart_catalogue.h"
 #include "haupt/form2.h"
 #include "haupt/interface_texts.h"
-#include "haupt/start_flight.h"
+#include "haupt/run_worker.h"
 #include "toolkit/controls.h"
 #include "toolkit/edit_field.h"
 #include "toolkit/wait_cursor.h"
@@ -58,10 +58,13 @@ void TForm2::SetLanguageTexts() {
   if (language == kRussian) Button28->show();
 }
 
+// The run and the results file go to a worker thread (a long run shows its progress
+// and can be cancelled); the chart is drawn here, once the worker is done.
 void TForm2::Button1Click() {
   SendToBack(Panel6);
   WaitCursor wait;
-  StartFlight(state_, *chartArea_, Separator());
+  RunOnWorker(state_, this, sprache_.LanguageNo);
+  DrawChart(state_, DefaultChartRequest(), *chartArea_, Separator());
 }
 
 void TForm2::Button5Click() {

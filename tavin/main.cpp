@@ -1,15 +1,19 @@
 // Program start: the application object, the start window, the hidden main window,
-// the message loop until the start window closes.
+// the message loop until the start window closes (or a signal ends the program).
+#include <signal.h>
+
 #include <QApplication>
 
 #include "haupt/form2.h"
 #include "haupt/haupt_state.h"
 #include "haupt/interface_texts.h"
 #include "sprache/form1.h"
+#include "toolkit/quit_on_signal.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QGuiApplication::setApplicationDisplayName(QString::fromUtf8(orv::kProgramTitle));
+  orv::QuitOnSignal quitOnSignal({SIGINT, SIGTERM});
 
   orv::TForm1 form1(orv::Sprache);
   orv::TForm2 form2(orv::HauptState, orv::Sprache);
@@ -18,6 +22,6 @@ int main(int argc, char** argv) {
 
   form1.show();
   form1.activateWindow();
-  QApplication::exec();
-  return 0;
+  // 0 after QUIT or the start window's close box; 128 + its number after a signal.
+  return QApplication::exec();
 }

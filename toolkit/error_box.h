@@ -7,6 +7,8 @@
 #include <exception>
 #include <functional>
 
+#include "base/errors.h"
+
 namespace orv {
 
 // Shows a finished error text; the windows take one of these so tests can capture
@@ -21,12 +23,15 @@ void ShowErrorBox(QWidget* parent, const QString& text);
 QString ErrorBoxText(const QString& message);
 
 // Runs one event handler. A fault (orv::Fault and every other std::exception) ends
-// the handler where it happened and is shown in the box; the program goes on.
+// the handler where it happened and is shown in the box; the program goes on. A run
+// the user cancelled ends the handler too, without a box: the user asked for it.
 template <class Handler>
 void RunGuarded(const ErrorBoxFunction& box, QWidget* parent, Handler&& handler) {
   QString text;
   try {
     handler();
+    return;
+  } catch (const RunCancelled&) {
     return;
   } catch (const std::exception& e) {
     text = ErrorBoxText(QString::fromUtf8(e.what()));

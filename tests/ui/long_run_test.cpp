@@ -10,6 +10,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <csignal>
 #include <functional>
 #include <memory>
 
@@ -18,6 +19,7 @@
 #include "haupt/results_file.h"
 #include "haupt/run_dialog.h"
 #include "tests/ui/ui_fixture.h"
+#include "toolkit/quit_on_signal.h"
 
 #if defined(__x86_64__) || defined(__i386__)
 #include <xmmintrin.h>
@@ -225,6 +227,26 @@ class LongRunTest : public QObject {
     QCOMPARE(f.errors, QStringList());
     QVERIFY(!Results(f.folder).exists);
     QVERIFY(f.state->fd.t() < 5000);
+  }
+
+  // SIGTERM during a run: the run stops where it got to, the loops end with 143, no
+  // box shows and the previous file stays as it was.
+  void aSignalStopsTheRunAndEndsTheMessageLoop() {
+    f.ChooseLanguage(2);
+    TForm2& w = *f.form2;
+    QTest::mouseClick(w.Button1, Qt::LeftButton);
+    const ResultsFile before = Results(f.folder);
+    MakeLong(w);
+    QuitOnSignal quit({SIGTERM});
+    bool shown = false;
+    QTimer::singleShot(0,
+                       [&] { shown = StartAndWhileShown(w, AnyTime, [](RunDialog&) { ::raise(SIGTERM); }); });
+    QCOMPARE(QCoreApplication::exec(), 128 + SIGTERM);
+    QVERIFY(shown);
+    QCOMPARE(f.errors, QStringList());
+    QVERIFY(Results(f.folder) == before);
+    QVERIFY(f.state->fd.t() < 5000);
+    QVERIFY(!w.findChild<RunDialog*>());
   }
 
   void aShortRunShowsNoDialog() {

@@ -4,7 +4,6 @@
 #include <QEventLoop>
 #include <QTimer>
 #include <algorithm>
-#include <atomic>
 #include <exception>
 #include <memory>
 #include <thread>
@@ -21,7 +20,8 @@ namespace {
 constexpr int kQuietMs = 300;  // a run shorter than this looks as runs always did
 constexpr int kLookMs = 100;   // how often the window looks at a run
 
-// The worker thread; leaving its scope in any way stops the run and waits for it.
+// The worker thread. Joining it, or leaving its scope in any way, stops the run if
+// it still goes and waits for it.
 class Worker {
  public:
   Worker(RunControl& control, std::thread thread) : control_(control), thread_(std::move(thread)) {}
@@ -50,7 +50,6 @@ void RunOnWorker(SharedState& state, QWidget* window, int languageNo, const std:
   QEventLoop loop;
   QObject relay;  // carries the worker's "done" to this thread
   std::exception_ptr failure;
-  std::atomic<bool> finished{false};
   QElapsedTimer clock;
   clock.start();
 
@@ -60,7 +59,6 @@ void RunOnWorker(SharedState& state, QWidget* window, int languageNo, const std:
                   } catch (...) {
                     failure = std::current_exception();
                   }
-                  finished.store(true, std::memory_order_release);
                   QMetaObject::invokeMethod(
                       &relay, [&loop] { loop.quit(); }, Qt::QueuedConnection);
                 }));
@@ -102,8 +100,7 @@ void RunOnWorker(SharedState& state, QWidget* window, int languageNo, const std:
   quiet.start(kQuietMs);
 
   loop.exec();
-  // The loop also ends when the program is told to end: then the run stops here.
-  if (!finished.load(std::memory_order_acquire)) control.cancel.store(true, std::memory_order_relaxed);
+  // The loop also ends when the program is told to end: a run still going stops here.
   worker.Join();
   look.stop();
   quiet.stop();

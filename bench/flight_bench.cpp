@@ -10,6 +10,7 @@
 #include <string>
 
 #include "base/flight_data.h"
+#include "base/preset_data.h"
 #include "haupt/flight_run.h"
 #include "haupt/results_file.h"
 #include "tests/default_run.h"
@@ -53,7 +54,7 @@ BENCHMARK(BM_FlightRun_Default)->Unit(benchmark::kMillisecond);
 constexpr double kLongMass = 500, kLongArea = 0.01, kLongCx = 0.05, kLongStep = 5e-5;
 constexpr double kLongHeight = 100000, kLongSpeed = 1000, kLongAngle = -45;
 
-void BM_FlightRun_Long(benchmark::State& bench) {
+std::unique_ptr<SharedState> LongState() {
   auto state = testing::DefaultState();
   FlightData& fd = state->fd;
   fd.MassaStart() = kLongMass;
@@ -64,11 +65,26 @@ void BM_FlightRun_Long(benchmark::State& bench) {
   fd.TTO() = kLongAngle;
   fd.Tk() = 1e6;
   fd.dt0() = kLongStep;
+  return state;
+}
+
+void BM_FlightRun_Long(benchmark::State& bench) {
+  auto state = LongState();
   std::int64_t steps = 0;
   TimePerStep(bench, [&] { return steps = RunFlight(*state); });
   bench.counters["steps_per_pass"] = static_cast<double>(steps / 2);
 }
 BENCHMARK(BM_FlightRun_Long)->Unit(benchmark::kMillisecond);
+
+// The same run as the window does it: followed by another thread, which may cancel it.
+void BM_FlightRun_Long_Followed(benchmark::State& bench) {
+  auto state = LongState();
+  TimePerStep(bench, [&] {
+    RunControl control;
+    return RunFlight(*state, &control);
+  });
+}
+BENCHMARK(BM_FlightRun_Long_Followed)->Unit(benchmark::kMillisecond);
 
 // The floor: the motion step's equations alone, one pass of the same flight (the
 // same angles for sin and cos, the same number of steps), without the atmosphere,

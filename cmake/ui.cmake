@@ -1,6 +1,7 @@
 # The windows, the Qt side of the toolkit and the program itself.
 find_package(Qt6 REQUIRED COMPONENTS Gui Widgets Test)
 find_package(JPEG REQUIRED)
+find_package(Threads REQUIRED)
 
 set(CMAKE_AUTOMOC ON)
 
@@ -13,9 +14,11 @@ add_library(orvantis_ui STATIC
   toolkit/controls.cpp
   toolkit/edit_field.cpp
   toolkit/error_box.cpp
+  toolkit/input_block.cpp
   toolkit/jpeg_picture.cpp
   toolkit/picture_box.cpp
   toolkit/window_icon.cpp
+  toolkit/quit_on_signal.cpp
   toolkit/z_order.cpp
   haupt/form2.cpp
   haupt/form2_handlers.cpp
@@ -23,9 +26,11 @@ add_library(orvantis_ui STATIC
   haupt/haupt_state.cpp
   haupt/interface_texts.cpp
   haupt/tool_texts.cpp
+  haupt/run_dialog.cpp
+  haupt/run_worker.cpp
   sprache/form1.cpp)
 target_include_directories(orvantis_ui PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(orvantis_ui PUBLIC orvantis_core orvantis_qimage_surface Qt6::Widgets JPEG::JPEG)
+target_link_libraries(orvantis_ui PUBLIC orvantis_core orvantis_qimage_surface Qt6::Widgets JPEG::JPEG Threads::Threads)
 
 # The pictures travel inside the program, so it finds them from any folder.
 qt_add_resources(orvantis_ui orvantis_pictures

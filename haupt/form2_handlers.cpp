@@ -7,7 +7,7 @@
 #include "haupt/chart_catalogue.h"
 #include "haupt/form2.h"
 #include "haupt/interface_texts.h"
-#include "haupt/start_flight.h"
+#include "haupt/run_worker.h"
 #include "haupt/tool_texts.h"
 #include "toolkit/controls.h"
 #include "toolkit/edit_field.h"
@@ -52,13 +52,16 @@ void TForm2::SetLanguageTexts() {
   if (language == kRussian) Button28->show();
 }
 
+// The run and the results file go to a worker thread (a long run shows its progress
+// and can be cancelled); the chart is drawn here, once the worker is done.
 void TForm2::Button1Click() {
   SendToBack(Panel6);
   SetChartButtonsEnabled(true);
   WaitCursor wait;
   SetShownChart(std::nullopt);
+  RunOnWorker(state_, this, sprache_.LanguageNo);
   try {
-    StartFlight(state_, *chartArea_, Separator());
+    DrawChart(state_, DefaultChartRequest(), *chartArea_, Separator());
   } catch (const ChartScaleFault& f) {
     throw Fault(f.message(), NoScaleText(sprache_.LanguageNo, static_cast<Col>(f.column()), f.xAxis(), true));
   }

@@ -31,6 +31,37 @@ constexpr const char* kAbout[] = {
     "директории.",
 };
 
+constexpr RunTexts kRunRussian = {"Проход %1 из 2",
+                                  "Время полёта: %1 с из %2 с",
+                                  "Шагов в секунду: %1",
+                                  "Оставшееся время: около %1",
+                                  "Оставшееся время: более %1",
+                                  "Оставшееся время: неизвестно",
+                                  "Отмена",
+                                  "с",
+                                  "мин",
+                                  "ч"};
+constexpr RunTexts kRunGerman = {"Durchgang %1 von 2",
+                                 "Flugzeit: %1 s von %2 s",
+                                 "Schritte pro Sekunde: %1",
+                                 "Restzeit: etwa %1",
+                                 "Restzeit: mehr als %1",
+                                 "Restzeit: unbekannt",
+                                 "Abbrechen",
+                                 "s",
+                                 "min",
+                                 "h"};
+constexpr RunTexts kRunEnglish = {"Pass %1 of 2",
+                                  "Flight time: %1 s of %2 s",
+                                  "Steps per second: %1",
+                                  "Time left: about %1",
+                                  "Time left: more than %1",
+                                  "Time left: unknown",
+                                  "Cancel",
+                                  "s",
+                                  "min",
+                                  "h"};
+
 }  // namespace
 
 std::span<const LanguageText> LanguageTexts() { return kTexts; }
@@ -42,5 +73,11 @@ const char* TextFor(const LanguageText& entry, int languageNo) {
 }
 
 std::span<const char* const> AboutLines() { return kAbout; }
+
+const RunTexts& RunTextsFor(int languageNo) {
+  if (languageNo == kRussian) return kRunRussian;
+  if (languageNo == kEnglish) return kRunEnglish;
+  return kRunGerman;
+}
 
 }  // namespace orv

@@ -40,4 +40,22 @@ inline constexpr const char* kLanguageItems[] = {"Ru", "De", "En"};
 // The About text, one entry per line, trailing spaces included.
 std::span<const char* const> AboutLines();
 
+// The progress dialog of a long run; %1 and %2 stand for the numbers.
+struct RunTexts {
+  const char* pass;        // %1: 1 or 2
+  const char* flightTime;  // %1: time reached, %2: end time Tk
+  const char* rate;        // %1: steps per second
+  const char* timeLeft;    // %1: a duration
+  const char* timeBeyond;  // %1: the longest duration shown
+  const char* timeUnknown;
+  const char* cancel;
+  const char* seconds;  // unit symbols of a duration
+  const char* minutes;
+  const char* hours;
+};
+
+// The dialog's texts for LanguageNo 1, 2 or 3; any other number gives the German set,
+// as the main window's resource does.
+const RunTexts& RunTextsFor(int languageNo);
+
 }  // namespace orv

@@ -1,13 +1,20 @@
 #include "haupt/start_flight.h"
 
+#include "base/errors.h"
 #include "haupt/chart_catalogue.h"
 #include "haupt/flight_run.h"
 
 namespace orv {
 
-void StartFlight(SharedState& state, ChartHost& host, char decimalSeparator, const std::string& resultsPath) {
-  RunFlight(state);
+void RunFlightAndWriteResults(SharedState& state, RunControl* control, const std::string& resultsPath) {
+  RunFlight(state, control);
+  // The run may have ended just as the user cancelled: nothing is written then.
+  if (control && control->cancel.load(std::memory_order_relaxed)) throw RunCancelled();
   WriteResultsFile(state, resultsPath);
+}
+
+void StartFlight(SharedState& state, ChartHost& host, char decimalSeparator, const std::string& resultsPath) {
+  RunFlightAndWriteResults(state, nullptr, resultsPath);
   DrawChart(state, DefaultChartRequest(), host, decimalSeparator);
 }
 

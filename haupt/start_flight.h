@@ -4,11 +4,18 @@
 
 #include <string>
 
-#include "haupt/chart_engine.h"
 #include "base/flight_data.h"
+#include "haupt/chart_engine.h"
 #include "haupt/results_file.h"
+#include "haupt/run_control.h"
 
 namespace orv {
+
+// The run and the results file: the part of START that may take long and so runs
+// away from the window thread. With a `control`, a cancel that arrives before the
+// file is begun ends it with RunCancelled and leaves the previous file as it was.
+void RunFlightAndWriteResults(SharedState& state, RunControl* control = nullptr,
+                              const std::string& resultsPath = kResultsFileName);
 
 void StartFlight(SharedState& state, ChartHost& host, char decimalSeparator,
                  const std::string& resultsPath = kResultsFileName);

@@ -1,5 +1,7 @@
 // Program start: the application object, the start window, the hidden main window,
-// the message loop until the start window closes.
+// the message loop until the start window closes (or a signal ends the program).
+#include <signal.h>
+
 #include <QApplication>
 
 #include "haupt/form2.h"
@@ -7,6 +9,7 @@
 #include "haupt/interface_texts.h"
 #include "sprache/form1.h"
 #include "toolkit/window_icon.h"
+#include "toolkit/quit_on_signal.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -16,6 +19,7 @@ int main(int argc, char** argv) {
   QCoreApplication::setOrganizationName(QStringLiteral("ORVANTIS"));
   QCoreApplication::setApplicationName(QStringLiteral("orvantis"));
   QApplication::setWindowIcon(orv::ProgramIcon());
+  orv::QuitOnSignal quitOnSignal({SIGINT, SIGTERM});
 
   orv::TForm1 form1(orv::Sprache);
   orv::TForm2 form2(orv::HauptState, orv::Sprache);
@@ -24,6 +28,6 @@ int main(int argc, char** argv) {
 
   form1.show();
   form1.activateWindow();
-  QApplication::exec();
-  return 0;
+  // 0 after QUIT or the start window's close box; 128 + its number after a signal.
+  return QApplication::exec();
 }

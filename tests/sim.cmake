@@ -11,3 +11,11 @@ add_executable(sim_tests
   tests/safe_write_test.cpp)
 target_link_libraries(sim_tests PRIVATE orvantis_sim GTest::gtest_main)
 gtest_discover_tests(sim_tests DISCOVERY_MODE PRE_TEST)
+
+# Following and stopping a run from another thread, as the window does.
+if(TARGET orvantis_core)
+  find_package(Threads REQUIRED)
+  add_executable(run_control_tests tests/run_control_test.cpp)
+  target_link_libraries(run_control_tests PRIVATE orvantis_core GTest::gtest_main Threads::Threads)
+  gtest_discover_tests(run_control_tests DISCOVERY_MODE PRE_TEST)
+endif()

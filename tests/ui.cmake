@@ -2,7 +2,7 @@
 add_library(orvantis_ui_fixture STATIC tests/ui/ui_fixture.cpp)
 target_link_libraries(orvantis_ui_fixture PUBLIC orvantis_ui Qt6::Test)
 
-foreach(name toolkit_test window_flow_test main_window_test chart_tools_test)
+foreach(name toolkit_test window_flow_test main_window_test chart_tools_test long_run_test)
   add_executable(${name} tests/ui/${name}.cpp)
   target_link_libraries(${name} PRIVATE orvantis_ui_fixture)
   add_test(NAME ui_${name} COMMAND ${name})
@@ -40,3 +40,7 @@ target_compile_definitions(chart_render_test PRIVATE
   ORVANTIS_CHART_PNG_DIR="${CMAKE_CURRENT_BINARY_DIR}/chart_png")
 add_test(NAME chart_render_test COMMAND chart_render_test)
 set_tests_properties(chart_render_test PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen)
+# Long runs of the real program: Escape cancels one, SIGTERM ends the program.
+add_test(NAME ui_long_run_end_to_end
+  COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/ui/long_run_end_to_end.sh $<TARGET_FILE:orvantis>)
+set_tests_properties(ui_long_run_end_to_end PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=xcb" TIMEOUT 180)

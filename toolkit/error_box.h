@@ -10,6 +10,8 @@
 
 #include "base/errors.h"
 
+#include "base/errors.h"
+
 namespace orv {
 
 // Shows a finished error text and an optional line that explains it; the windows
@@ -28,12 +30,15 @@ QString MessageText(const std::string& message);
 QString ErrorBoxText(const QString& message);
 
 // Runs one event handler. A fault (orv::Fault and every other std::exception) ends
-// the handler where it happened and is shown in the box; the program goes on.
+// the handler where it happened and is shown in the box; the program goes on. A run
+// the user cancelled ends the handler too, without a box: the user asked for it.
 template <class Handler>
 void RunGuarded(const ErrorBoxFunction& box, QWidget* parent, Handler&& handler) {
   QString text, detail;
   try {
     handler();
+    return;
+  } catch (const RunCancelled&) {
     return;
   } catch (const Fault& f) {
     text = ErrorBoxText(MessageText(f.message()));

@@ -1,12 +1,18 @@
 // The Qt side of the toolkit: the JPEG decoder, the error box and the guard, the
-// two-layer stacking, the decimal separator.
+// two-layer stacking, the decimal separator, the signals that end the program and
+// the input block of a run.
 #include <QApplication>
 #include <QBuffer>
+#include <QDialog>
+#include <QEventLoop>
 #include <QFile>
 #include <QImageReader>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
+#include <csignal>
 #include <stdexcept>
 
 #include "base/errors.h"
@@ -14,7 +20,9 @@
 #include "tests/ui/ui_fixture.h"
 #include "toolkit/edit_field.h"
 #include "toolkit/error_box.h"
+#include "toolkit/input_block.h"
 #include "toolkit/jpeg_picture.h"
+#include "toolkit/quit_on_signal.h"
 #include "toolkit/window_icon.h"
 #include "toolkit/z_order.h"
 
@@ -122,6 +130,7 @@ class ToolkitTest : public QObject {
     RunGuarded(box, &parent, [] { throw ConvertFault("'x' is not a valid floating point value"); });
     RunGuarded(box, &parent, [] { throw std::runtime_error("disk full"); });
     RunGuarded(box, &parent, [] { throw 42; });
+    RunGuarded(box, &parent, [] { throw RunCancelled(); });  // asked for: no box
     QCOMPARE(shown.size(), 3);
     QCOMPARE(shown[0].first, &parent);
     QCOMPARE(shown[0].second, QString("'x' is not a valid floating point value."));
@@ -201,6 +210,42 @@ class ToolkitTest : public QObject {
 
   void separatorComesFromTheSystemLocale() {
     QCOMPARE(QString(QChar(LocaleDecimalSeparator())), QLocale::system().decimalPoint());
+  }
+
+  // A run waits in a loop nested in the main one: a signal must end both.
+  void aSignalEndsTheMessageLoopsWith128PlusItsNumber() {
+    QuitOnSignal quit({SIGINT, SIGTERM});
+    for (int number : {SIGTERM, SIGINT}) {
+      int nested = -1;
+      QTimer::singleShot(0, [&nested, number] {
+        QEventLoop loop;
+        QTimer::singleShot(0, [number] { ::raise(number); });
+        nested = loop.exec();
+      });
+      QCOMPARE(QCoreApplication::exec(), 128 + number);
+      QCOMPARE(nested, 128 + number);
+    }
+  }
+
+  void droppedInputNeverArrivesAndTheLetThroughWindowGetsIt() {
+    QWidget window;
+    auto* field = new QLineEdit(&window);
+    QDialog dialog(&window);
+    auto* other = new QLineEdit(&dialog);
+    window.show();
+    {
+      InputBlock block;
+      block.LetThrough(&dialog);
+      QTest::keyClicks(field, "12");
+      QTest::keyClicks(other, "34");
+      QVERIFY(!window.close());
+    }
+    QCOMPARE(field->text(), QString());
+    QCOMPARE(other->text(), QString("34"));
+    QVERIFY(window.isVisible());
+    QTest::keyClicks(field, "5");  // nothing was queued: only what is typed now arrives
+    QCOMPARE(field->text(), QString("5"));
+    QVERIFY(window.close());
   }
 };
 

@@ -1,7 +1,7 @@
 // One fixture for the window tests: a temporary working folder as the current
 // folder, fresh windows over a fresh state, the error box's texts captured instead
 // of shown, and a watchdog that fails the test when an unexpected modal box appears
-// (and closes it, so a test never hangs).
+// (and closes it, so a test never hangs). A long run's progress dialog is left alone.
 #pragma once
 
 #include <QDir>
@@ -13,9 +13,9 @@
 #include <memory>
 
 #include "base/flight_data.h"
+#include "base/preset_data.h"
 #include "haupt/form2.h"
 #include "sprache/form1.h"
-#include "base/preset_data.h"
 
 namespace orv::test {
 

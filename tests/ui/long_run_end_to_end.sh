@@ -1,0 +1,133 @@
+#!/usr/bin/env bash
+# Long runs of the real program on a virtual X display, as a user meets them. A
+# default START writes Orvantis_500.txt; a flight of 10^8 steps then shows the
+# progress dialog, Escape cancels it and the file stays the same file, untouched; a
+# default START afterwards works and writes the same bytes again. A SIGTERM during a
+# second long run ends the program within a second, with exit code 143 and the file
+# whole.
+# Usage: long_run_end_to_end.sh <path to orvantis>
+set -euo pipefail
+
+if [ "${1:-}" != "--on-display" ]; then
+  program="$(realpath "$1")"
+  work="$(mktemp -d)"
+  trap 'rm -rf "$work"' EXIT
+  xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" bash "$0" --on-display "$program" "$work"
+  exit
+fi
+program="$2"
+work="$3"
+export QT_QPA_PLATFORM=xcb
+# Numbers are typed with a point.
+export LC_ALL=C.UTF-8
+
+# Client positions of the windows on the screen (no window manager).
+start_x=237 start_y=199 main_x=206 main_y=128
+
+click() {  # screen x, screen y
+  xdotool mousemove "$1" "$2"
+  sleep 0.3
+  xdotool click 1
+}
+
+wait_for() {  # description, tries of 0.2 s, command...
+  local what="$1" tries="$2"
+  shift 2
+  for _ in $(seq "$tries"); do
+    if "$@"; then return 0; fi
+    sleep 0.2
+  done
+  echo "FAIL: $what" >&2
+  return 1
+}
+
+fail() {
+  echo "FAIL: $1" >&2
+  exit 1
+}
+
+# Replaces the text of the main window's field at client x, y by typed text.
+retype() {
+  click $((main_x + $1)) $((main_y + $2))
+  xdotool key ctrl+a
+  xdotool type --delay 30 "$3"
+}
+
+results="$work/Orvantis_500.txt"
+# Every window of the program, the progress dialog too, carries its title.
+windows_shown() { [ "$(xdotool search --onlyvisible --name "ORVANTIS vers.1.1" 2>/dev/null | wc -l)" -eq "$1" ]; }
+file_complete() { [ -f "$results" ] && [ "$(wc -l < "$results")" -eq 503 ]; }
+file_id() { stat -c '%i %Y.%y' "$results"; }
+file_replaced() { [ -f "$results" ] && [ "$(file_id)" != "$1" ] && file_complete; }
+program_ended() { [ -s "$work/status" ]; }
+now_ms() { echo $(($(date +%s%N) / 1000000)); }
+
+# edH0 at 160,479 and edTk at 160,603 (50 x 22); START at 954,6 (45 x 48).
+long_flight() {
+  retype 185 490 100000
+  retype 185 614 5000
+  click $((main_x + 976)) $((main_y + 30))
+}
+default_flight() {
+  retype 185 490 1.7
+  retype 185 614 5
+  click $((main_x + 976)) $((main_y + 30))
+}
+
+cd "$work"
+# A small parent records how the program ended: its exit code, or minus the number
+# of the signal that killed it (which would mean the signal was not handled).
+python3 -c '
+import subprocess, sys
+program = subprocess.Popen([sys.argv[1]])
+open("pid", "w").write(str(program.pid))
+code = program.wait()
+open("status.tmp", "w").write(str(code))
+import os; os.rename("status.tmp", "status")
+' "$program" &
+wait_for "the program starts" 100 test -s pid
+pid="$(cat pid)"
+trap 'kill "$pid" 2>/dev/null || true' EXIT
+
+wait_for "the start window appears" 300 windows_shown 1
+sleep 1
+# "En", the third item of the language group.
+click $((start_x + 344 + 14)) $((start_y + 112 + 14 + 2 * 34 + 17))
+wait_for "the main window appears" 300 windows_shown 2
+sleep 1
+
+click $((main_x + 976)) $((main_y + 30))
+wait_for "the default run writes Orvantis_500.txt" 300 file_complete
+cp "$results" "$work/default.txt"
+before="$(file_id)"
+
+long_flight
+wait_for "the long run shows the progress dialog" 100 windows_shown 3
+xdotool key Escape
+wait_for "Escape closes the progress dialog" 50 windows_shown 2
+[ "$(file_id)" = "$before" ] || fail "the cancelled run replaced Orvantis_500.txt"
+
+default_flight
+wait_for "a default run after the cancel writes Orvantis_500.txt" 300 file_replaced "$before"
+cmp -s "$results" "$work/default.txt" || fail "the default run wrote other bytes than before"
+before="$(file_id)"
+
+long_flight
+wait_for "the second long run shows the progress dialog" 100 windows_shown 3
+sent="$(now_ms)"
+kill -TERM "$pid"
+for _ in $(seq 100); do
+  program_ended && break
+  sleep 0.01
+done
+ended="$(now_ms)"
+program_ended || fail "the program still runs a second after SIGTERM"
+[ $((ended - sent)) -le 1000 ] || fail "the program took $((ended - sent)) ms to end after SIGTERM"
+trap - EXIT
+status="$(cat "$work/status")"
+[ "$status" = 143 ] || fail "exit status $status after SIGTERM, not the exit code 143"
+[ "$(file_id)" = "$before" ] || fail "the run ended by SIGTERM replaced Orvantis_500.txt"
+cmp -s "$results" "$work/default.txt" || fail "Orvantis_500.txt changed"
+leftovers="$(find "$work" -name 'Orvantis_500.txt.tmp*' | wc -l)"
+[ "$leftovers" -eq 0 ] || fail "a temporary results file was left behind"
+echo "PASS: Escape and SIGTERM stop long runs; Orvantis_500.txt stays whole; exit code 143 after $((ended - sent)) ms"

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "base/constants.h"
+#include "base/sample_columns.h"
 
 namespace orv {
 
@@ -107,7 +108,8 @@ struct FlightData {
   double RhoMedium = 0;  // kg/m3, density of the medium (water, 1000)
   double Volumen = 0;    // m3 (always 0)
 
-  // Unit flags: in which unit sample columns 0, 3, 7, 15, 16 hold their values.
+  // Unit flags: in which unit the time, height, range, thrust and mass columns hold
+  // their values (base/sample_columns.h says which flag scales which column).
   std::int32_t TimeUnitCode = 0;  // 0 s, 2 min, 3 h
   std::int32_t HeightInKm = 0;    // column 3 in km
   std::int32_t RangeInKm = 0;     // column 7 in km
@@ -115,7 +117,6 @@ struct FlightData {
   std::int32_t MassInTonnes = 0;  // column 16 in t
 };
 
-constexpr int kSampleColumns = 30;
 constexpr int kSampleStore = 50000;  // positions 15000..49999 are never written
 
 // The state that the run, the results file and the chart engine share.
@@ -124,7 +125,8 @@ struct SharedState {
 
   // Sample table: column c (0..29), row i (1..500) at c*500 + i - 1.
   std::array<double, kSampleStore> TrajectorySamples{};
-  int SampleRows = 0;  // 0 before the first run, 500 afterwards
+  int SampleRows = 0;    // 0 before the first run, 500 afterwards
+  int RecordedRows = 0;  // rows the last run recorded, 1..500 (0 before the first run)
 
   // Sampling state of the run.
   int SamplingPass = 0;         // 0 first pass, 1 second pass
@@ -136,6 +138,8 @@ struct SharedState {
 
   double& Sample(int column, int row) { return TrajectorySamples[column * kSampleRowsMax + row - 1]; }
   double Sample(int column, int row) const { return TrajectorySamples[column * kSampleRowsMax + row - 1]; }
+  double& Sample(Col column, int row) { return Sample(Index(column), row); }
+  double Sample(Col column, int row) const { return Sample(Index(column), row); }
 };
 
 }  // namespace orv

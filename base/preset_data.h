@@ -5,11 +5,24 @@
 #include <array>
 #include <cstdint>
 
-#include "base/flight_data.h"
-
 namespace orv {
 
 using PresetRecord = std::array<double, 30>;
+
+// The elements of the record that hold a default value; the others stay 0.
+enum PresetElement : int {
+  kPresetMass = 5,    // launch mass, kg
+  kPresetArea = 6,    // reference area, m2
+  kPresetCx = 7,      // drag coefficient
+  kPresetCy = 8,      // lift coefficient
+  kPresetH0 = 11,     // launch altitude, m
+  kPresetV0 = 12,     // launch speed, m/s
+  kPresetAngle = 13,  // launch path angle, degree
+  kPresetHk = 16,     // end altitude, m
+  kPresetTk = 18,     // end time, s
+  kPresetDt0 = 19,    // integration step, s
+  kPresetWind = 20,   // wind speed, m/s
+};
 
 struct SpracheState {
   std::int32_t LanguageNo = 0;  // 1 Russian, 2 German, 3 English; 0 until chosen
@@ -18,10 +31,5 @@ struct SpracheState {
 
 // Writes all thirty elements: the default flight values, zeros elsewhere.
 void StoreDefaultValues(PresetRecord& preset);
-
-// What an activation of the main window leaves in the parameter set, without the
-// fields: the inputs from the record, and the working slots its hidden fields carry
-// (Tk, dt0, Vwind) equal to their loading slots.
-void ApplyPresetValues(const PresetRecord& preset, FlightData& fd);
 
 }  // namespace orv

@@ -7,24 +7,15 @@
 
 #include "haupt/chart_catalogue.h"
 #include "haupt/flight_run.h"
-#include "base/preset_data.h"
+#include "tests/default_run.h"
 #include "tests/qimage_chart_host.h"
 #include "tests/recording_surface.h"
 
 namespace orv {
 namespace {
 
-std::unique_ptr<SharedState> DefaultRun() {
-  auto state = std::make_unique<SharedState>();
-  PresetRecord preset;
-  StoreDefaultValues(preset);
-  ApplyPresetValues(preset, state->fd);
-  RunFlight(*state);
-  return state;
-}
-
 void BM_DrawChart_Default(benchmark::State& bench) {
-  auto state = DefaultRun();
+  auto state = testing::DefaultRun();
   test::QImageChartHost host;
   for (auto _ : bench) {
     DrawChart(*state, DefaultChartRequest(), host, '.');
@@ -34,7 +25,7 @@ void BM_DrawChart_Default(benchmark::State& bench) {
 BENCHMARK(BM_DrawChart_Default)->Unit(benchmark::kMillisecond);
 
 void BM_DrawChart_Recording(benchmark::State& bench) {
-  auto state = DefaultRun();
+  auto state = testing::DefaultRun();
   test::RecordingHost host;
   for (auto _ : bench) {
     DrawChart(*state, DefaultChartRequest(), host, '.');

@@ -12,7 +12,7 @@
 #include "base/flight_data.h"
 #include "haupt/flight_run.h"
 #include "haupt/results_file.h"
-#include "base/preset_data.h"
+#include "tests/default_run.h"
 
 namespace orv {
 namespace {
@@ -34,17 +34,8 @@ void TimePerStep(benchmark::State& bench, Body body) {
   bench.counters["ns_per_step"] = (CpuNanoseconds() - start) / steps;
 }
 
-// The state after the main window's activation with the default values.
-std::unique_ptr<SharedState> DefaultState() {
-  auto state = std::make_unique<SharedState>();
-  PresetRecord preset;
-  StoreDefaultValues(preset);
-  ApplyPresetValues(preset, state->fd);
-  return state;
-}
-
 void BM_FlightRun_Default(benchmark::State& bench) {
-  auto state = DefaultState();
+  auto state = testing::DefaultState();
   std::string pattern = (std::filesystem::temp_directory_path() / "orvantis_bench_XXXXXX").string();
   const std::filesystem::path folder = mkdtemp(pattern.data());
   const std::string path = (folder / kResultsFileName).string();
@@ -63,7 +54,7 @@ constexpr double kLongMass = 500, kLongArea = 0.01, kLongCx = 0.05, kLongStep = 
 constexpr double kLongHeight = 100000, kLongSpeed = 1000, kLongAngle = -45;
 
 void BM_FlightRun_Long(benchmark::State& bench) {
-  auto state = DefaultState();
+  auto state = testing::DefaultState();
   FlightData& fd = state->fd;
   fd.MassaStart() = kLongMass;
   fd.S0 = kLongArea;

@@ -61,7 +61,7 @@ struct RunCommand {
            "--chart", charts,
            "draw a chart into PATH, repeatable; NAME is 'default' (the chart START draws) or a chart "
            "button's name (" +
-               ChartNames() + "); SVG, or PNG when PATH ends in .png" +
+               ButtonNames() + "); SVG, or PNG when PATH ends in .png" +
                (PngBuilt() ? "" : " (not built: no Qt)"))
         ->type_name("NAME=PATH")
         ->expected(1)

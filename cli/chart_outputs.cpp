@@ -23,9 +23,10 @@ bool EndsWithPng(std::string_view path) {
 
 bool PngBuilt() { return ORVANTIS_CLI_PNG != 0; }
 
-std::string ChartNames() {
-  std::string names = kDefaultChartName;
-  for (const ChartButton& button : ChartCatalogue()) names += std::string(", ") + button.name;
+std::string ButtonNames() {
+  std::string names;
+  for (const ChartButton& button : ChartCatalogue())
+    names += (names.empty() ? "" : ", ") + std::string(button.name);
   return names;
 }
 
@@ -41,7 +42,7 @@ ChartOutput ParseChartOutput(std::string_view spec) {
   } else if (const ChartButton* button = FindChartButton(chart.name.c_str())) {
     chart.request = button->request;
   } else {
-    throw UsageError("--chart: no chart is called '" + chart.name + "' (one of " + ChartNames() + ")");
+    throw UsageError("--chart: no chart is called '" + chart.name + "' (default, " + ButtonNames() + ")");
   }
   chart.png = EndsWithPng(chart.path);
   if (chart.png && !PngBuilt())

@@ -27,8 +27,8 @@ bool PngBuilt();
 // build cannot write.
 ChartOutput ParseChartOutput(std::string_view spec);
 
-// Every name ParseChartOutput knows, for --help: "default, Button3, ...".
-std::string ChartNames();
+// The chart buttons' names, for messages and --help: "Button3, Button27, ...".
+std::string ButtonNames();
 
 // The file's bytes. Throws Fault when the chart cannot be drawn.
 std::string ChartFileBytes(const SharedState& state, const ChartOutput& chart);

@@ -4,25 +4,23 @@
 
 #include "base/errors.h"
 #include "base/number_text.h"
-#include "base/preset_data.h"
 #include "cli/usage_error.h"
 
 namespace orv::cli {
 namespace {
 
-// The elements are the start window's record (base/preset_data.cpp).
 constexpr std::array<InputInfo, kInputCount> kInputs{{
-    {Input::kCx, "cx", "", "", "drag coefficient", 7},
-    {Input::kCy, "cy", "", "", "lift coefficient", 8},
-    {Input::kMass, "mass", "kg", "kg", "launch mass", 5},
-    {Input::kArea, "area", "m²", "m2", "reference area", 6},
-    {Input::kAngle, "angle", "degrees", "deg", "launch path angle", 13},
-    {Input::kH0, "h0", "m", "m", "launch height", 11},
-    {Input::kV0, "v0", "m/s", "m/s", "launch speed", 12},
-    {Input::kTk, "tk", "s", "s", "end time", 18},
-    {Input::kHk, "hk", "m", "m", "end height", 16},
-    {Input::kDt, "dt", "s", "s", "integration time step", 19},
-    {Input::kWind, "wind", "m/s", "m/s", "wind speed", 20},
+    {Input::kCx, "cx", "", "", "drag coefficient", kPresetCx, Field::EdCx},
+    {Input::kCy, "cy", "", "", "lift coefficient", kPresetCy, Field::EdCy},
+    {Input::kMass, "mass", "kg", "kg", "launch mass", kPresetMass, Field::edMassaStart},
+    {Input::kArea, "area", "m²", "m2", "reference area", kPresetArea, Field::EdS0},
+    {Input::kAngle, "angle", "degrees", "deg", "launch path angle", kPresetAngle, Field::EdTTO},
+    {Input::kH0, "h0", "m", "m", "launch height", kPresetH0, Field::edH0},
+    {Input::kV0, "v0", "m/s", "m/s", "launch speed", kPresetV0, Field::edV0},
+    {Input::kTk, "tk", "s", "s", "end time", kPresetTk, Field::edTk},
+    {Input::kHk, "hk", "m", "m", "end height", kPresetHk, std::nullopt},
+    {Input::kDt, "dt", "s", "s", "integration time step", kPresetDt0, Field::eddt0},
+    {Input::kWind, "wind", "m/s", "m/s", "wind speed", kPresetWind, Field::edVwind},
 }};
 
 }  // namespace
@@ -41,17 +39,18 @@ FlightInputs DefaultInputs() {
   PresetRecord preset;
   StoreDefaultValues(preset);
   FlightInputs inputs{};
-  for (const InputInfo& info : kInputs)
-    inputs[static_cast<std::size_t>(info.id)] = preset[static_cast<std::size_t>(info.presetElement)];
+  for (const InputInfo& info : kInputs) inputs[static_cast<std::size_t>(info.id)] = preset[info.preset];
   return inputs;
 }
 
 void ApplyInputs(const FlightInputs& inputs, FlightData& fd) {
   PresetRecord preset;
   StoreDefaultValues(preset);
-  for (const InputInfo& info : kInputs)
-    preset[static_cast<std::size_t>(info.presetElement)] = inputs[static_cast<std::size_t>(info.id)];
+  preset[kPresetHk] = inputs[static_cast<std::size_t>(Input::kHk)];
   ApplyPresetValues(preset, fd);
+  // Typing a text into a field puts the value it reads as into the field's slot.
+  for (const InputInfo& info : kInputs)
+    if (info.field) FieldSlot(*info.field, fd) = inputs[static_cast<std::size_t>(info.id)];
 }
 
 double ParseInputValue(std::string_view where, std::string_view text) {

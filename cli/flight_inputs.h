@@ -8,6 +8,8 @@
 #include <string_view>
 
 #include "base/flight_data.h"
+#include "base/parameter_fields.h"
+#include "base/preset_data.h"
 
 namespace orv::cli {
 
@@ -16,11 +18,12 @@ inline constexpr int kInputCount = 11;
 
 struct InputInfo {
   Input id;
-  const char* name;     // option without its dashes, key of a parameter file: "v0"
-  const char* unit;     // the main window's unit: "m/s"; "" for a pure number
-  const char* csvUnit;  // the same in ASCII for CSV headings: "m2", "deg"
-  const char* meaning;  // for --help
-  int presetElement;    // where the start window keeps its default
+  const char* name;            // option without its dashes, key of a parameter file: "v0"
+  const char* unit;            // the main window's unit: "m/s"; "" for a pure number
+  const char* csvUnit;         // the same in ASCII for CSV headings: "m2", "deg"
+  const char* meaning;         // for --help
+  PresetElement preset;        // where the start window keeps its default
+  std::optional<Field> field;  // the main window's field; none for the end height
 };
 
 // In the order of Input.
@@ -34,9 +37,9 @@ using FlightInputs = std::array<double, kInputCount>;
 // The start window's default flight values.
 FlightInputs DefaultInputs();
 
-// What the main window leaves in the parameter set when these values stand in its
-// fields: the activation's loading slots, and the working slots the fields carry
-// them into.
+// The parameter set as the main window leaves it when the user typed these values
+// into its fields after the activation: the end height, which no field shows, goes
+// into the activation's defaults, every other value into its field's slot.
 void ApplyInputs(const FlightInputs& inputs, FlightData& fd);
 
 // A value as the main window's fields read it, with a point for the decimal

@@ -4,11 +4,10 @@
 #include <array>
 
 #include "base/constants.h"
+#include "base/sample_columns.h"
 
 namespace orv::cli {
 namespace {
-
-constexpr int kHeightColumn = 3;
 
 constexpr std::array<SummaryValue, 6> kValues{{
     {"flight_time", "flight time", "s", "s", &FlightSummary::flightTime},
@@ -33,11 +32,9 @@ FlightSummary Summarize(const SharedState& state, std::int64_t steps) {
   s.endSpeed = fd.slot[kV];
   s.endPathAngle = fd.slot[kQ] * kDegreesPerRadian;
   s.endKineticEnergy = fd.Mass * fd.slot[kV] * fd.slot[kV] / 2;
-  // The samples hold the height in km once a sample passed 10 km.
-  const double toMetres = fd.HeightInKm ? 1000.0 : 1.0;
   double greatest = fd.slot[kH0];
-  for (int row = 1; row <= kSampleRowsMax; ++row)
-    greatest = std::max(greatest, state.Sample(kHeightColumn, row) * toMetres);
+  for (int row = 1; row <= state.RecordedRows; ++row)
+    greatest = std::max(greatest, ToBaseUnit(Col::kHeight, state.Sample(Col::kHeight, row), fd));
   s.greatestHeight = greatest;
   return s;
 }

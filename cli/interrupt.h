@@ -13,6 +13,15 @@ void InstallInterruptHandler();
 // shared by every thread of a sweep.
 void SetInterruptTarget(RunControl* control);
 
+// Points Ctrl+C at `control` while it lives.
+class InterruptScope {
+ public:
+  explicit InterruptScope(RunControl& control) { SetInterruptTarget(&control); }
+  ~InterruptScope() { SetInterruptTarget(nullptr); }
+  InterruptScope(const InterruptScope&) = delete;
+  InterruptScope& operator=(const InterruptScope&) = delete;
+};
+
 // Whether Ctrl+C was pressed since the start.
 bool Interrupted();
 

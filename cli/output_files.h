@@ -13,9 +13,9 @@ inline constexpr const char* kStandardOutput = "-";
 // or its folder exists.
 void CheckOutputFolder(std::string_view option, const std::string& path);
 
-// Writes `bytes` to `path` through a new file beside it that replaces `path` only
-// when complete, or to standard output for "-". Throws InOutFault; a previous file
-// at `path` stays intact.
+// Writes `bytes` to `path` as the results file is written (WriteFileSafely: a
+// previous file stays intact on failure), or to standard output for "-". Throws
+// InOutFault.
 void WriteOutput(const std::string& path, std::string_view bytes);
 
 }  // namespace orv::cli

@@ -9,6 +9,7 @@
 #include "cli/interrupt.h"
 #include "cli/output_files.h"
 #include "cli/usage_error.h"
+#include "haupt/csv_export.h"
 #include "haupt/csv_text.h"
 #include "haupt/flight_run.h"
 #include "haupt/results_table.h"
@@ -73,10 +74,10 @@ int ExecuteRun(const FlightInputs& inputs, const RunOutputs& outputs) {
   auto state = std::make_unique<SharedState>();
   ApplyInputs(inputs, state->fd);
 
-  RunControl control;
-  SetInterruptTarget(&control);
   std::int64_t steps = 0;
   try {
+    RunControl control;
+    const InterruptScope interrupt(control);
     steps = RunFlight(*state, &control);
   } catch (const RunCancelled&) {
     return kExitInterrupted;
@@ -84,32 +85,38 @@ int ExecuteRun(const FlightInputs& inputs, const RunOutputs& outputs) {
     Report(fault.what());
     return kExitFault;
   }
-  SetInterruptTarget(nullptr);
   if (Interrupted()) return kExitInterrupted;
 
-  bool dataOnStandardOutput = false;
-  try {
-    if (outputs.noResultsFile) {
-    } else if (outputs.resultsPath == kStandardOutput) {
-      WriteOutput(kStandardOutput, FormatResultsTable(*state));
-      dataOnStandardOutput = true;
-    } else {
-      WriteResultsFile(*state, outputs.resultsPath);
+  // The results file first, written as START writes it (WriteResultsFile is this
+  // table through WriteFileSafely); a failure there ends the outputs, as it ends
+  // START before the chart.
+  const auto write = [](const std::string& path, const std::string& bytes) {
+    try {
+      WriteOutput(path, bytes);
+      return true;
+    } catch (const Fault& fault) {
+      Report((path == kStandardOutput ? std::string("standard output") : path) + ": " + fault.what());
+      return false;
     }
-  } catch (const Fault& fault) {
-    Report(outputs.resultsPath + ": " + fault.what());
+  };
+  if (!outputs.noResultsFile && !write(outputs.resultsPath, FormatResultsTable(*state))) return kExitFault;
+  if (!outputs.csvPath.empty() && !write(outputs.csvPath, FormatCsv(*state, outputs.decimalComma)))
     return kExitFault;
-  }
+  const bool dataOnStandardOutput = (!outputs.noResultsFile && outputs.resultsPath == kStandardOutput) ||
+                                    outputs.csvPath == kStandardOutput;
 
   int exitCode = kExitSuccess;
   for (const ChartOutput& chart : outputs.charts) {
     if (Interrupted()) return kExitInterrupted;
+    std::string bytes;
     try {
-      WriteOutput(chart.path, ChartFileBytes(*state, chart));
+      bytes = ChartFileBytes(*state, chart);
     } catch (const Fault& fault) {
       Report("chart " + chart.name + ": " + fault.what());
       exitCode = kExitFault;
+      continue;
     }
+    if (!write(chart.path, bytes)) exitCode = kExitFault;
   }
 
   const FlightSummary summary = Summarize(*state, steps);

@@ -47,12 +47,11 @@ int ExecuteSweep(const InputOptions& inputOptions, const SweepOptions& options) 
 
   if (!options.noHeader) WriteRow(SweepHeader(plan));
   RunControl control;
-  SetInterruptTarget(&control);
+  const InterruptScope interrupt(control);
   const std::int64_t total = plan.last - plan.first;
   std::function<void(std::int64_t)> progress;
   if (isatty(STDERR_FILENO)) progress = [total](std::int64_t done) { ShowProgress(done, total); };
   const SweepResult result = RunSweep(plan, jobs, control, WriteRow, progress);
-  SetInterruptTarget(nullptr);
   if (progress) std::fprintf(stderr, "\r\033[K");
   if (std::fflush(stdout) != 0 || std::ferror(stdout))
     throw std::runtime_error(std::string("standard output: ") + std::strerror(errno));

@@ -4,5 +4,6 @@
 target_sources(orvantis_core PRIVATE
   haupt/chart_font.cpp
   haupt/chart_font_table.cpp
+  haupt/csv_export.cpp
   haupt/csv_text.cpp
   haupt/svg_surface.cpp)

@@ -8,5 +8,6 @@ add_library(orvantis_sim STATIC
   haupt/flight_run.cpp
   haupt/results_file.cpp
   haupt/results_table.cpp
+  haupt/safe_write.cpp
   haupt/sample_record.cpp)
 target_link_libraries(orvantis_sim PUBLIC orvantis_base)

@@ -1,8 +1,12 @@
 # The windows, the Qt side of the toolkit and the program itself.
-find_package(Qt6 REQUIRED COMPONENTS Widgets Test)
+find_package(Qt6 REQUIRED COMPONENTS Gui Widgets Test)
 find_package(JPEG REQUIRED)
 
 set(CMAKE_AUTOMOC ON)
+
+# The QImage surface the program draws its charts on.
+add_library(orvantis_qimage_surface STATIC toolkit/qimage_surface.cpp)
+target_link_libraries(orvantis_qimage_surface PUBLIC orvantis_base Qt6::Gui)
 
 add_library(orvantis_ui STATIC
   toolkit/chart_area.cpp

@@ -6,20 +6,20 @@
 namespace orv {
 namespace {
 
-// Columns: 0 time, 1 speed, 2 kinetic energy, 3 height, 4 path angle, 5 minus drag,
-// 7 range, 10 net tangential force.
+using enum Col;
+
 const std::array<ChartButton, 10>& Buttons() {
   static const std::array<ChartButton, 10> buttons = {{
-      {"Button3", "H = f (t)", {0, 3}},
-      {"Button27", "V = f (t)", {0, 1}},
-      {"Button22", "V, H = f (t)", {0, 3, 1}},
-      {"Button8", "Q = f(t)", {0, 4}},
-      {"Button4", "F = f (t)", {0, 10}},
-      {"Button10", "H,V,Q,E,x", {0, 3, 1, 4, 2, 7}},
-      {"Button9", "H,V,Q,E,X", {7, 3, 1, 4, 2, 5}},
-      {"Button2", "V, H = f (x)", {7, 3, 1}},
-      {"Button16", "H = f (x)", {7, 3}},
-      {"Button15", "V=f(H)", {1, 3}},  // speed is the x column, height the curve
+      {"Button3", "H = f (t)", {kTime, kHeight}},
+      {"Button27", "V = f (t)", {kTime, kSpeed}},
+      {"Button22", "V, H = f (t)", {kTime, kHeight, kSpeed}},
+      {"Button8", "Q = f(t)", {kTime, kPathAngle}},
+      {"Button4", "F = f (t)", {kTime, kNetForce}},
+      {"Button10", "H,V,Q,E,x", {kTime, kHeight, kSpeed, kPathAngle, kEnergy, kRange}},
+      {"Button9", "H,V,Q,E,X", {kRange, kHeight, kSpeed, kPathAngle, kEnergy, kMinusDrag}},
+      {"Button2", "V, H = f (x)", {kRange, kHeight, kSpeed}},
+      {"Button16", "H = f (x)", {kRange, kHeight}},
+      {"Button15", "V=f(H)", {kSpeed, kHeight}},  // speed is the x column, height the curve
   }};
   return buttons;
 }
@@ -36,7 +36,8 @@ const ChartButton* FindChartButton(const char* name) {
 }
 
 const ChartRequest& DefaultChartRequest() {
-  static const ChartRequest request{7, 3, 1, 4, 2, 5};
+  using enum Col;
+  static const ChartRequest request{kRange, kHeight, kSpeed, kPathAngle, kEnergy, kMinusDrag};
   return request;
 }
 

@@ -19,7 +19,7 @@ std::span<const ChartButton> ChartCatalogue();
 // Entry of the catalogue by button name; nullptr when there is none.
 const ChartButton* FindChartButton(const char* name);
 
-// [7, 3, 1, 4, 2, 5]: range against height, speed, path angle, energy, minus drag.
+// Range against height, speed, path angle, kinetic energy and minus the drag.
 const ChartRequest& DefaultChartRequest();
 
 }  // namespace orv

@@ -3,9 +3,9 @@
 #include <cmath>
 #include <string>
 
-#include "haupt/column_styles.h"
 #include "base/errors.h"
 #include "base/number_text.h"
+#include "haupt/column_styles.h"
 #include "metka1/draw_marker.h"
 
 namespace orv {
@@ -15,6 +15,14 @@ ChartRequest::ChartRequest(std::initializer_list<int> columns) : count(static_ca
   for (int c : columns) {
     if (i == column.size()) break;
     column[i++] = c;
+  }
+}
+
+ChartRequest::ChartRequest(std::initializer_list<Col> columns) : count(static_cast<int>(columns.size())) {
+  std::size_t i = 0;
+  for (Col c : columns) {
+    if (i == column.size()) break;
+    column[i++] = Index(c);
   }
 }
 

@@ -6,8 +6,9 @@
 #include <array>
 #include <initializer_list>
 
-#include "base/flight_data.h"
 #include "base/chart_host.h"
+#include "base/flight_data.h"
+#include "base/sample_columns.h"
 #include "base/surface.h"
 
 namespace orv {
@@ -18,9 +19,11 @@ struct ChartRequest {
   int count = 0;
 
   ChartRequest() = default;
-  ChartRequest(std::initializer_list<int> columns);  // more than 8 entries: count > 8, refused by DrawChart
+  ChartRequest(std::initializer_list<Col> columns);
+  // Bare column numbers, as a request from outside the program may come (a number
+  // outside the table, or more than 8 entries, is refused by DrawChart).
+  ChartRequest(std::initializer_list<int> columns);
 };
-
 
 // Throws FloatingPointFault (division by zero) when the x scale or a plain curve's
 // scale is undefined, and InputFault for requests no caller produces; in both cases

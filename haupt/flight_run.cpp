@@ -13,9 +13,9 @@
 namespace orv {
 namespace {
 
-constexpr double kNoSampleYet = 100.0;      // previous fraction before the first step
-constexpr double kNoWholeYet = -1.0;        // t / SampleInterval never reaches it
-constexpr double kSampleTolerance = 0.01;   // largest rise of the fraction that still records
+constexpr double kNoSampleYet = 100.0;     // previous fraction before the first step
+constexpr double kNoWholeYet = -1.0;       // t / SampleInterval never reaches it
+constexpr double kSampleTolerance = 0.01;  // largest rise of the fraction that still records
 
 inline double Fraction(double quotient) { return quotient - std::trunc(quotient); }
 
@@ -129,15 +129,16 @@ inline double EarliestCrossing(double k, double interval) {
 // Integrates one pass from the pass start until H <= Hk or t >= Tk; the second pass
 // (kRecord) also records the samples. Returns the number of steps.
 [[noreturn, gnu::cold]] void TimeStalled(FlightData& fd, const BodyState& body, const StepOutputs& out,
-                                          const AirState& air, double mach) {
+                                         const AirState& air, double mach) {
   Commit(fd, body, out, air, mach);
-  throw InputFault("The time step " + FloatToText(fd.dt0(), '.') + " s no longer advances the flight time at t = " +
-                   FloatToText(body.t, '.') + " s, so the flight would never end");
+  throw InputFault("The time step " + FloatToText(fd.dt0(), '.') +
+                   " s no longer advances the flight time at t = " + FloatToText(body.t, '.') +
+                   " s, so the flight would never end");
 }
 
 // Every kPollSteps steps: stop when asked to, and say how far the run got.
-[[gnu::noinline]] void Poll(RunControl& control, FlightData& fd, const BodyState& body, const StepOutputs& out,
-                            const AirState& air, double mach, std::int64_t steps) {
+[[gnu::noinline]] void Poll(RunControl& control, FlightData& fd, const BodyState& body,
+                            const StepOutputs& out, const AirState& air, double mach, std::int64_t steps) {
   control.time.store(body.t, std::memory_order_relaxed);
   control.steps.fetch_add(steps, std::memory_order_relaxed);
   if (control.cancel.load(std::memory_order_relaxed)) {
@@ -194,7 +195,8 @@ std::int64_t FlyPass(SharedState& state, RunControl* control) {
         const double whole = std::trunc(quotient);
         if (whole > previousWhole) {
           const double fraction = quotient - whole;
-          const double previousFraction = previousWhole == kNoWholeYet ? kNoSampleYet : Fraction(t / sampleInterval);
+          const double previousFraction =
+              previousWhole == kNoWholeYet ? kNoSampleYet : Fraction(t / sampleInterval);
           if (fraction - previousFraction <= kSampleTolerance) {
             Commit(fd, body, out, air, mach);
             RecordSample(state);

@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include "base/flight_data.h"
+#include "base/parameter_fields.h"
 #include "base/preset_data.h"
 #include "toolkit/chart_area.h"
 #include "toolkit/error_box.h"
@@ -86,6 +87,8 @@ class TForm2 : public QWidget {
   void SetLanguageTexts();
   void DrawCatalogueChart(const char* button);
   char Separator() const;
+  QLineEdit* EditOf(Field field) const;
+  void ReadField(Field field);
 
   template <class Handler>
   void Guarded(Handler&& handler) {

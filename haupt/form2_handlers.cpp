@@ -1,9 +1,10 @@
 // The main window's event handlers. Each runs inside the window's guard, so a fault
 // ends the handler where it happened and shows the error box.
 #include <QImage>
+#include <array>
 
-#include "haupt/chart_catalogue.h"
 #include "base/errors.h"
+#include "haupt/chart_catalogue.h"
 #include "haupt/form2.h"
 #include "haupt/interface_texts.h"
 #include "haupt/start_flight.h"
@@ -16,34 +17,23 @@ namespace orv {
 
 char TForm2::Separator() const { return LocaleDecimalSeparator(); }
 
+QLineEdit* TForm2::EditOf(Field field) const {
+  const std::array<QLineEdit*, kFieldCount> edits{edH0,    edV0, edTk, eddt0, edMassaStart,
+                                                  edVwind, EdS0, EdCx, EdCy,  EdTTO};
+  return edits[static_cast<std::size_t>(field)];
+}
+
 // Each field shows the value just stored; a text that differs from the shown one
 // raises the field's change handler, which carries it into the field's own slot
 // (edTk into Tk, eddt0 into dt0, edVwind into Vwind).
 void TForm2::FormAktivate() {
-  FlightData& fd = state_.fd;
-  const PresetRecord& preset = sprache_.PresetData;
-  const char sep = Separator();
-  fd.H0() = preset[11];
-  ShowValue(edH0, fd.H0(), sep);
-  fd.V0() = preset[12];
-  ShowValue(edV0, fd.V0(), sep);
-  fd.MassaStart() = preset[5];
-  ShowValue(edMassaStart, fd.MassaStart(), sep);
-  fd.S0 = preset[6];
-  ShowValue(EdS0, fd.S0, sep);
-  fd.Cx() = preset[7];
-  ShowValue(EdCx, fd.Cx(), sep);
-  fd.Cy() = preset[8];
-  ShowValue(EdCy, fd.Cy(), sep);
-  fd.TTO() = preset[13];
-  ShowValue(EdTTO, fd.TTO(), sep);
-  fd.TkInit() = preset[18];
-  ShowValue(edTk, fd.TkInit(), sep);
-  fd.HkInit() = preset[16];
-  fd.dt0Init() = preset[19];
-  ShowValue(eddt0, fd.dt0Init(), sep);
-  fd.VwindInit() = preset[20];
-  ShowValue(edVwind, fd.VwindInit(), sep);
+  struct EditFields final : FieldDisplay {
+    const TForm2& form;
+    char separator;
+    EditFields(const TForm2& f, char sep) : form(f), separator(sep) {}
+    void Show(Field field, double value) override { ShowValue(form.EditOf(field), value, separator); }
+  } fields(*this, Separator());
+  ActivateParameterSet(sprache_.PresetData, state_.fd, fields);
   SetLanguageTexts();
   BringToFront(Panel6);
 }
@@ -79,16 +69,18 @@ void TForm2::Button5Click() {
 
 void TForm2::Button28Click() { Memo1->show(); }
 
-void TForm2::edH0Change() { ReadValue(edH0, Separator(), state_.fd.H0()); }
-void TForm2::edV0Change() { ReadValue(edV0, Separator(), state_.fd.V0()); }
-void TForm2::edTkChange() { ReadValue(edTk, Separator(), state_.fd.Tk()); }
-void TForm2::eddt0Change() { ReadValue(eddt0, Separator(), state_.fd.dt0()); }
-void TForm2::edMassaStartChange() { ReadValue(edMassaStart, Separator(), state_.fd.MassaStart()); }
-void TForm2::edVwindChange() { ReadValue(edVwind, Separator(), state_.fd.Vwind()); }
-void TForm2::EdS0Change() { ReadValue(EdS0, Separator(), state_.fd.S0); }
-void TForm2::EdCxChange() { ReadValue(EdCx, Separator(), state_.fd.Cx()); }
-void TForm2::EdCyChange() { ReadValue(EdCy, Separator(), state_.fd.Cy()); }
-void TForm2::EdTTOChange() { ReadValue(EdTTO, Separator(), state_.fd.TTO()); }
+void TForm2::ReadField(Field field) { ReadValue(EditOf(field), Separator(), FieldSlot(field, state_.fd)); }
+
+void TForm2::edH0Change() { ReadField(Field::edH0); }
+void TForm2::edV0Change() { ReadField(Field::edV0); }
+void TForm2::edTkChange() { ReadField(Field::edTk); }
+void TForm2::eddt0Change() { ReadField(Field::eddt0); }
+void TForm2::edMassaStartChange() { ReadField(Field::edMassaStart); }
+void TForm2::edVwindChange() { ReadField(Field::edVwind); }
+void TForm2::EdS0Change() { ReadField(Field::EdS0); }
+void TForm2::EdCxChange() { ReadField(Field::EdCx); }
+void TForm2::EdCyChange() { ReadField(Field::EdCy); }
+void TForm2::EdTTOChange() { ReadField(Field::EdTTO); }
 
 void TForm2::DrawCatalogueChart(const char* button) {
   const ChartButton* entry = FindChartButton(button);

@@ -5,28 +5,14 @@
 #include <cmath>
 #include <cstring>
 
+#include "base/sample_columns.h"
+
 namespace orv {
 namespace {
 
 constexpr const char* kLineEnd = "\r\n";
 
-struct FieldFormat {
-  int column;  // sample column, or -1 for the row number
-  int width;
-  int decimals;
-};
-
-constexpr FieldFormat kFields[] = {
-    {-1, 6, 2},   // j
-    {0, 8, 2},    // t
-    {7, 6, 2},    // X
-    {3, 5, 1},    // H
-    {1, 5, 1},    // V
-    {2, 5, 1},    // E
-    {4, 5, 1},    // Q in degrees
-    {16, 10, 1},  // m
-    {5, 12, 1},   // minus the drag force
-};
+constexpr ResultsField kRowNumberField{0, 6, 2};  // j, before every column's field
 
 // Whether |value| lies exactly halfway between two numbers of `decimals` places: the
 // halfway points that a double can hold are the odd multiples of 2^-(decimals + 1).
@@ -91,9 +77,14 @@ std::string FormatResultsTable(const SharedState& state) {
   out += " ";
   out += kLineEnd;
   for (int row = 1; row <= rows; ++row) {
-    for (const FieldFormat& f : kFields) {
+    out += sep;
+    AppendFixed(out, row, kRowNumberField.width, kRowNumberField.decimals);
+    // The export order starts with the file's columns, in the file's order.
+    for (const Col column : ExportColumns()) {
+      const ResultsField& f = ColumnInfoOf(column).file;
+      if (f.position == 0) break;
       out += sep;
-      AppendFixed(out, f.column < 0 ? row : state.Sample(f.column, row), f.width, f.decimals);
+      AppendFixed(out, state.Sample(column, row), f.width, f.decimals);
     }
     out += sep;
     out += sep;

@@ -1,9 +1,8 @@
-// The text of Orvantis_500.txt and its writing through replaceable file operations.
+// The text of Orvantis_500.txt: a fixed-width table of the sample rows.
 #pragma once
 
 #include <string>
 
-#include "haupt/file_ops.h"
 #include "base/flight_data.h"
 
 namespace orv {
@@ -20,8 +19,5 @@ void AppendFixed(std::string& out, double value, int width, int decimals);
 // row, each line ending in CR LF.
 std::string FormatResultsTable(const SharedState& state);
 
-// WriteResultsFile with the given file operations: the table goes to a new file
-// beside `path`, which replaces `path` only once it is complete.
-void WriteResultsFile(const SharedState& state, const std::string& path, FileOps& ops);
 
 }  // namespace orv

@@ -8,10 +8,10 @@
 namespace orv {
 
 struct RunControl {
-  std::atomic<bool> cancel{false};      // set by any thread; the run stops within kPollSteps steps
-  std::atomic<int> pass{0};             // 1 or 2 while a pass runs
-  std::atomic<double> time{0.0};        // s, flight time reached in the current pass
-  std::atomic<std::int64_t> steps{0};   // steps of both passes so far
+  std::atomic<bool> cancel{false};     // set by any thread; the run stops within kPollSteps steps
+  std::atomic<int> pass{0};            // 1 or 2 while a pass runs
+  std::atomic<double> time{0.0};       // s, flight time reached in the current pass
+  std::atomic<std::int64_t> steps{0};  // steps of both passes so far
 };
 
 // Steps between two looks at the control (a power of two).

@@ -2,73 +2,82 @@
 
 #include <algorithm>
 
+#include "base/sample_columns.h"
 #include "subrout/fp_check.h"
 
 namespace orv {
+namespace {
+
+// A sampled value above a threshold switches its column's unit flag for the rest of
+// the pass (time: minutes, then hours).
+void RaiseUnitFlags(SharedState& state, int row) {
+  for (const ColumnInfo& info : SampleColumns()) {
+    if (info.flag == nullptr) continue;
+    const double value = state.Sample(info.id, row);
+    for (const UnitStep& step : info.steps)
+      if (step.code != 0 && value > step.threshold) state.fd.*info.flag = step.code;
+  }
+}
+
+}  // namespace
 
 void RecordSample(SharedState& state) {
+  using enum Col;
   FlightData& fd = state.fd;
   const int row = state.NextRow;
-  auto put = [&](int column, double value) { state.Sample(column, row) = value; };
+  auto put = [&](Col column, double value) { state.Sample(column, row) = value; };
 
-  put(0, fd.t());
-  put(1, fd.V());
-  put(2, CheckedDiv(CheckedMul(CheckedMul(fd.Mass, fd.V()), fd.V()), 2));  // J, kinetic energy
-  put(3, fd.H() < 0.0 ? 0.0 : fd.H());
-  put(4, CheckedMul(fd.Q(), kDegreesPerRadian));  // degree
-  put(5, -fd.Drag);
-  put(6, fd.slot[kSlot2Reserved]);
-  put(7, fd.X());
-  put(8, fd.slot[kSlot1Reserved]);
-  put(9, fd.nx());
-  put(10, fd.Fin());
-  put(11, state.ReservedColumn11);
-  put(12, CheckedAdd(fd.Auftrieb, 1e-9));
-  put(13, fd.Vwind());
-  put(14, fd.IudCur());
-  put(15, fd.Thrust);
-  put(16, fd.Mass);
-  put(17, CheckedDiv(fd.Thrust, fd.Mass));  // m/s2, thrust acceleration
-  put(18, fd.slot[kSlot91Reserved]);
-  put(19, fd.Volumen);
-  put(20, fd.Auftrieb);
-  put(21, fd.Drag);
-  put(22, fd.Lift);
-  put(23, fd.CxCur());
-  put(24, fd.CyCur());
-  put(25, fd.Mach());
-  put(26, fd.Temp());
-  put(27, fd.Pres());
-  put(28, fd.Rho());
+  put(kTime, fd.t());
+  put(kSpeed, fd.V());
+  put(kEnergy, CheckedDiv(CheckedMul(CheckedMul(fd.Mass, fd.V()), fd.V()), 2));  // J
+  put(kHeight, fd.H() < 0.0 ? 0.0 : fd.H());
+  put(kPathAngle, CheckedMul(fd.Q(), kDegreesPerRadian));  // degree
+  put(kMinusDrag, -fd.Drag);
+  put(kReserved6, fd.slot[kSlot2Reserved]);
+  put(kRange, fd.X());
+  put(kReserved8, fd.slot[kSlot1Reserved]);
+  put(kLoadFactor, fd.nx());
+  put(kNetForce, fd.Fin());
+  put(kReserved11, state.ReservedColumn11);
+  put(kBuoyancyTerm, CheckedAdd(fd.Auftrieb, 1e-9));
+  put(kWind, fd.Vwind());
+  put(kSpecificImpulse, fd.IudCur());
+  put(kThrust, fd.Thrust);
+  put(kMass, fd.Mass);
+  put(kThrustAccel, CheckedDiv(fd.Thrust, fd.Mass));  // m/s2
+  put(kReserved18, fd.slot[kSlot91Reserved]);
+  put(kVolume, fd.Volumen);
+  put(kBuoyancy, fd.Auftrieb);
+  put(kDrag, fd.Drag);
+  put(kLift, fd.Lift);
+  put(kCxCur, fd.CxCur());
+  put(kCyCur, fd.CyCur());
+  put(kMach, fd.Mach());
+  put(kTemperature, fd.Temp());
+  put(kPressure, fd.Pres());
+  put(kDensity, fd.Rho());
 
-  if (fd.t() > 3600.0) fd.TimeUnitCode = 2;   // minutes
-  if (fd.t() > 36000.0) fd.TimeUnitCode = 3;  // hours
-  if (fd.H() > 10000.0) fd.HeightInKm = 1;
-  if (fd.X() > 10000.0) fd.RangeInKm = 1;
-  if (fd.Thrust > 10000.0) fd.ThrustInKn = 1;
-  if (fd.Mass > 10000.0) fd.MassInTonnes = 1;
+  RaiseUnitFlags(state, row);
 
   fd.Re1m() = CheckedDiv(CheckedMul(CheckedMul(fd.Rho(), fd.V()), 1.0), fd.Visc());  // length 1 m
-  put(29, fd.Re1m() / 1000);
+  put(kReynolds, fd.Re1m() / 1000);
 
+  state.RecordedRows = std::max(state.RecordedRows, row);
   state.NextRow = std::min(row + 1, kSampleRowsMax);
 }
 
 void ClearSampleTable(SharedState& state) {
   std::fill_n(state.TrajectorySamples.begin(), kSampleColumns * kSampleRowsMax, 0.0);
+  state.RecordedRows = 0;
 }
 
 void ScaleSampleUnits(SharedState& state) {
-  const FlightData& fd = state.fd;
-  auto scale = [&](int column, double divisor) {
-    for (int row = 1; row <= kSampleRowsMax; ++row) state.Sample(column, row) /= divisor;
-  };
-  if (fd.HeightInKm == 1) scale(3, 1000);
-  if (fd.TimeUnitCode == 2) scale(0, 60);
-  if (fd.TimeUnitCode == 3) scale(0, 3600);
-  if (fd.RangeInKm == 1) scale(7, 1000);
-  if (fd.ThrustInKn == 1) scale(15, 1000);
-  if (fd.MassInTonnes == 1) scale(16, 1000);
+  for (const ColumnInfo& info : SampleColumns()) {
+    const int level = UnitLevel(info, state.fd);
+    if (level == 0) continue;
+    const double divisor = info.steps[static_cast<std::size_t>(level - 1)].divisor;
+    for (int row = 1; row <= kSampleRowsMax; ++row) state.Sample(info.id, row) /= divisor;
+  }
 }
 
 }  // namespace orv

@@ -7,15 +7,15 @@
 
 namespace orv {
 
-// Stores the state after the current step in row NextRow: columns 0-28, the unit
-// flags, Re1m and column 29; then advances NextRow (it stays at 500 once there).
+// Stores the state after the current step in row NextRow: every column, the unit
+// flags and Re1m; then advances NextRow (it stays at 500 once there).
 // Throws FloatingPointFault at a faulting operation, keeping what it stored before.
 void RecordSample(SharedState& state);
 
 // Zeroes the 30 columns of all 500 rows, so a run never shows an earlier run's rows.
 void ClearSampleTable(SharedState& state);
 
-// Divides columns 0, 3, 7, 15 and 16 of all 500 rows as the unit flags say.
+// Divides the scaled columns of all 500 rows into the units the flags chose.
 void ScaleSampleUnits(SharedState& state);
 
 }  // namespace orv

@@ -7,6 +7,7 @@
 
 #include "tests/chart_test_queries.h"
 #include "tests/chart_test_tables.h"
+#include "tests/default_run.h"
 
 namespace orv::test {
 namespace {
@@ -54,7 +55,7 @@ TEST(ChartCatalogue, EveryButtonDrawsItsLayout) {
       {"Button3", 100, 89},  {"Button27", 100, 89}, {"Button22", 137, 63}, {"Button8", 100, 89},
       {"Button4", 100, 89},  {"Button10", 248, 47}, {"Button9", 248, 47},  {"Button2", 137, 63},
       {"Button16", 100, 89}, {"Button15", 100, 89}};
-  auto state = HarpoonShot();
+  auto state = orv::testing::DefaultRun();
   for (auto [name, left, step] : layouts) {
     RecordingHost host;
     DrawChart(*state, FindChartButton(name)->request, host, '.');
@@ -68,7 +69,7 @@ TEST(ChartCatalogue, EveryButtonDrawsItsLayout) {
 }
 
 TEST(ChartCatalogue, Button3AfterAShortLowRun) {
-  auto state = HarpoonShot();
+  auto state = orv::testing::DefaultRun();
   RecordingHost host;
   DrawChart(*state, FindChartButton("Button3")->request, host, '.');
   EXPECT_TRUE(HasText(host.shown, {415, 490, "t,s"}));
@@ -79,7 +80,7 @@ TEST(ChartCatalogue, Button3AfterAShortLowRun) {
 }
 
 TEST(ChartCatalogue, Button9IsSignedAfterANormalRun) {
-  auto state = HarpoonShot();
+  auto state = orv::testing::DefaultRun();
   RecordingHost host;
   DrawChart(*state, FindChartButton("Button9")->request, host, '.');
   const auto rects = CallsOf(host.shown, Op::kRectangle);

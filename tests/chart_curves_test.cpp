@@ -5,6 +5,7 @@
 #include "haupt/chart_engine.h"
 #include "tests/chart_test_queries.h"
 #include "tests/chart_test_tables.h"
+#include "tests/default_run.h"
 
 namespace orv::test {
 namespace {
@@ -12,7 +13,7 @@ namespace {
 int Count(const std::vector<int>& v) { return static_cast<int>(v.size()); }
 
 TEST(ChartCurves, DefaultChartDivisions) {
-  auto state = HarpoonShot();
+  auto state = orv::testing::DefaultRun();
   RecordingHost host;
   DrawChart(*state, DefaultChartRequest(), host, '.');
   ASSERT_EQ(host.pictures, 1);

@@ -6,7 +6,7 @@
 
 #include "haupt/chart_catalogue.h"
 #include "haupt/flight_run.h"
-#include "base/preset_data.h"
+#include "tests/default_run.h"
 #include "tests/qimage_chart_host.h"
 
 namespace orv {
@@ -15,16 +15,6 @@ class ChartRenderTest : public QObject {
   Q_OBJECT
 
  private:
-  // The default flight values of the start window.
-  static std::unique_ptr<SharedState> DefaultRun() {
-    auto state = std::make_unique<SharedState>();
-    PresetRecord preset;
-    StoreDefaultValues(preset);
-    ApplyPresetValues(preset, state->fd);
-    RunFlight(*state);
-    return state;
-  }
-
   static int Count(const QImage& image, QRgb rgb, int x1, int x2, int y) {
     int n = 0;
     for (int x = x1; x < x2; ++x) n += (image.pixel(x, y) | 0xff000000u) == rgb;
@@ -39,7 +29,7 @@ class ChartRenderTest : public QObject {
 
  private slots:
   void everyCatalogueChart() {
-    auto state = DefaultRun();
+    auto state = testing::DefaultRun();
     QCOMPARE(state->SampleRows, 500);
     for (const ChartButton& button : ChartCatalogue()) {
       test::QImageChartHost host;
@@ -54,7 +44,7 @@ class ChartRenderTest : public QObject {
   }
 
   void defaultChartIsSigned() {
-    auto state = DefaultRun();
+    auto state = testing::DefaultRun();
     test::QImageChartHost host;
     DrawChart(*state, DefaultChartRequest(), host, '.');
     // The band below the zero line is framed: its bottom edge on row 459 and its right

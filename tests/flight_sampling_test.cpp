@@ -1,11 +1,11 @@
 // Which steps the second pass records: the first one, and each step in which
-// t / SampleInterval passes an integer. Time steps of 2^-10 s keep every time exact.
+// t / SampleInterval passes an integer while its fraction rose by at most 0.01 since
+// the step before (or fell back). Time steps of 2^-10 s keep every time exact.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <vector>
 
-#include "haupt/flight_run.h"
 #include "haupt/flight_run.h"
 #include "tests/sim_test_support.h"
 
@@ -58,29 +58,57 @@ TEST(Sampling, FlightOfFewStepsRecordsEachStep) {
   EXPECT_EQ(state->NextRow, 4);
 }
 
-// Any step size: the recorded times are those of the steps in which the quotient of
-// t (summed step by step, as the run does) by SampleInterval passes an integer.
+// The recorded times, worked out from the rule alone: t summed step by step as the
+// run does, a row where the whole part of t / interval grew (or at the first step)
+// and its fraction rose by at most 0.01 since the step before; row 500 is overwritten.
+std::vector<double> RowTimes(double dt, std::int64_t steps, double interval) {
+  std::vector<double> rows;
+  double t = 0, previousWhole = -1, previousFraction = 100;
+  for (std::int64_t k = 1; k <= steps; ++k) {
+    t = t + dt;
+    const double quotient = t / interval;
+    const double whole = std::trunc(quotient), fraction = quotient - whole;
+    if (whole > previousWhole && fraction - previousFraction <= 0.01) {
+      if (rows.size() == 500) rows.pop_back();
+      rows.push_back(t);
+    }
+    previousWhole = whole;
+    previousFraction = fraction;
+  }
+  return rows;
+}
+
+void ExpectRows(const SharedState& state, const std::vector<double>& rows) {
+  ASSERT_EQ(state.RecordedRows, static_cast<int>(rows.size()));
+  for (std::size_t i = 0; i < rows.size(); ++i)
+    ASSERT_EQ(state.Sample(Col::kTime, static_cast<int>(i) + 1), rows[i]) << "row " << i + 1;
+  if (rows.size() < 500) {
+    EXPECT_EQ(state.Sample(Col::kTime, static_cast<int>(rows.size()) + 1), 0.0);
+  }
+}
+
+// Any step size: the rows follow the rule.
 TEST(Sampling, RecordsWhereTheQuotientPassesAnInteger) {
   for (double dt : {1e-4, 3e-5, 1.1e-5}) {
     auto state = testing::DefaultState();
     state->fd.dt0() = dt;
     const std::int64_t steps = RunFlight(*state) / 2;
-    const double interval = state->SampleInterval;
-    std::vector<double> rows;
-    double t = 0, previous = -1;
-    for (std::int64_t k = 1; k <= steps; ++k) {
-      t = t + dt;
-      const double whole = std::trunc(t / interval);
-      if (whole > previous) {
-        if (rows.size() == 500) rows.pop_back();
-        rows.push_back(t);
-      }
-      previous = whole;
-    }
-    ASSERT_EQ(t, state->fd.t());
-    ASSERT_GE(rows.size(), 499u) << "dt " << dt;
-    for (std::size_t i = 0; i < rows.size(); ++i)
-      ASSERT_EQ(state->Sample(0, static_cast<int>(i) + 1), rows[i]) << "dt " << dt << ", row " << i + 1;
+    SCOPED_TRACE(dt);
+    ExpectRows(*state, RowTimes(dt, steps, state->SampleInterval));
+  }
+}
+
+// Around 500 steps and far beyond: the number of rows each flight length gives.
+TEST(Sampling, RowsOfShortAndLongFlights) {
+  // 400 steps advance t / SampleInterval by 1.25 each: the fraction rises by 0.25
+  // and falls back every fourth step, so the first step and every fourth one.
+  const std::pair<std::int64_t, int> cases[] = {{400, 101}, {499, 499}, {500, 500}, {501, 500}, {60000, 500}};
+  for (auto [steps, rows] : cases) {
+    auto state = TimedFlight(static_cast<double>(steps) * kStep);
+    ASSERT_EQ(RunFlight(*state), 2 * steps);
+    SCOPED_TRACE(steps);
+    EXPECT_EQ(state->RecordedRows, rows);
+    ExpectRows(*state, RowTimes(kStep, steps, state->SampleInterval));
   }
 }
 

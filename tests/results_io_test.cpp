@@ -77,21 +77,22 @@ TEST(ResultsFileErrors, NameTooLongOrThroughAFile) {
 }
 
 // The system's files, except that the table goes to /dev/full.
-class DevFullOps : public FileOps {
+class DevFullOps : public PosixFileOps {
  public:
-  int CreateExclusive(const std::string& path, int& fd) override {
+  int CreateExclusive(const std::string& path, unsigned mode, int& fd) override {
     created = path;
-    fd = ::open("/dev/full", O_WRONLY | O_CLOEXEC);
-    return fd < 0 ? errno : 0;
+    return PosixFileOps::CreateExclusive(path, mode, fd);
   }
-  int WriteAll(int fd, const char* data, std::size_t size) override {
-    return SystemFileOps().WriteAll(fd, data, size);
+  int WriteAll(int, const char* data, std::size_t size) override {
+    const int full = ::open("/dev/full", O_WRONLY | O_CLOEXEC);
+    const int error = PosixFileOps::WriteAll(full, data, size);
+    ::close(full);
+    return error;
   }
-  int Close(int fd) override { return SystemFileOps().Close(fd); }
-  int Rename(const std::string& from, const std::string& to) override {
-    return SystemFileOps().Rename(from, to);
+  void Remove(const std::string& path) override {
+    removed = path;
+    PosixFileOps::Remove(path);
   }
-  void Remove(const std::string& path) override { removed = path; }
 
   std::string created, removed;
 };
@@ -108,24 +109,23 @@ TEST(ResultsFileErrors, FullDiskKeepsThePreviousTable) {
 }
 
 // Fails one chosen operation with a chosen error number.
-class FailingOps : public FileOps {
+class FailingOps : public PosixFileOps {
  public:
   enum Op { kCreate, kWrite, kClose, kRename };
   FailingOps(Op op, int code) : op_(op), code_(code) {}
-  int CreateExclusive(const std::string& path, int& fd) override {
-    return op_ == kCreate ? code_ : SystemFileOps().CreateExclusive(path, fd);
+  int CreateExclusive(const std::string& path, unsigned mode, int& fd) override {
+    return op_ == kCreate ? code_ : PosixFileOps::CreateExclusive(path, mode, fd);
   }
   int WriteAll(int fd, const char* data, std::size_t size) override {
-    return op_ == kWrite ? code_ : SystemFileOps().WriteAll(fd, data, size);
+    return op_ == kWrite ? code_ : PosixFileOps::WriteAll(fd, data, size);
   }
   int Close(int fd) override {
-    const int error = SystemFileOps().Close(fd);
+    const int error = PosixFileOps::Close(fd);
     return op_ == kClose ? code_ : error;
   }
   int Rename(const std::string& from, const std::string& to) override {
-    return op_ == kRename ? code_ : SystemFileOps().Rename(from, to);
+    return op_ == kRename ? code_ : PosixFileOps::Rename(from, to);
   }
-  void Remove(const std::string& path) override { SystemFileOps().Remove(path); }
 
  private:
   Op op_;
@@ -134,7 +134,7 @@ class FailingOps : public FileOps {
 
 TEST(ResultsFileErrors, EachOperationReportsItsError) {
   const std::pair<FailingOps, const char*> cases[] = {
-      {{FailingOps::kCreate, EACCES}, "File access denied"},
+      {{FailingOps::kCreate, EMFILE}, "Too many open files"},
       {{FailingOps::kWrite, EIO}, "I/O error 5"},
       {{FailingOps::kClose, EDQUOT}, "Disk full"},
       {{FailingOps::kRename, EROFS}, "File access denied"},
@@ -166,17 +166,6 @@ TEST(ResultsFileErrors, TooManyOpenFiles) {
   for (int fd : held) ::close(fd);
   setrlimit(RLIMIT_NOFILE, &saved);
   EXPECT_EQ(failure, std::make_pair(std::string("Too many open files"), EMFILE));
-}
-
-TEST(ResultsFileErrors, TakenTemporaryNameIsSkipped) {
-  testing::TempFolder folder;
-  const std::string path = folder / "Orvantis_500.txt";
-  const std::string taken = path + ".tmp" + std::to_string(::getpid()) + "-0";
-  testing::WriteFile(taken, "someone else's");
-  auto state = SomeTable();
-  WriteResultsFile(*state, path);
-  EXPECT_EQ(testing::ReadFile(path), FormatResultsTable(*state));
-  EXPECT_EQ(testing::ReadFile(taken), "someone else's");
 }
 
 }  // namespace

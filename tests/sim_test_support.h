@@ -1,5 +1,5 @@
-// Shared helpers of the flight simulation tests: a heap-allocated state filled with
-// the default flight values, and a temporary folder of one's own.
+// Shared helpers of the flight simulation tests: the default run, and a temporary
+// folder of one's own.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -11,19 +11,9 @@
 #include <memory>
 #include <string>
 
-#include "base/flight_data.h"
-#include "base/preset_data.h"
+#include "tests/default_run.h"
 
 namespace orv::testing {
-
-// The state as the main window leaves it after an activation with the default values.
-inline std::unique_ptr<SharedState> DefaultState() {
-  auto state = std::make_unique<SharedState>();
-  PresetRecord preset;
-  StoreDefaultValues(preset);
-  ApplyPresetValues(preset, state->fd);
-  return state;
-}
 
 class TempFolder {
  public:

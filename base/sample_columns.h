@@ -1,0 +1,124 @@
+// The one description of the sample table's 30 columns: what each holds, in which
+// unit, when a run switches it to a larger unit, where it goes in the results file
+// and how a chart draws it. The recorder, the unit scaling, the results file, the
+// chart engine, the catalogue and the exports all read this table.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace orv {
+
+struct FlightData;
+
+enum class Col : int {
+  kTime = 0,         // t
+  kSpeed,            // V along the path
+  kEnergy,           // kinetic energy
+  kHeight,           // H, 0 below ground
+  kPathAngle,        // Q in degrees
+  kMinusDrag,        // -Drag
+  kReserved6,        // slot 2, always 0
+  kRange,            // X
+  kReserved8,        // slot 1, always 0
+  kLoadFactor,       // nx
+  kNetForce,         // Fin
+  kReserved11,       // always 0
+  kBuoyancyTerm,     // Auftrieb + 1e-9
+  kWind,             // Vwind
+  kSpecificImpulse,  // IudCur
+  kThrust,           // Thrust
+  kMass,             // Mass
+  kThrustAccel,      // Thrust / Mass
+  kReserved18,       // slot 91, always 0
+  kVolume,           // Volumen
+  kBuoyancy,         // Auftrieb
+  kDrag,             // Drag
+  kLift,             // Lift
+  kCxCur,            // drag coefficient in use
+  kCyCur,            // lift coefficient in use
+  kMach,             // Mach
+  kTemperature,      // Temp
+  kPressure,         // Pres
+  kDensity,          // Rho
+  kReynolds,         // Re1m / 1000
+};
+
+inline constexpr int kSampleColumns = 30;
+
+constexpr int Index(Col c) { return static_cast<int>(c); }
+
+// A larger unit a run switches a column to when a sampled value passes a threshold.
+struct UnitStep {
+  std::int32_t code = 0;  // value of the column's unit flag for this unit
+  double threshold = 0;   // in the base unit: a sampled value above it switches
+  double divisor = 1;     // base units per this unit
+  const char* unit = "";
+};
+
+// The column's field in Orvantis_500.txt.
+struct ResultsField {
+  int position = 0;  // 1.. from the left after the row number; 0: not in the file
+  int width = 0;     // characters, right-aligned (wider numbers widen the field)
+  int decimals = 0;
+};
+
+struct MarkerStyle {
+  int kind = 0;  // DrawMarker kind; 0 draws nothing
+  int size = 0;  // pixels
+};
+
+// How a chart draws the column.
+struct ColumnStyle {
+  // Title of a plain curve, written at (A + 2 + dx, Z - h - dy); per unit (base,
+  // first step, second step), an empty entry falls back to the base unit's.
+  std::array<const char*, 3> plainTitle{"", "", ""};
+  int plainDx = 0;
+  int plainDyFirstCurve = 20;  // when the column is curve 1 of the request
+  int plainDy = 20;            // as any later curve
+  // Title of a signed curve, written at (A + dx, Z - h - 20); nullptr: none.
+  const char* signedTitle = nullptr;
+  int signedDx = 0;
+  MarkerStyle legend;     // at the foot of the axis
+  MarkerStyle curve;      // along the curve, on every m-th sample
+  int spacingOffset = 0;  // d in m = rnd(sqrt(SampleRows)) + d
+  // Title under the x axis per unit, nullptr: the column is never an x column.
+  std::array<const char*, 3> xTitle{nullptr, nullptr, nullptr};
+};
+
+struct ColumnInfo {
+  Col id;
+  const char* symbol;              // short name, unique: "t", "X", ...
+  const char* quantity;            // in words
+  const char* unit;                // base unit of the recorded value
+  bool filled;                     // false: a reserved column that always holds 0
+  std::int32_t FlightData::*flag;  // the unit flag that scales it, or nullptr
+  std::array<UnitStep, 2> steps;   // larger units, smallest first
+  ResultsField file;
+  ColumnStyle chart;
+};
+
+// All 30 columns in column order.
+std::span<const ColumnInfo> SampleColumns();
+const ColumnInfo& ColumnInfoOf(Col c);
+
+// The columns a run fills, as the exports list them: the results file's columns in
+// its order (t, X, H, V, E, Q, m, -D), then the others in column order.
+std::span<const Col> ExportColumns();
+
+// 0 in the base unit, 1 or 2 in the first or second larger unit, as the run's flags say.
+int UnitLevel(const ColumnInfo& info, const FlightData& fd);
+
+// The unit the column's values are in after the run's scaling.
+std::string_view ScaledUnit(Col c, const FlightData& fd);
+
+// A value of the scaled table back in the column's base unit.
+double ToBaseUnit(Col c, double tableValue, const FlightData& fd);
+
+// "t [s]": symbol and base unit, as the exports head their columns.
+std::string ColumnHeading(Col c);
+
+}  // namespace orv

@@ -1,0 +1,20 @@
+# Every header compiles on its own: one translation unit per header that includes
+# only it. Headers of the Qt side are checked only where Qt is built.
+file(GLOB_RECURSE orvantis_headers RELATIVE ${CMAKE_CURRENT_SOURCE_DIR}
+  base/*.h subrout/*.h metka1/*.h haupt/*.h toolkit/*.h sprache/*.h cli/*.h)
+set(orvantis_header_units)
+foreach(header ${orvantis_headers})
+  file(STRINGS ${CMAKE_CURRENT_SOURCE_DIR}/${header} uses_qt REGEX "#include <Q")
+  if(uses_qt AND NOT ORVANTIS_BUILD_UI)
+    continue()
+  endif()
+  string(MAKE_C_IDENTIFIER ${header} unit)
+  set(unit_file ${CMAKE_CURRENT_BINARY_DIR}/header_check/${unit}.cpp)
+  file(CONFIGURE OUTPUT ${unit_file} CONTENT "#include \"${header}\"\n")
+  list(APPEND orvantis_header_units ${unit_file})
+endforeach()
+add_library(orvantis_header_check OBJECT ${orvantis_header_units})
+target_include_directories(orvantis_header_check PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+if(ORVANTIS_BUILD_UI)
+  target_link_libraries(orvantis_header_check PRIVATE Qt6::Widgets)
+endif()

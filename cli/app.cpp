@@ -30,6 +30,15 @@ std::string Footer() {
   return footer;
 }
 
+// CLI11 lists every argument it could not place; the first unknown option is what the
+// user needs to fix.
+std::string ExtrasMessage(const CLI::App& app) {
+  const std::vector<std::string> extras = app.remaining(true);
+  for (const std::string& extra : extras)
+    if (extra.size() > 1 && extra[0] == '-') return "unknown option '" + extra + "'";
+  return extras.empty() ? "unexpected arguments" : "unexpected argument '" + extras.front() + "'";
+}
+
 struct RunCommand {
   InputOptions inputs;
   RunOutputs outputs;
@@ -133,6 +142,9 @@ int RunCommandLine(int argc, char** argv) {
 
   try {
     app.parse(argc, argv);
+  } catch (const CLI::ExtrasError&) {
+    Report(ExtrasMessage(app));
+    return kExitUsage;
   } catch (const CLI::ParseError& e) {
     if (e.get_exit_code() == 0) return app.exit(e);  // --help, --version
     Report(e.what());

@@ -8,6 +8,7 @@
 
 #include "cli/chart_outputs.h"
 #include "cli/input_options.h"
+#include "cli/manual_text.h"
 #include "cli/run_command.h"
 #include "cli/sweep_command.h"
 #include "cli/sweep_grid.h"
@@ -19,15 +20,17 @@ namespace {
 void Report(const std::string& what) { std::fprintf(stderr, "orvantis-cli: %s\n", what.c_str()); }
 
 std::string Footer() {
-  std::string footer =
-      "Exit codes: 0 success; 1 the flight faulted (nothing written) or a chart could not be drawn; "
-      "2 a usage error; 130 stopped by Ctrl+C (the previous results file stays whole).\n"
-      "Numbers are read as the main window's fields read them, always with a point as the decimal "
-      "separator; every output writes numbers with a point unless --decimal-comma is given.\n";
-  footer += PngBuilt() ? "PNG charts: built in (Qt's offscreen platform, no display needed).\n"
-                       : "PNG charts: not built into this orvantis-cli (Qt was not there at build time); "
-                         "--chart writes SVG only.\n";
-  return footer;
+  return std::string(
+             "Exit codes:\n"
+             "  0 success; 1 the flight faulted (nothing written) or a chart could not be drawn; 2 a usage "
+             "error; 130 stopped by Ctrl+C (the previous results file stays whole).\n"
+             "Numbers:\n"
+             "  read as the main window's fields read them, always with a point as the decimal separator; "
+             "every output writes them with a point unless --decimal-comma is given.\n"
+             "PNG charts:\n") +
+         (PngBuilt() ? "  built in (Qt's offscreen platform, no display needed).\n"
+                     : "  not built into this orvantis-cli (Qt was not there at build time); --chart writes "
+                       "SVG only.\n");
 }
 
 // CLI11 lists every argument it could not place; the first unknown option is what the
@@ -104,20 +107,20 @@ struct SweepCommand {
         ->required()
         ->expected(1)
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
-        ->group("Sweep");
+        ->group("Grid and threads");
     sweep->add_option("--jobs", options.jobs, "threads to run on (default: one per processor)")
         ->type_name("N")
         ->check(CLI::Range(1, 4096))
-        ->group("Sweep");
+        ->group("Grid and threads");
     sweep
         ->add_option("--shard", options.shard,
                      "run only the K-th of N contiguous blocks of the grid; the outputs of 1/N .. N/N "
                      "concatenated (headers left out with --no-header) are the whole sweep's rows")
         ->type_name("K/N")
-        ->group("Sweep");
-    sweep->add_flag("--no-header", options.noHeader, "leave out the heading line")->group("Sweep");
+        ->group("Grid and threads");
+    sweep->add_flag("--no-header", options.noHeader, "leave out the heading line")->group("Grid and threads");
     sweep->add_flag("--decimal-comma", options.decimalComma, "semicolons between fields and decimal commas")
-        ->group("Sweep");
+        ->group("Grid and threads");
     return sweep;
   }
 
@@ -132,7 +135,8 @@ int RunCommandLine(int argc, char** argv) {
       "ballistics, from the command line. See 'orvantis-cli COMMAND --help'.",
       "orvantis-cli");
   app.set_version_flag("--version", "orvantis-cli " ORVANTIS_VERSION);
-  app.set_help_all_flag("--help-all", "print the help of every command");
+  bool helpAll = false;
+  app.add_flag("--help-all", helpAll, "print the help of every command, as the manual page has it");
   app.require_subcommand(0, 1);
   app.footer(Footer());
   RunCommand run;
@@ -149,6 +153,10 @@ int RunCommandLine(int argc, char** argv) {
     if (e.get_exit_code() == 0) return app.exit(e);  // --help, --version
     Report(e.what());
     return kExitUsage;
+  }
+  if (helpAll) {
+    std::fputs(ManualText(app).c_str(), stdout);
+    return kExitSuccess;
   }
   try {
     if (runApp->parsed()) return run.Execute();

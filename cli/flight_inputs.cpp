@@ -13,7 +13,7 @@ constexpr std::array<InputInfo, kInputCount> kInputs{{
     {Input::kCx, "cx", "", "", "drag coefficient", kPresetCx, Field::EdCx},
     {Input::kCy, "cy", "", "", "lift coefficient", kPresetCy, Field::EdCy},
     {Input::kMass, "mass", "kg", "kg", "launch mass", kPresetMass, Field::edMassaStart},
-    {Input::kArea, "area", "m²", "m2", "reference area", kPresetArea, Field::EdS0},
+    {Input::kArea, "area", "m2", "m2", "reference area", kPresetArea, Field::EdS0},
     {Input::kAngle, "angle", "degrees", "deg", "launch path angle", kPresetAngle, Field::EdTTO},
     {Input::kH0, "h0", "m", "m", "launch height", kPresetH0, Field::edH0},
     {Input::kV0, "v0", "m/s", "m/s", "launch speed", kPresetV0, Field::edV0},

@@ -13,6 +13,7 @@ add_library(orvantis_cli STATIC
   cli/flight_summary.cpp
   cli/input_options.cpp
   cli/interrupt.cpp
+  cli/manual_text.cpp
   cli/output_files.cpp
   cli/params_file.cpp
   cli/png_module.cpp

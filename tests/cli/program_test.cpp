@@ -299,13 +299,14 @@ TEST(Program, HelpVersionAndManPage) {
     const Outcome help = RunCli(args, folder.path());
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_NE(help.out.find("Usage: orvantis-cli"), std::string::npos);
-    EXPECT_NE(help.out.find(ORVANTIS_CLI_PNG ? "PNG charts: built in" : "PNG charts: not built"),
+    EXPECT_NE(help.out.find(ORVANTIS_CLI_PNG ? "PNG charts:\n  built in" : "PNG charts:\n  not built"),
               std::string::npos);
   }
   const std::string man = testing::ReadFile(ORVANTIS_CLI_MAN);
   EXPECT_NE(man.find(".TH ORVANTIS-CLI \"1\""), std::string::npos);
   EXPECT_NE(man.find("\\-\\-vary"), std::string::npos);
   EXPECT_NE(man.find("\\-\\-decimal\\-comma"), std::string::npos);
+  EXPECT_NE(man.find(".SS \"Sweep grid and threads:\""), std::string::npos);
 }
 
 TEST(Program, CsvAndChartFiles) {

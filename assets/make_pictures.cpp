@@ -3,6 +3,7 @@
 //   language.jpg    314 x 193  three flags and language names beside the "Ru", "De", "En" items
 //   emblem.jpg       90 x  41  the small emblem over the charts
 //   sketch.png      271 x 146  the trajectory sketch (line art stays crisp as PNG)
+//   icons/          the program's icon, scalable and in three sizes (program_icon.cpp)
 // Usage: make_pictures <output folder>. The generated files are committed, so a build
 // never runs this; see make_pictures.sh.
 #include <QDir>
@@ -16,6 +17,8 @@
 #include <QString>
 #include <cmath>
 #include <cstdio>
+
+#include "program_icon.h"
 
 namespace {
 
@@ -207,19 +210,19 @@ void Harpoon(QPainter& p, QPointF tail, QPointF tip, const QColor& c, double wid
   p.drawPolygon(QPolygonF({tip + d * 3, tip - d * 7 + n * 4, tip - d * 4, tip - d * 7 - n * 4}));
 }
 
+// Lettering and an outline on white: the window shows white as transparent, so the
+// chart under the emblem stays visible between the letters.
 QImage Emblem() {
   QImage img(90, 41, QImage::Format_RGB32);
   img.fill(Qt::white);
   QPainter p(&img);
   p.setRenderHint(QPainter::Antialiasing);
-  QLinearGradient g(0, 0, 0, 41);
-  g.setColorAt(0, QColor(20, 60, 130));
-  g.setColorAt(1, QColor(8, 30, 75));
-  p.setPen(QPen(QColor(220, 180, 60), 1.5));
-  p.setBrush(g);
-  p.drawRoundedRect(QRectF(1, 1, 88, 39), 7, 7);
-  Harpoon(p, QPointF(10, 31), QPointF(80, 31), QColor(220, 180, 60), 1.6);
-  p.setPen(Qt::white);
+  const QColor navy(20, 50, 120);
+  p.setPen(QPen(navy, 1.5));
+  p.setBrush(Qt::NoBrush);
+  p.drawRoundedRect(QRectF(1.5, 1.5, 87, 38), 7, 7);
+  Harpoon(p, QPointF(12, 31), QPointF(78, 31), QColor(190, 140, 30), 1.6);
+  p.setPen(navy);
   p.setFont(Font(13, true));
   p.drawText(QRect(0, 3, 90, 22), Qt::AlignCenter, "ORVANTIS");
   return img;
@@ -297,5 +300,9 @@ int main(int argc, char** argv) {
   Save(Language(), out.filePath("language.jpg"), "JPEG", 95);
   Save(Emblem(), out.filePath("emblem.jpg"), "JPEG", 95);
   Save(Sketch(), out.filePath("sketch.png"), "PNG", -1);
+  if (!WriteProgramIcon(QDir(out.filePath("icons")))) {
+    std::fprintf(stderr, "cannot write the icons in %s\n", qPrintable(out.filePath("icons")));
+    return 1;
+  }
   return 0;
 }

@@ -5,13 +5,23 @@
 
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace orv {
 
-// Base of every fault the program reports to the user.
+// Base of every fault the program reports to the user: its message, whole (a text
+// the user typed may hold a NUL, which what() would cut), and an optional detail that
+// explains it in the interface language.
 class Fault : public std::runtime_error {
  public:
-  using std::runtime_error::runtime_error;
+  explicit Fault(const std::string& message, std::string detail = {})
+      : std::runtime_error(message), message_(message), detail_(std::move(detail)) {}
+  const std::string& message() const { return message_; }
+  const std::string& detail() const { return detail_; }
+
+ private:
+  std::string message_;
+  std::string detail_;
 };
 
 // A floating-point division by zero, overflow or invalid operation.

@@ -227,7 +227,7 @@ class CurvePainter {
   }
 
   double PlainAxis(int f, int column, double yMax) {
-    if (yMax == 0) throw FloatingPointFault(kDivByZeroText);  // all samples 0: no scale
+    if (yMax == 0) throw ChartScaleFault(column, false);  // all samples 0: no scale
     const int h = Rnd(0.9 * lay_.above);
     const double ky = Scale(h, yMax);
     const int d = divisions_;
@@ -329,7 +329,7 @@ void DrawChart(const SharedState& state, const ChartRequest& request, ChartHost&
   // The x axis always starts at 0.
   const int xColumn = request.column[0];
   const double xMax = samples.Max(xColumn);
-  if (xMax == 0) throw FloatingPointFault(kDivByZeroText);  // no run yet, or no positive x
+  if (xMax == 0) throw ChartScaleFault(xColumn, true);  // no run yet, or no positive x
   CheckMarkerSpacing(state, request);
   const double kx = Scale(lay.width, xMax);
 

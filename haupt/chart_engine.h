@@ -7,6 +7,7 @@
 #include <initializer_list>
 
 #include "base/chart_host.h"
+#include "base/errors.h"
 #include "base/flight_data.h"
 #include "base/sample_columns.h"
 #include "base/surface.h"
@@ -25,7 +26,20 @@ struct ChartRequest {
   ChartRequest(std::initializer_list<int> columns);
 };
 
-// Throws FloatingPointFault (division by zero) when the x scale or a plain curve's
+// The division by zero of a scale that does not exist: the x column has no positive
+// value, or a plain curve is zero throughout.
+class ChartScaleFault final : public FloatingPointFault {
+ public:
+  ChartScaleFault(int column, bool xAxis) : FloatingPointFault(kDivByZeroText), column_(column), xAxis_(xAxis) {}
+  int column() const { return column_; }
+  bool xAxis() const { return xAxis_; }
+
+ private:
+  int column_;
+  bool xAxis_;
+};
+
+// Throws ChartScaleFault (division by zero) when the x scale or a plain curve's
 // scale is undefined, and InputFault for requests no caller produces; in both cases
 // nothing is handed to the host.
 void DrawChart(const SharedState& state, const ChartRequest& request, ChartHost& host, char decimalSeparator);

@@ -56,6 +56,7 @@ TForm2::TForm2(SharedState& state, const SpracheState& sprache, ErrorBoxFunction
   SetTabOrder();
   chartArea_ = std::make_unique<ChartArea>(*Image1, *Image3);
   ConnectHandlers();
+  InstallTools();
 }
 
 void TForm2::CreateControls() {
@@ -70,6 +71,7 @@ void TForm2::CreateControls() {
   Image1->SetPicture(LoadPicture(QStringLiteral(":/pictures/background.jpg")));
   Image3 = MakePicture(this, "Image3", {856, 226, 89, 41});
   Image3->SetPicture(LoadPicture(QStringLiteral(":/pictures/emblem.jpg")));
+  Image3->SetTransparent(true);
   Image3->hide();
 
   Panel6 = MakePanel(this, "Panel6", {528, 24, 417, 145}, QString());

@@ -3,15 +3,19 @@
 // area. Controls and handlers carry the names of the window's resource.
 #pragma once
 
+#include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QWidget>
+#include <functional>
+#include <optional>
 
 #include "base/flight_data.h"
 #include "base/parameter_fields.h"
 #include "base/preset_data.h"
+#include "haupt/chart_engine.h"
 #include "toolkit/chart_area.h"
 #include "toolkit/error_box.h"
 #include "toolkit/picture_box.h"
@@ -27,6 +31,12 @@ class TForm2 : public QWidget {
   // The start window: MAIN shows it again, and becoming active there is what makes
   // the next activation of this window a real one.
   void SetStartWindow(QWidget* form1);
+
+  // Asks where to save a file: a title, a suggested path, a filter; an empty answer
+  // cancels. Tests answer it themselves instead of a modal dialog.
+  using SaveDialogFunction = std::function<QString(QWidget* parent, const QString& title,
+                                                   const QString& suggested, const QString& filter)>;
+  void SetSaveDialog(SaveDialogFunction dialog) { saveDialog_ = std::move(dialog); }
 
   // Event handlers.
   void FormAktivate();
@@ -53,6 +63,11 @@ class TForm2 : public QWidget {
   void Button2Click();
   void Button16Click();
   void Button15Click();
+  // The chart area's menu and shortcuts.
+  void SaveChartPng();
+  void SaveChartSvg();
+  void CopyChart();
+  void ExportCsv();
 
   // Controls, in creation order.
   QFrame *Bevel2, *Bevel3, *Bevel6;
@@ -71,6 +86,7 @@ class TForm2 : public QWidget {
   QPushButton *Button4, *Button8, *Button9, *Button10, *Button15, *Button16;
   QPlainTextEdit* Memo1;
   QPushButton* Button28;
+  QAction *SavePngAction, *SaveSvgAction, *CopyChartAction, *ExportCsvAction;
   QLabel *Label1, *Label12, *edH, *edV, *Label3, *Label4, *Label8, *Label13, *Label14, *Label17, *Label19,
       *Label9, *Label5, *Label25;
 
@@ -86,6 +102,16 @@ class TForm2 : public QWidget {
   void SetTabOrder();
   void SetLanguageTexts();
   void DrawCatalogueChart(const char* button);
+  void InstallTools();
+  void SetToolTexts();
+  void ShowChartMenu(const QPoint& at);
+  void MarkField(Field field, bool notANumber);
+  void SetChartButtonsEnabled(bool enabled);
+  // The chart the area shows, and which the menu saves; none before a run, after
+  // MAIN and after a failed run (the table no longer matches the picture).
+  void SetShownChart(std::optional<ChartRequest> request);
+  QImage ChartImage() const;
+  QString AskForFile(const QString& title, const QString& name, const QString& filter);
   char Separator() const;
   QLineEdit* EditOf(Field field) const;
   void ReadField(Field field);
@@ -101,6 +127,8 @@ class TForm2 : public QWidget {
   QWidget* form1_ = nullptr;
   std::unique_ptr<ChartArea> chartArea_;
   bool activeLast_ = false;  // this window, not the start window, was the last of the two active
+  std::optional<ChartRequest> shownChart_;
+  SaveDialogFunction saveDialog_;
 };
 
 }  // namespace orv

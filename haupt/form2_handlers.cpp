@@ -8,6 +8,7 @@
 #include "haupt/form2.h"
 #include "haupt/interface_texts.h"
 #include "haupt/start_flight.h"
+#include "haupt/tool_texts.h"
 #include "toolkit/controls.h"
 #include "toolkit/edit_field.h"
 #include "toolkit/wait_cursor.h"
@@ -35,7 +36,10 @@ void TForm2::FormAktivate() {
   } fields(*this, Separator());
   ActivateParameterSet(sprache_.PresetData, state_.fd, fields);
   SetLanguageTexts();
+  SetToolTexts();
   BringToFront(Panel6);
+  // Under their cover the chart buttons take neither focus nor keys.
+  SetChartButtonsEnabled(false);
 }
 
 // German is the resource's own language: its texts stay.
@@ -50,11 +54,19 @@ void TForm2::SetLanguageTexts() {
 
 void TForm2::Button1Click() {
   SendToBack(Panel6);
+  SetChartButtonsEnabled(true);
   WaitCursor wait;
-  StartFlight(state_, *chartArea_, Separator());
+  SetShownChart(std::nullopt);
+  try {
+    StartFlight(state_, *chartArea_, Separator());
+  } catch (const ChartScaleFault& f) {
+    throw Fault(f.message(), NoScaleText(sprache_.LanguageNo, static_cast<Col>(f.column()), f.xAxis(), true));
+  }
+  SetShownChart(DefaultChartRequest());
 }
 
 void TForm2::Button5Click() {
+  SetShownChart(std::nullopt);
   QImage blank(770, 515, QImage::Format_RGB32);
   blank.fill(Qt::white);
   BringToFront(Image1);
@@ -69,7 +81,15 @@ void TForm2::Button5Click() {
 
 void TForm2::Button28Click() { Memo1->show(); }
 
-void TForm2::ReadField(Field field) { ReadValue(EditOf(field), Separator(), FieldSlot(field, state_.fd)); }
+void TForm2::ReadField(Field field) {
+  try {
+    ReadValue(EditOf(field), Separator(), FieldSlot(field, state_.fd));
+  } catch (const ConvertFault&) {
+    MarkField(field, true);
+    throw;
+  }
+  MarkField(field, false);
+}
 
 void TForm2::edH0Change() { ReadField(Field::edH0); }
 void TForm2::edV0Change() { ReadField(Field::edV0); }
@@ -86,7 +106,13 @@ void TForm2::DrawCatalogueChart(const char* button) {
   const ChartButton* entry = FindChartButton(button);
   if (!entry) throw InputFault(std::string("No chart for ") + button);
   WaitCursor wait;
-  DrawChart(state_, entry->request, *chartArea_, Separator());
+  try {
+    DrawChart(state_, entry->request, *chartArea_, Separator());
+  } catch (const ChartScaleFault& f) {
+    throw Fault(f.message(),
+                NoScaleText(sprache_.LanguageNo, static_cast<Col>(f.column()), f.xAxis(), false));
+  }
+  SetShownChart(entry->request);
 }
 
 void TForm2::Button3Click() { DrawCatalogueChart("Button3"); }

@@ -21,7 +21,8 @@ constexpr const char* kAbout[] = {
     "интегрированием по времени ",
     "уравнений движения ",
     "баллистических тел (гарпунов).",
-    "Принятые допущения (версия 1.1. ",
+    // The version comes from the build, so the About text names the one installed.
+    "Принятые допущения (версия " ORVANTIS_VERSION ". ",
     "Beta):",
     "1. Cx - const.",
     "2. Не учитывается сила Архимеда.",

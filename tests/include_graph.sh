@@ -11,7 +11,7 @@ rank() {
   esac
 }
 # haupt's window side; every other haupt file belongs to the core.
-qt_side_haupt='^haupt/(form2|form2_handlers|interface_texts|haupt_state)\.'
+qt_side_haupt='^haupt/(form2|form2_handlers|form2_tools|interface_texts|haupt_state)\.'
 bad=0
 for file in base/* subrout/* metka1/* toolkit/* haupt/* sprache/* tavin/* $(ls cli/* 2>/dev/null); do
   case "$file" in *.h | *.cpp) ;; *) continue ;; esac

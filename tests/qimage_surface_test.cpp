@@ -232,6 +232,44 @@ class QImageSurfaceTest : public QObject {
     QVERIFY(CountNot(s.image(), kWhitePx, QRect(0, 0, 100, 40)) > 5);
   }
 
+  // At two device pixels per pixel every shape is the picture of scale 1 with each
+  // pixel doubled, also where it is cut at the surface's edges; text is drawn anew
+  // at the full resolution on a doubled cell.
+  void scaleTwoDoublesEveryPixelOfTheShapes() {
+    auto draw = [](QImageSurface& s) {
+      s.SetPenColor(kBlack);
+      s.SetBrushColor(kYellow);
+      s.Rectangle(10, 12, 60, 40);
+      s.Ellipse(70, 5, 95, 30);
+      s.MoveTo(-30, 90);
+      s.LineTo(130, 41);
+      s.MoveTo(5, 5);
+      s.LineTo(17, 99);
+      const Point triangle[] = {{20, 60}, {90, 70}, {40, 95}};
+      s.Polygon(triangle, 3);
+      DrawMarker(s, 100, 50, 7, 8);
+      s.Ellipse(110, 90, 140, 130);  // cut at the corner
+    };
+    QImageSurface one(120, 100), two(120, 100, 2);
+    draw(one);
+    draw(two);
+    QCOMPARE(two.image().size(), QSize(240, 200));
+    QCOMPARE(two.image(), one.image().scaled(240, 200, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+
+    QImageSurface textOne(100, 30), textTwo(100, 30, 2);
+    for (QImageSurface* s : {&textOne, &textTwo}) {
+      s->SetBrushColor(kYellow);
+      s->TextOut(10, 5, "H,m 8");
+    }
+    const QImage doubled = textOne.image().scaled(200, 60, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    QCOMPARE(textTwo.image().pixel(20, 10) | 0xff000000u, kYellowPx);  // the cell's corner
+    QCOMPARE(textTwo.image().pixel(20, 33) | 0xff000000u, kYellowPx);  // and its last row
+    QCOMPARE(textTwo.image().pixel(20, 34) | 0xff000000u, kWhitePx);
+    QVERIFY(textTwo.image() != doubled);  // glyphs of their own, not enlarged ones
+    QVERIFY(CountNot(textTwo.image(), kYellowPx, QRect(20, 10, 40, 24)) >
+            2 * CountNot(textOne.image(), kYellowPx, QRect(10, 5, 20, 12)));
+  }
+
   void imageSurvivesFurtherDrawing() {
     // A picture handed out is a copy: drawing on afterwards leaves it as it was.
     QImageSurface s(50, 50);

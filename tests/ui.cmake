@@ -2,7 +2,7 @@
 add_library(orvantis_ui_fixture STATIC tests/ui/ui_fixture.cpp)
 target_link_libraries(orvantis_ui_fixture PUBLIC orvantis_ui Qt6::Test)
 
-foreach(name toolkit_test window_flow_test main_window_test)
+foreach(name toolkit_test window_flow_test main_window_test chart_tools_test)
   add_executable(${name} tests/ui/${name}.cpp)
   target_link_libraries(${name} PRIVATE orvantis_ui_fixture)
   add_test(NAME ui_${name} COMMAND ${name})
@@ -16,6 +16,12 @@ foreach(locale de_DE ru_RU en_US)
   set_tests_properties(ui_fields_${locale} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=${locale}.UTF-8")
 endforeach()
 
+# A screen of two device pixels per pixel, as most laptops have today.
+add_test(NAME ui_chart_scale2 COMMAND chart_tools_test theChartIsDrawnForTheScreensPixels)
+set_tests_properties(ui_chart_scale2 PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_SCALE_FACTOR=2")
+
+add_test(NAME ui_end_to_end_save COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/ui/end_to_end_save.sh $<TARGET_FILE:orvantis>)
+set_tests_properties(ui_end_to_end_save PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=xcb" TIMEOUT 120)
 add_test(NAME ui_end_to_end COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/ui/end_to_end.sh $<TARGET_FILE:orvantis>)
 set_tests_properties(ui_end_to_end PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=xcb" TIMEOUT 120)
 

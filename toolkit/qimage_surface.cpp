@@ -20,8 +20,13 @@ __int128 FloorDiv(__int128 n, __int128 d) {
 
 }  // namespace
 
-QImageSurface::QImageSurface(int width, int height)
-    : image_(width, height, QImage::Format_RGB32), pen_(qRgb(0, 0, 0)), brush_(qRgb(255, 255, 255)) {
+QImageSurface::QImageSurface(int width, int height, int scale)
+    : image_(width * std::max(scale, 1), height * std::max(scale, 1), QImage::Format_RGB32),
+      scale_(std::max(scale, 1)),
+      width_(width),
+      height_(height),
+      pen_(qRgb(0, 0, 0)),
+      brush_(qRgb(255, 255, 255)) {
   image_.fill(qRgb(255, 255, 255));
 }
 
@@ -51,14 +56,14 @@ void QImageSurface::SetFontHeight(int cellPixels) {
 }
 
 bool QImageSurface::Touches(long long x1, long long y1, long long x2, long long y2) const {
-  return x1 < image_.width() && x2 > 0 && y1 < image_.height() && y2 > 0 && x1 < x2 && y1 < y2;
+  return x1 < width_ && x2 > 0 && y1 < height_ && y2 > 0 && x1 < x2 && y1 < y2;
 }
 
 void QImageSurface::FillRows(long long x1, long long x2, long long y1, long long y2, QRgb rgb) {
-  x1 = std::max(x1, 0LL);
-  y1 = std::max(y1, 0LL);
-  x2 = std::min<long long>(x2, image_.width());
-  y2 = std::min<long long>(y2, image_.height());
+  x1 = std::max(x1, 0LL) * scale_;
+  y1 = std::max(y1, 0LL) * scale_;
+  x2 = std::min<long long>(x2, width_) * scale_;
+  y2 = std::min<long long>(y2, height_) * scale_;
   if (x1 >= x2 || y1 >= y2) return;
   uchar* bits = image_.bits();  // detaches from any copy handed out before
   const qsizetype stride = image_.bytesPerLine();
@@ -81,17 +86,54 @@ void QImageSurface::Rectangle(int x1, int y1, int x2, int y2) {
   FillRows(left + 1, right - 1, top + 1, bottom - 1, brush_);
 }
 
+void QImageSurface::PutPixel(long long x, long long y, QRgb rgb) {
+  if (scale_ == 1) {
+    reinterpret_cast<QRgb*>(image_.bits() + y * image_.bytesPerLine())[x] = rgb;
+    return;
+  }
+  FillRows(x, x + 1, y, y + 1, rgb);
+}
+
+template <class Paint>
+void QImageSurface::PaintShape(long long left, long long top, long long right, long long bottom,
+                               Paint&& paint) {
+  if (scale_ == 1) {
+    paint(Painter());
+    return;
+  }
+  // Only the part inside the surface: a shape may reach far beyond it.
+  left = std::max(left, 0LL);
+  top = std::max(top, 0LL);
+  right = std::min<long long>(right, width_);
+  bottom = std::min<long long>(bottom, height_);
+  if (left >= right || top >= bottom) return;
+  QImage piece(static_cast<int>(right - left), static_cast<int>(bottom - top), QImage::Format_ARGB32);
+  piece.fill(Qt::transparent);
+  {
+    QPainter p(&piece);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.translate(static_cast<double>(-left), static_cast<double>(-top));
+    paint(p);
+  }
+  for (int y = 0; y < piece.height(); ++y)
+    for (int x = 0; x < piece.width(); ++x) {
+      const QRgb rgb = piece.pixel(x, y);
+      if (qAlpha(rgb) == 255) PutPixel(left + x, top + y, rgb);
+    }
+}
+
 void QImageSurface::Ellipse(int x1, int y1, int x2, int y2) {
   long long left = std::min(x1, x2), right = std::max(x1, x2);
   long long top = std::min(y1, y2), bottom = std::max(y1, y2);
   if (!Touches(left, top, right, bottom)) return;
-  QPainter& p = Painter();
-  p.setPen(QPen(QColor(pen_), 1));
-  p.setBrush(QColor(brush_));
-  // The same box as drawRect(x1, y1, x2-x1-1, y2-y1-1): the ellipse stays inside the
-  // rectangle with exclusive right and bottom edges.
-  p.drawEllipse(QRectF(static_cast<double>(left), static_cast<double>(top),
-                       static_cast<double>(right - left - 1), static_cast<double>(bottom - top - 1)));
+  PaintShape(left, top, right, bottom, [&](QPainter& p) {
+    p.setPen(QPen(QColor(pen_), 1));
+    p.setBrush(QColor(brush_));
+    // The same box as drawRect(x1, y1, x2-x1-1, y2-y1-1): the ellipse stays inside the
+    // rectangle with exclusive right and bottom edges.
+    p.drawEllipse(QRectF(static_cast<double>(left), static_cast<double>(top),
+                         static_cast<double>(right - left - 1), static_cast<double>(bottom - top - 1)));
+  });
 }
 
 void QImageSurface::MoveTo(int x, int y) { current_ = {x, y}; }
@@ -111,8 +153,8 @@ void QImageSurface::LineTo(int x, int y) {
   const long long majorStart = xMajor ? x0 : y0, minorStart = xMajor ? y0 : x0;
   const int majorSign = (xMajor ? x - x0 : y - y0) > 0 ? 1 : -1;
   const int minorSign = (xMajor ? y - y0 : x - x0) >= 0 ? 1 : -1;
-  const long long majorSize = xMajor ? image_.width() : image_.height();
-  const long long minorSize = xMajor ? image_.height() : image_.width();
+  const long long majorSize = xMajor ? width_ : height_;
+  const long long minorSize = xMajor ? height_ : width_;
 
   // Steps i whose major coordinate majorStart + majorSign * i lies in [0, majorSize).
   long long first = majorSign > 0 ? -majorStart : majorStart - (majorSize - 1);
@@ -130,15 +172,10 @@ void QImageSurface::LineTo(int x, int y) {
   const long long twoMinor = 2 * minor;
   const long long twoMajorLL = 2 * major;
 
-  uchar* bits = image_.bits();
-  const qsizetype stride = image_.bytesPerLine();
   for (long long i = first; i <= last; ++i) {
     const long long a = majorStart + majorSign * i;
     const long long b = minorStart + minorSign * offset;
-    if (b >= 0 && b < minorSize) {
-      const long long px = xMajor ? a : b, py = xMajor ? b : a;
-      reinterpret_cast<QRgb*>(bits + py * stride)[px] = pen_;
-    }
+    if (b >= 0 && b < minorSize) PutPixel(xMajor ? a : b, xMajor ? b : a, pen_);
     error += twoMinor;
     if (error >= twoMajorLL) {
       error -= twoMajorLL;
@@ -162,10 +199,11 @@ void QImageSurface::Polygon(const Point* points, int count) {
     polygon << QPoint(points[i].x, points[i].y);
   }
   if (!Touches(left, top, right + 1, bottom + 1)) return;
-  QPainter& p = Painter();
-  p.setPen(Qt::NoPen);
-  p.setBrush(QColor(brush_));
-  p.drawPolygon(polygon, Qt::OddEvenFill);
+  PaintShape(left, top, right + 1, bottom + 1, [&](QPainter& p) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(brush_));
+    p.drawPolygon(polygon, Qt::OddEvenFill);
+  });
   const Point saved = current_;
   current_ = points[count - 1];
   for (int i = 0; i < count; ++i) LineTo(points[i].x, points[i].y);
@@ -178,10 +216,11 @@ void QImageSurface::ChooseFont() {
   font_ = QFont(QStringLiteral("DejaVu Sans"));
   font_.setStyleHint(QFont::SansSerif);
   font_.setStyleStrategy(QFont::NoAntialias);
-  int pixels = std::max(cell_, 1);
+  const int cell = cell_ * scale_;  // device pixels
+  int pixels = std::max(cell, 1);
   for (;;) {
     font_.setPixelSize(pixels);
-    if (pixels == 1 || QFontMetrics(font_).height() <= cell_) break;
+    if (pixels == 1 || QFontMetrics(font_).height() <= cell) break;
     --pixels;
   }
   ascent_ = QFontMetrics(font_).ascent();
@@ -192,13 +231,15 @@ void QImageSurface::TextOut(int x, int y, std::string_view text) {
   if (text.empty()) return;
   if (!fontChosen_) ChooseFont();
   const QString s = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-  const int width = QFontMetrics(font_).horizontalAdvance(s);
+  // The cell in pixels: the text's width at full resolution, rounded up.
+  const int advance = QFontMetrics(font_).horizontalAdvance(s);
+  const int width = (advance + scale_ - 1) / scale_;
   if (!Touches(x, y, static_cast<long long>(x) + width, static_cast<long long>(y) + cell_)) return;
   FillRows(x, static_cast<long long>(x) + width, y, static_cast<long long>(y) + cell_, brush_);
   QPainter& p = Painter();
   p.setFont(font_);
   p.setPen(QColor(Qt::black));
-  p.drawText(QPoint(x, y + ascent_), s);
+  p.drawText(QPoint(x * scale_, y * scale_ + ascent_), s);
 }
 
 }  // namespace orv

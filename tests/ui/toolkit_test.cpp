@@ -15,6 +15,7 @@
 #include "toolkit/edit_field.h"
 #include "toolkit/error_box.h"
 #include "toolkit/jpeg_picture.h"
+#include "toolkit/window_icon.h"
 #include "toolkit/z_order.h"
 
 namespace orv::test {
@@ -78,6 +79,19 @@ class ToolkitTest : public QObject {
     QVERIFY(MaxChannelDifference(decoded, reference.convertToFormat(QImage::Format_RGB32)) <= 1);
   }
 
+  // The window icon carries every size the menu entry installs, each a full square
+  // picture: the rim's corner is transparent, its middle opaque.
+  void theProgramIconComesInEverySize() {
+    const QIcon icon = ProgramIcon();
+    QCOMPARE(icon.availableSizes(), (QList<QSize>{{48, 48}, {128, 128}, {256, 256}}));
+    for (int size : {48, 128, 256}) {
+      const QImage image = icon.pixmap(QSize(size, size), 1.0).toImage();
+      QCOMPARE(image.size(), QSize(size, size));
+      QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
+      QCOMPARE(qAlpha(image.pixel(size / 2, size / 2)), 255);
+    }
+  }
+
   void rejectsWhatIsNotAJpeg() {
     for (const QByteArray& data :
          {QByteArray(), QByteArray("not a picture at all"), Resource(":/pictures/sketch.png")}) {
@@ -100,7 +114,7 @@ class ToolkitTest : public QObject {
   void theGuardTurnsEveryFaultIntoTheBox() {
     QWidget parent;
     QList<std::pair<QWidget*, QString>> shown;
-    ErrorBoxFunction box = [&](QWidget* p, const QString& text) { shown.append({p, text}); };
+    ErrorBoxFunction box = [&](QWidget* p, const QString& text, const QString&) { shown.append({p, text}); };
     bool ran = false;
     RunGuarded(box, &parent, [&] { ran = true; });
     QVERIFY(ran);
@@ -114,7 +128,7 @@ class ToolkitTest : public QObject {
     QCOMPARE(shown[1].second, QString("disk full."));
     QCOMPARE(shown[2].second, QString("Unknown error."));
     // A box that fails itself must not let the exception out either.
-    RunGuarded([](QWidget*, const QString&) { throw std::bad_alloc(); }, &parent, [] { throw Fault("x"); });
+    RunGuarded([](QWidget*, const QString&, const QString&) { throw std::bad_alloc(); }, &parent, [] { throw Fault("x"); });
   }
 
   void theRealBoxIsCriticalWithOkAndTheProgramTitle() {

@@ -25,10 +25,14 @@ void UiFixture::Init(bool realErrorBox) {
   state = std::make_unique<SharedState>();
   sprache = SpracheState{};
   errors.clear();
+  details.clear();
   unexpected_.clear();
   seen_.clear();
   boxExpected_ = false;
-  ErrorBoxFunction box = [this](QWidget*, const QString& text) { errors << text; };
+  ErrorBoxFunction box = [this](QWidget*, const QString& text, const QString& detail) {
+    errors << text;
+    details << detail;
+  };
   if (realErrorBox) box = ShowErrorBox;
   form1 = std::make_unique<TForm1>(sprache, box);
   form2 = std::make_unique<TForm2>(*state, sprache, box);

@@ -58,7 +58,8 @@ class UiFixture {
   SpracheState sprache;
   std::unique_ptr<TForm1> form1;
   std::unique_ptr<TForm2> form2;
-  QStringList errors;  // captured error box texts
+  QStringList errors;   // captured error box texts
+  QStringList details;  // and the lines that explain them
   QDir folder;         // the working folder of the test
 
  private:

@@ -1,0 +1,39 @@
+// The main window's texts beyond its captions: tooltips, the chart area's menu, the
+// mark of a field whose text is not a number and the explanation of a chart without
+// a scale. UTF-8, in the three interface languages.
+#pragma once
+
+#include <string>
+
+#include "base/sample_columns.h"
+
+namespace orv {
+
+struct Texts3 {
+  const char* russian;
+  const char* german;
+  const char* english;
+};
+
+// The text for LanguageNo 1, 2 or 3; German, the window's own language, otherwise.
+const char* Pick(const Texts3& texts, int languageNo);
+
+// Tooltip of a control by its object name; nullptr for a control without one.
+const Texts3* ToolTipOf(const char* control);
+
+enum class ChartMenuItem { kSavePng, kSaveSvg, kCopy, kExportCsv };
+const Texts3& MenuText(ChartMenuItem item);
+
+// "Not a number; the value in use is 0.18", the value already in its text form.
+std::string NotANumberText(int languageNo, const std::string& valueInUse);
+
+// The line under "Floating point division by zero" when a chart has no scale: that the
+// results file was written (after START) and why: the x column is never positive, or
+// the curve, named by its symbol and unit ("V [m/s]"), is zero throughout.
+std::string NoScaleText(int languageNo, Col column, bool xAxis, bool resultsWritten);
+
+// The title of the file dialogs and the filter names.
+const Texts3& SaveChartTitle();
+const Texts3& ExportDataTitle();
+
+}  // namespace orv

@@ -1,0 +1,211 @@
+// The main window's additions: the chart area's menu and its shortcuts, saving and
+// copying the chart, the mark of a field whose text is not a number, START from the
+// keyboard, and the line that explains a chart without a scale.
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QMenu>
+#include <QSettings>
+#include <QTest>
+#include <algorithm>
+
+#include "haupt/tool_texts.h"
+#include "tests/ui/ui_fixture.h"
+
+namespace orv::test {
+namespace {
+
+class ChartToolsTest : public QObject {
+  Q_OBJECT
+
+  UiFixture f;
+  QStringList asked;  // suggested paths the save dialog was shown with
+  QString answer;     // what the dialog answers
+
+  QList<QAction*> MenuActions() {
+    TForm2& w = *f.form2;
+    return {w.SavePngAction, w.SaveSvgAction, w.CopyChartAction, w.ExportCsvAction};
+  }
+
+  bool AllEnabled(bool enabled) {
+    for (QAction* a : MenuActions())
+      if (a->isEnabled() != enabled) return false;
+    return true;
+  }
+
+ private slots:
+  void initTestCase() {
+    QCoreApplication::setOrganizationName("orvantis-tests");
+    QSettings().clear();
+  }
+  void init() {
+    f.Init();
+    asked.clear();
+    answer.clear();
+    f.form2->SetSaveDialog([this](QWidget*, const QString&, const QString& suggested, const QString&) {
+      asked << suggested;
+      return answer;
+    });
+  }
+  void cleanup() { f.Cleanup(); }
+
+  void menuItemsFollowTheShownChart() {
+    f.ChooseLanguage(2);  // English
+    TForm2& w = *f.form2;
+    QCOMPARE(w.SavePngAction->text(), QString("Save chart as PNG..."));
+    QCOMPARE(w.ExportCsvAction->shortcut(), QKeySequence("Ctrl+E"));
+    QVERIFY(AllEnabled(false));  // before any run
+    QTest::keyClick(&w, Qt::Key_F5);
+    QCOMPARE(f.errors, QStringList());
+    QVERIFY(QFile::exists(f.folder.filePath("Orvantis_500.txt")));
+    QVERIFY(AllEnabled(true));
+    w.Button5->click();  // MAIN blanks the chart
+    QVERIFY(AllEnabled(false));
+  }
+
+  void texts3Languages() {
+    for (int language : {1, 2, 3})
+      for (auto item : {ChartMenuItem::kSavePng, ChartMenuItem::kSaveSvg, ChartMenuItem::kCopy,
+                        ChartMenuItem::kExportCsv})
+        QVERIFY(*Pick(MenuText(item), language) != '\0');
+    QVERIFY(QString::fromUtf8(Pick(MenuText(ChartMenuItem::kCopy), 1))
+                .startsWith(QString::fromUtf8("Копировать")));
+    QCOMPARE(QString::fromUtf8(Pick(MenuText(ChartMenuItem::kCopy), 2)), QString("Diagramm kopieren"));
+  }
+
+  // The saved PNG is the picture the chart area shows, pixel for pixel, whichever
+  // chart was drawn last; the suggested name says which.
+  void savedPngIsTheShownPicture() {
+    f.ChooseLanguage(2);
+    TForm2& w = *f.form2;
+    QTest::keyClick(&w, Qt::Key_Return, Qt::ControlModifier);  // START
+    QVERIFY(AllEnabled(true));
+    w.Button16->click();
+    answer = f.folder.filePath("chart.png");
+    QTest::keyClick(&w, Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(f.errors, QStringList());
+    QCOMPARE(asked.size(), 1);
+    QVERIFY(asked[0].endsWith("/Orvantis_Button16.png"));
+    QImage saved(answer);
+    QCOMPARE(saved.size(), QSize(800, 600));
+    const QImage shown = w.Image1->Picture();
+    QCOMPARE(saved.convertToFormat(QImage::Format_RGB32), shown.convertToFormat(QImage::Format_RGB32));
+
+    QTest::keyClick(&w, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
+             shown.convertToFormat(QImage::Format_RGB32));
+  }
+
+  void cancelledDialogWritesNothingAndAFailedSaveKeepsTheOldFile() {
+    f.ChooseLanguage(2);
+    TForm2& w = *f.form2;
+    w.Button1->click();
+    answer.clear();  // cancelled
+    w.SavePngAction->trigger();
+    QCOMPARE(f.errors, QStringList());
+    QCOMPARE(f.folder.entryList(QDir::Files), QStringList{"Orvantis_500.txt"});
+
+    // A name in a folder that does not exist.
+    answer = f.folder.filePath("missing/chart.png");
+    w.SavePngAction->trigger();
+    QCOMPARE(f.errors, QStringList{"File not found."});
+    QVERIFY(!QFile::exists(answer));
+  }
+
+  void aFieldThatIsNotANumberIsMarkedUntilItIsOne() {
+    f.ChooseLanguage(2);
+    TForm2& w = *f.form2;
+    const QString tip = w.edMassaStart->toolTip();
+    QCOMPARE(tip, QString("Launch mass of the harpoon, kg"));
+    w.edMassaStart->setText("0.18x");
+    QCOMPARE(f.errors.size(), 1);
+    QCOMPARE(w.edMassaStart->toolTip(), QString("Not a number; the value in use is 0.18"));
+    QVERIFY(w.edMassaStart->styleSheet().contains("border"));
+    w.edMassaStart->setText("0.25");
+    QCOMPARE(w.edMassaStart->toolTip(), tip);
+    QVERIFY(w.edMassaStart->styleSheet().isEmpty());
+
+    w.EdCx->setText("abc");  // marked, then an activation takes the mark away
+    QVERIFY(!w.EdCx->styleSheet().isEmpty());
+    w.Button5->click();
+    f.ChooseLanguage(2);
+    QVERIFY(f.form2->EdCx->styleSheet().isEmpty());
+  }
+
+  // H0 = 0 ends the flight at once with no positive range: the results file is
+  // written and the box says why the default chart cannot be drawn.
+  void aChartWithoutAScaleIsExplained() {
+    f.ChooseLanguage(2);
+    TForm2& w = *f.form2;
+    w.edH0->setText("0");
+    w.EdCx->setText("0");
+    w.edV0->setText("0");
+    w.EdTTO->setText("-89");
+    w.Button1->click();
+    QCOMPARE(f.errors, QStringList{"Floating point division by zero."});
+    QCOMPARE(f.details.size(), 1);
+    QVERIFY2(f.details[0].startsWith("The results file Orvantis_500.txt was written."),
+             qPrintable(f.details[0]));
+    QVERIFY2(f.details[0].contains("X [m]"), qPrintable(f.details[0]));
+    QVERIFY(AllEnabled(false));
+  }
+
+  // The emblem over the chart is lettering and an outline: where its picture is
+  // white the window shows the chart under it.
+  void theEmblemShowsTheChartThrough() {
+    f.ChooseLanguage(2);
+    TForm2& w = *f.form2;
+    w.Button1->click();
+    QVERIFY(w.Image3->isVisible());
+    const QImage shot = w.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage emblem = w.Image3->Picture();
+    const QImage chart = w.Image1->Picture();
+    const QPoint inChart = w.Image3->pos() - w.Image1->pos();
+    int through = 0, chartInk = 0, letters = 0;
+    for (int y = 0; y < emblem.height(); ++y)
+      for (int x = 0; x < emblem.width(); ++x) {
+        const QRgb under = chart.pixel(inChart.x() + x, inChart.y() + y) | 0xff000000u;
+        const QRgb seen = shot.pixel(w.Image3->x() + x, w.Image3->y() + y) | 0xff000000u;
+        const QRgb e = emblem.pixel(x, y);
+        if (std::min({qRed(e), qGreen(e), qBlue(e)}) >= 240) {
+          QCOMPARE(seen, under);
+          ++through;
+          chartInk += under != qRgb(255, 255, 255);
+        } else if (qGray(emblem.pixel(x, y)) < 128) {
+          letters += seen == (emblem.pixel(x, y) | 0xff000000u);
+        }
+      }
+    QVERIFY(through > emblem.width() * emblem.height() / 2);
+    QVERIFY(chartInk > 0);  // grid lines run under the emblem
+    QVERIFY(letters > 100);
+  }
+
+  // Run again with QT_SCALE_FACTOR=2: the chart area holds a picture of twice the
+  // pixels, drawn for the screen, while the saved PNG stays 800 x 600.
+  void theChartIsDrawnForTheScreensPixels() {
+    f.ChooseLanguage(2);
+    TForm2& w = *f.form2;
+    const int ratio = qRound(w.Image1->devicePixelRatioF());
+    if (qEnvironmentVariable("QT_SCALE_FACTOR") == "2") QCOMPARE(ratio, 2);
+    w.Button1->click();
+    const QImage shown = w.Image1->Picture();
+    QCOMPARE(shown.size(), QSize(800, 600) * ratio);
+    QCOMPARE(qRound(shown.devicePixelRatio()), ratio);
+    answer = f.folder.filePath("chart.png");
+    w.SavePngAction->trigger();
+    QCOMPARE(QImage(answer).size(), QSize(800, 600));
+  }
+
+  void aMessageWithANulIsShownWhole() {
+    f.ChooseLanguage(2);
+    f.form2->edV0->setText(QString("1") + QChar(0) + "2");
+    QCOMPARE(f.errors.size(), 1);
+    QCOMPARE(f.errors[0], QString("'1") + QChar(0x2400) + "2' is not a valid floating point value.");
+  }
+};
+
+}  // namespace
+}  // namespace orv::test
+
+QTEST_MAIN(orv::test::ChartToolsTest)
+#include "chart_tools_test.moc"

@@ -51,8 +51,8 @@ struct RunCommand {
     CLI::App* run =
         app.add_subcommand("run",
                            "Fly once exactly as START does (both passes, unit scaling, sampling), write the "
-                           "results file and the "
-                           "outputs asked for, and print a summary in SI base units (angles in degrees).");
+                           "results file and the outputs asked for, and print a summary in SI base units "
+                           "(angles in degrees).");
     inputs.AddTo(*run);
     run->add_option("--out", outputs.resultsPath,
                     "the results file (default Orvantis_500.txt in the current folder; '-' for standard "
@@ -79,7 +79,10 @@ struct RunCommand {
         ->expected(1)
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
         ->group("Outputs");
-    run->add_flag("--json", outputs.json, "print the summary as JSON")->group("Outputs");
+    run->add_flag("--json", outputs.json,
+                  "print the summary as JSON (the summary goes to standard error when --out or --csv "
+                  "writes to standard output)")
+        ->group("Outputs");
     return run;
   }
 

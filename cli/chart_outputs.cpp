@@ -1,0 +1,60 @@
+#include "cli/chart_outputs.h"
+
+#include "base/errors.h"
+#include "cli/png_module.h"
+#include "cli/usage_error.h"
+#include "haupt/chart_catalogue.h"
+#include "haupt/svg_surface.h"
+
+namespace orv::cli {
+namespace {
+
+// Chart labels on the command line always use a point.
+constexpr char kDecimalPoint = '.';
+
+bool EndsWithPng(std::string_view path) {
+  if (path.size() < 4) return false;
+  std::string end(path.substr(path.size() - 4));
+  for (char& c : end) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+  return end == ".png";
+}
+
+}  // namespace
+
+bool PngBuilt() { return ORVANTIS_CLI_PNG != 0; }
+
+std::string ButtonNames() {
+  std::string names;
+  for (const ChartButton& button : ChartCatalogue())
+    names += (names.empty() ? "" : ", ") + std::string(button.name);
+  return names;
+}
+
+ChartOutput ParseChartOutput(std::string_view spec) {
+  const std::size_t equals = spec.find('=');
+  if (equals == std::string_view::npos || equals + 1 == spec.size())
+    throw UsageError("--chart: expected NAME=PATH, not '" + std::string(spec) + "'");
+  ChartOutput chart;
+  chart.name = spec.substr(0, equals);
+  chart.path = spec.substr(equals + 1);
+  if (chart.name == kDefaultChartName) {
+    chart.request = DefaultChartRequest();
+  } else if (const ChartButton* button = FindChartButton(chart.name.c_str())) {
+    chart.request = button->request;
+  } else {
+    throw UsageError("--chart: no chart is called '" + chart.name + "' (default, " + ButtonNames() + ")");
+  }
+  chart.png = EndsWithPng(chart.path);
+  if (chart.png && !PngBuilt())
+    throw UsageError(
+        "--chart " + chart.name +
+        ": this orvantis-cli was built without Qt and writes SVG only; give a path ending in .svg");
+  return chart;
+}
+
+std::string ChartFileBytes(const SharedState& state, const ChartOutput& chart) {
+  return chart.png ? ChartPng(state, chart.request, kDecimalPoint)
+                   : ChartSvg(state, chart.request, kDecimalPoint);
+}
+
+}  // namespace orv::cli

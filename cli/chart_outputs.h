@@ -1,0 +1,36 @@
+// The --chart outputs of a run: the default chart or a catalogue chart by its
+// button's name, as SVG, or as PNG when the path ends in .png and the PNG writer was
+// built (it needs Qt).
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "base/flight_data.h"
+#include "haupt/chart_engine.h"
+
+namespace orv::cli {
+
+inline constexpr const char* kDefaultChartName = "default";
+
+struct ChartOutput {
+  std::string name;  // "default", "Button9"
+  ChartRequest request;
+  std::string path;
+  bool png = false;
+};
+
+// Whether this build has the PNG writer.
+bool PngBuilt();
+
+// "NAME=PATH"; a UsageError for an unknown name, a missing path or a PNG that this
+// build cannot write.
+ChartOutput ParseChartOutput(std::string_view spec);
+
+// The chart buttons' names, for messages and --help: "Button3, Button27, ...".
+std::string ButtonNames();
+
+// The file's bytes. Throws Fault when the chart cannot be drawn.
+std::string ChartFileBytes(const SharedState& state, const ChartOutput& chart);
+
+}  // namespace orv::cli

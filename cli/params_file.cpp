@@ -1,0 +1,53 @@
+#include "cli/params_file.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string_view>
+
+#include "cli/usage_error.h"
+
+namespace orv::cli {
+namespace {
+
+std::string_view Trim(std::string_view s) {
+  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
+  while (!s.empty() && blank(s.front())) s.remove_prefix(1);
+  while (!s.empty() && blank(s.back())) s.remove_suffix(1);
+  return s;
+}
+
+}  // namespace
+
+InputOverrides ParseParams(const std::string& text, const std::string& fileName) {
+  InputOverrides values;
+  std::istringstream lines(text);
+  std::string line;
+  for (int number = 1; std::getline(lines, line); ++number) {
+    const std::string where = fileName + ":" + std::to_string(number);
+    std::string_view content(line);
+    content = Trim(content.substr(0, content.find('#')));
+    if (content.empty()) continue;
+    const std::size_t equals = content.find('=');
+    if (equals == std::string_view::npos) throw UsageError(where + ": expected name = value");
+    const std::string name(Trim(content.substr(0, equals)));
+    const std::optional<Input> input = FindInput(name);
+    if (!input) throw UsageError(where + ": unknown name '" + name + "'");
+    std::optional<double>& slot = values[static_cast<std::size_t>(*input)];
+    if (slot) throw UsageError(where + ": " + name + " is given twice");
+    slot = ParseInputValue(where + ": " + name, Trim(content.substr(equals + 1)));
+  }
+  return values;
+}
+
+InputOverrides ReadParamsFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw UsageError("--params: cannot read '" + path + "': " + std::strerror(errno));
+  const std::string text{std::istreambuf_iterator<char>(in), {}};
+  if (in.bad()) throw UsageError("--params: cannot read '" + path + "'");
+  return ParseParams(text, path);
+}
+
+}  // namespace orv::cli

@@ -1,0 +1,16 @@
+// Loads the PNG writer (toolkit/png_chart_module.h) on first use, so that a run
+// without a PNG never loads Qt.
+#pragma once
+
+#include <string>
+
+#include "base/flight_data.h"
+#include "haupt/chart_engine.h"
+
+namespace orv::cli {
+
+// The chart as PNG bytes. Throws Fault when the module cannot be loaded or the
+// chart cannot be drawn.
+std::string ChartPng(const SharedState& state, const ChartRequest& request, char decimalSeparator);
+
+}  // namespace orv::cli

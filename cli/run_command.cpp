@@ -1,0 +1,128 @@
+#include "cli/run_command.h"
+
+#include <cstdio>
+#include <memory>
+#include <nlohmann/json.hpp>
+
+#include "base/errors.h"
+#include "cli/flight_summary.h"
+#include "cli/interrupt.h"
+#include "cli/output_files.h"
+#include "cli/usage_error.h"
+#include "haupt/csv_export.h"
+#include "haupt/csv_text.h"
+#include "haupt/flight_run.h"
+#include "haupt/results_table.h"
+
+namespace orv::cli {
+namespace {
+
+void Report(const std::string& what) { std::fprintf(stderr, "orvantis-cli: %s\n", what.c_str()); }
+
+std::string Number(double v) {
+  std::string s;
+  AppendCsvNumber(s, v, kCsvPoint);
+  return s;
+}
+
+std::string SummaryText(const FlightSummary& s) {
+  constexpr int kLabelWidth = 27;
+  std::string text;
+  const auto line = [&](const std::string& label, const std::string& value, const char* unit) {
+    text += label;
+    text.append(static_cast<std::size_t>(kLabelWidth) - label.size(), ' ');
+    text += value;
+    if (*unit) text += std::string(" ") + unit;
+    text += '\n';
+  };
+  line("steps per pass", std::to_string(s.stepsPerPass), "");
+  for (const SummaryValue& v : SummaryValues()) line(v.label, Number(s.*v.member), v.unit);
+  return text;
+}
+
+std::string SummaryJson(const FlightInputs& inputs, const FlightSummary& s) {
+  nlohmann::ordered_json json;
+  for (const InputInfo& info : InputTable())
+    json["inputs"][info.name] = inputs[static_cast<std::size_t>(info.id)];
+  json["steps_per_pass"] = s.stepsPerPass;
+  for (const SummaryValue& v : SummaryValues()) json[std::string(v.key) + "_" + v.jsonUnit] = s.*v.member;
+  return json.dump(2) + "\n";
+}
+
+}  // namespace
+
+void CheckRunOutputs(const RunOutputs& outputs) {
+  int onStandardOutput = 0;
+  if (!outputs.noResultsFile) {
+    CheckOutputFolder("--out", outputs.resultsPath);
+    onStandardOutput += outputs.resultsPath == kStandardOutput;
+  }
+  if (!outputs.csvPath.empty()) {
+    CheckOutputFolder("--csv", outputs.csvPath);
+    onStandardOutput += outputs.csvPath == kStandardOutput;
+  }
+  for (const ChartOutput& chart : outputs.charts) {
+    if (chart.path == kStandardOutput)
+      throw UsageError("--chart " + chart.name + ": charts go to files, not '-'");
+    CheckOutputFolder("--chart " + chart.name, chart.path);
+  }
+  if (onStandardOutput > 1) throw UsageError("--out and --csv cannot both write to standard output");
+}
+
+int ExecuteRun(const FlightInputs& inputs, const RunOutputs& outputs) {
+  CheckRunOutputs(outputs);
+  auto state = std::make_unique<SharedState>();
+  ApplyInputs(inputs, state->fd);
+
+  std::int64_t steps = 0;
+  try {
+    RunControl control;
+    const InterruptScope interrupt(control);
+    steps = RunFlight(*state, &control);
+  } catch (const RunCancelled&) {
+    return kExitInterrupted;
+  } catch (const Fault& fault) {
+    Report(fault.what());
+    return kExitFault;
+  }
+  if (Interrupted()) return kExitInterrupted;
+
+  // The results file first, written as START writes it (WriteResultsFile is this
+  // table through WriteFileSafely); a failure there ends the outputs, as it ends
+  // START before the chart.
+  const auto write = [](const std::string& path, const std::string& bytes) {
+    try {
+      WriteOutput(path, bytes);
+      return true;
+    } catch (const Fault& fault) {
+      Report((path == kStandardOutput ? std::string("standard output") : path) + ": " + fault.what());
+      return false;
+    }
+  };
+  if (!outputs.noResultsFile && !write(outputs.resultsPath, FormatResultsTable(*state))) return kExitFault;
+  if (!outputs.csvPath.empty() && !write(outputs.csvPath, FormatCsv(*state, outputs.decimalComma)))
+    return kExitFault;
+  const bool dataOnStandardOutput = (!outputs.noResultsFile && outputs.resultsPath == kStandardOutput) ||
+                                    outputs.csvPath == kStandardOutput;
+
+  int exitCode = kExitSuccess;
+  for (const ChartOutput& chart : outputs.charts) {
+    if (Interrupted()) return kExitInterrupted;
+    std::string bytes;
+    try {
+      bytes = ChartFileBytes(*state, chart);
+    } catch (const Fault& fault) {
+      Report("chart " + chart.name + ": " + fault.what());
+      exitCode = kExitFault;
+      continue;
+    }
+    if (!write(chart.path, bytes)) exitCode = kExitFault;
+  }
+
+  const FlightSummary summary = Summarize(*state, steps);
+  const std::string report = outputs.json ? SummaryJson(inputs, summary) : SummaryText(summary);
+  std::fputs(report.c_str(), dataOnStandardOutput ? stderr : stdout);
+  return exitCode;
+}
+
+}  // namespace orv::cli

@@ -1,0 +1,18 @@
+// The data export: every sample the last run recorded as CSV, one row per recorded
+// sample and one column per quantity the run fills, headed "t [s]", "X [m]", ... as
+// the column table names them. Values are in the columns' base units whatever
+// scaling the run chose (the results file keeps the scaled values), written as the
+// shortest text that reads back to the same double.
+#pragma once
+
+#include <string>
+
+#include "base/flight_data.h"
+
+namespace orv {
+
+// RFC 4180 (commas, a decimal point, CR LF); with `decimalComma`, semicolons and
+// decimal commas as spreadsheets under German or Russian settings expect.
+std::string FormatCsv(const SharedState& state, bool decimalComma);
+
+}  // namespace orv

@@ -1,0 +1,19 @@
+# orvantis-cli: its pieces with GoogleTest, and the program itself as a user runs it
+# (exit codes, messages, files) from a GoogleTest driver.
+add_executable(cli_tests
+  tests/cli/params_file_test.cpp
+  tests/cli/sweep_grid_test.cpp
+  tests/cli/sweep_runner_test.cpp)
+target_link_libraries(cli_tests PRIVATE orvantis_cli GTest::gtest_main)
+set_target_properties(cli_tests PROPERTIES AUTOMOC OFF)
+gtest_discover_tests(cli_tests DISCOVERY_MODE PRE_TEST)
+
+add_executable(cli_program_test tests/cli/program_test.cpp)
+target_link_libraries(cli_program_test PRIVATE orvantis_core nlohmann_json::nlohmann_json GTest::gtest_main)
+target_compile_definitions(cli_program_test PRIVATE
+  ORVANTIS_CLI="$<TARGET_FILE:orvantis-cli>"
+  ORVANTIS_CLI_MAN="${ORVANTIS_CLI_MAN}"
+  ORVANTIS_CLI_PNG=$<BOOL:${Qt6Gui_FOUND}>)
+set_target_properties(cli_program_test PROPERTIES AUTOMOC OFF)
+add_dependencies(cli_program_test orvantis-cli orvantis-cli-man)
+gtest_discover_tests(cli_program_test DISCOVERY_MODE PRE_TEST)

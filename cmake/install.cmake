@@ -60,6 +60,12 @@ if(TARGET orvantis-cli)
   install(TARGETS orvantis-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   add_dependencies(orvantis_install_payload orvantis-cli)
 endif()
+if(TARGET orvantis_cli_png)
+  # The program's private module for PNG charts: orvantis-cli looks for it in
+  # ../lib/orvantis beside its bin folder (a fixed path, not the multiarch one).
+  install(TARGETS orvantis_cli_png LIBRARY DESTINATION lib/orvantis
+          PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
+endif()
 if(TARGET orvantis-cli-man)
   # help2man writes the page when orvantis-cli-man runs, by a rule this file cannot
   # see; compressing it on every build keeps the copy from going stale.

@@ -30,6 +30,12 @@ files)
       file -b "$dest/$path" | grep -q "^PNG image data, $size," || fail "$path is not a $size PNG"
     fi
   done < "$3"
+  # The installed command line finds its PNG module where it was installed.
+  if [ -f "$dest/usr/lib/orvantis/orvantis-cli-png.so" ]; then
+    (cd "$dest" && QT_QPA_PLATFORM=offscreen usr/bin/orvantis-cli run --no-file --chart "default=$dest/chart.png" > /dev/null) ||
+      fail "the installed orvantis-cli cannot write a PNG chart"
+    file -b "$dest/chart.png" | grep -q '^PNG image data, 800 x 600,' || fail "the installed orvantis-cli wrote no 800 x 600 PNG"
+  fi
   echo "PASS: $(wc -l < "$3") files, as expected"
   ;;
 man)

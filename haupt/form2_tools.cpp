@@ -4,6 +4,7 @@
 #include <QBuffer>
 #include <QClipboard>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -13,8 +14,10 @@
 
 #include "base/number_text.h"
 #include "haupt/chart_catalogue.h"
+#include "haupt/csv_export.h"
 #include "haupt/form2.h"
 #include "haupt/safe_write.h"
+#include "haupt/svg_surface.h"
 #include "haupt/tool_texts.h"
 #include "toolkit/edit_field.h"
 #include "toolkit/qimage_surface.h"
@@ -163,6 +166,11 @@ void TForm2::SaveChartPng() {
 
 void TForm2::SaveChartSvg() {
   if (!shownChart_) return;
+  const QString path = AskForFile(Text(SaveChartTitle(), sprache_.LanguageNo),
+                                  QStringLiteral("Orvantis_%1.svg").arg(ChartName(*shownChart_)),
+                                  QStringLiteral("SVG (*.svg)"));
+  if (path.isEmpty()) return;
+  WriteFileSafely(QFile::encodeName(path).toStdString(), ChartSvg(state_, *shownChart_, Separator()));
 }
 
 void TForm2::CopyChart() {
@@ -170,8 +178,14 @@ void TForm2::CopyChart() {
   QGuiApplication::clipboard()->setImage(ChartImage());
 }
 
+// As the fields write numbers: a decimal comma (and semicolons between the values)
+// where the locale uses one.
 void TForm2::ExportCsv() {
   if (!shownChart_) return;
+  const QString path = AskForFile(Text(ExportDataTitle(), sprache_.LanguageNo),
+                                  QStringLiteral("Orvantis_flight.csv"), QStringLiteral("CSV (*.csv)"));
+  if (path.isEmpty()) return;
+  WriteFileSafely(QFile::encodeName(path).toStdString(), FormatCsv(state_, Separator() == ','));
 }
 
 }  // namespace orv

@@ -16,6 +16,10 @@ foreach(locale de_DE ru_RU en_US)
   set_tests_properties(ui_fields_${locale} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=${locale}.UTF-8")
 endforeach()
 
+# The window's SVG and CSV are compared with the command line's for the same run.
+target_compile_definitions(chart_tools_test PRIVATE ORVANTIS_CLI="$<TARGET_FILE:orvantis-cli>")
+add_dependencies(chart_tools_test orvantis-cli)
+
 # A screen of two device pixels per pixel, as most laptops have today.
 add_test(NAME ui_chart_scale2 COMMAND chart_tools_test theChartIsDrawnForTheScreensPixels)
 set_tests_properties(ui_chart_scale2 PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_SCALE_FACTOR=2")

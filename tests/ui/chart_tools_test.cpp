@@ -4,7 +4,9 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
+#include <QLocale>
 #include <QMenu>
+#include <QProcess>
 #include <QSettings>
 #include <QTest>
 #include <algorithm>
@@ -94,6 +96,36 @@ class ChartToolsTest : public QObject {
     QTest::keyClick(&w, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
              shown.convertToFormat(QImage::Format_RGB32));
+  }
+
+  // The same run's SVG and CSV from the window and from orvantis-cli are the same files.
+  void svgAndCsvAreTheCommandLinesFiles() {
+    f.ChooseLanguage(2);
+    TForm2& w = *f.form2;
+    w.Button1->click();
+    answer = f.folder.filePath("window.svg");
+    w.SaveSvgAction->trigger();
+    QVERIFY(asked.last().endsWith("/Orvantis_Button9.svg"));
+    answer = f.folder.filePath("window.csv");
+    QTest::keyClick(&w, Qt::Key_E, Qt::ControlModifier);
+    QVERIFY(asked.last().endsWith("/Orvantis_flight.csv"));
+    QCOMPARE(f.errors, QStringList());
+
+    QProcess cli;
+    cli.setWorkingDirectory(f.folder.path());
+    QStringList arguments{"run", "--no-file", "--chart", "default=cli.svg", "--csv", "cli.csv"};
+    if (QLocale::system().decimalPoint() == ",") arguments << "--decimal-comma";
+    cli.start(ORVANTIS_CLI, arguments);
+    QVERIFY(cli.waitForFinished(30000));
+    QCOMPARE(cli.exitCode(), 0);
+    auto bytes = [this](const char* name) {
+      QFile file(f.folder.filePath(name));
+      return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    QVERIFY(bytes("window.svg").startsWith("<?xml"));
+    QCOMPARE(bytes("window.svg"), bytes("cli.svg"));
+    QVERIFY(bytes("window.csv").startsWith("t [s]"));
+    QCOMPARE(bytes("window.csv"), bytes("cli.csv"));
   }
 
   void cancelledDialogWritesNothingAndAFailedSaveKeepsTheOldFile() {

@@ -87,7 +87,7 @@ struct RunCommand {
   }
 
   int Execute() {
-    for (const std::string& spec : charts) outputs.charts.push_back(ParseChartOutput(spec));
+    for (const std::string& option : charts) outputs.charts.push_back(ParseChartOutput(option));
     return ExecuteRun(inputs.Resolve(), outputs);
   }
 };

@@ -30,13 +30,13 @@ std::string ButtonNames() {
   return names;
 }
 
-ChartOutput ParseChartOutput(std::string_view spec) {
-  const std::size_t equals = spec.find('=');
-  if (equals == std::string_view::npos || equals + 1 == spec.size())
-    throw UsageError("--chart: expected NAME=PATH, not '" + std::string(spec) + "'");
+ChartOutput ParseChartOutput(std::string_view option) {
+  const std::size_t equals = option.find('=');
+  if (equals == std::string_view::npos || equals + 1 == option.size())
+    throw UsageError("--chart: expected NAME=PATH, not '" + std::string(option) + "'");
   ChartOutput chart;
-  chart.name = spec.substr(0, equals);
-  chart.path = spec.substr(equals + 1);
+  chart.name = option.substr(0, equals);
+  chart.path = option.substr(equals + 1);
   if (chart.name == kDefaultChartName) {
     chart.request = DefaultChartRequest();
   } else if (const ChartButton* button = FindChartButton(chart.name.c_str())) {

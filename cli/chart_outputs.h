@@ -25,7 +25,7 @@ bool PngBuilt();
 
 // "NAME=PATH"; a UsageError for an unknown name, a missing path or a PNG that this
 // build cannot write.
-ChartOutput ParseChartOutput(std::string_view spec);
+ChartOutput ParseChartOutput(std::string_view option);
 
 // The chart buttons' names, for messages and --help: "Button3, Button27, ...".
 std::string ButtonNames();

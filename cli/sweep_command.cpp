@@ -29,8 +29,8 @@ void ShowProgress(std::int64_t done, std::int64_t total) {
 int ExecuteSweep(const InputOptions& inputOptions, const SweepOptions& options) {
   SweepPlan plan;
   plan.fixed = inputOptions.Resolve();
-  for (const std::string& spec : options.vary) {
-    VaryAxis axis = ParseVary(spec);
+  for (const std::string& option : options.vary) {
+    VaryAxis axis = ParseVary(option);
     for (const VaryAxis& earlier : plan.axes)
       if (earlier.input == axis.input)
         throw UsageError(std::string("--vary: ") + InfoOf(axis.input).name + " is varied twice");

@@ -95,8 +95,8 @@ double ExactValue(std::int64_t n, int exponent) {
   return exponent < 0 ? v / kPowersOfTen[-exponent] : v * kPowersOfTen[exponent];
 }
 
-[[noreturn]] void Fail(std::string_view spec, const std::string& why) {
-  throw UsageError("--vary " + std::string(spec) + ": " + why);
+[[noreturn]] void Fail(std::string_view option, const std::string& why) {
+  throw UsageError("--vary " + std::string(option) + ": " + why);
 }
 
 std::string NameList() {
@@ -107,30 +107,30 @@ std::string NameList() {
 
 }  // namespace
 
-VaryAxis ParseVary(std::string_view spec) {
-  const std::size_t equals = spec.find('=');
-  const std::size_t colon1 = spec.find(':', equals);
-  const std::size_t colon2 = colon1 == std::string_view::npos ? colon1 : spec.find(':', colon1 + 1);
+VaryAxis ParseVary(std::string_view option) {
+  const std::size_t equals = option.find('=');
+  const std::size_t colon1 = option.find(':', equals);
+  const std::size_t colon2 = colon1 == std::string_view::npos ? colon1 : option.find(':', colon1 + 1);
   if (equals == std::string_view::npos || colon2 == std::string_view::npos ||
-      spec.find(':', colon2 + 1) != std::string_view::npos)
-    throw UsageError("--vary: expected NAME=FROM:TO:STEP, not '" + std::string(spec) + "'");
-  const std::string_view name = spec.substr(0, equals);
+      option.find(':', colon2 + 1) != std::string_view::npos)
+    throw UsageError("--vary: expected NAME=FROM:TO:STEP, not '" + std::string(option) + "'");
+  const std::string_view name = option.substr(0, equals);
   const std::optional<Input> input = FindInput(name);
-  if (!input) Fail(spec, "no input is called '" + std::string(name) + "' (one of " + NameList() + ")");
+  if (!input) Fail(option, "no input is called '" + std::string(name) + "' (one of " + NameList() + ")");
 
-  const std::string_view texts[3] = {spec.substr(equals + 1, colon1 - equals - 1),
-                                     spec.substr(colon1 + 1, colon2 - colon1 - 1), spec.substr(colon2 + 1)};
+  const std::string_view texts[3] = {option.substr(equals + 1, colon1 - equals - 1),
+                                     option.substr(colon1 + 1, colon2 - colon1 - 1), option.substr(colon2 + 1)};
   const std::string where = "--vary " + std::string(name);
   const double from = ParseInputValue(where, texts[0]);
   const double to = ParseInputValue(where, texts[1]);
   const double step = ParseInputValue(where, texts[2]);
-  if (step == 0) Fail(spec, "STEP must not be 0");
+  if (step == 0) Fail(option, "STEP must not be 0");
   if ((to - from) * step < 0)
-    Fail(spec,
+    Fail(option,
          std::string("STEP must be ") + (step > 0 ? "negative" : "positive") + " to go from FROM to TO");
   const double span = (to - from) / step;
   if (!(span < static_cast<double>(kMaxSweepRuns)))
-    Fail(spec, "more than " + std::to_string(kMaxSweepRuns) + " values");
+    Fail(option, "more than " + std::to_string(kMaxSweepRuns) + " values");
 
   VaryAxis axis{*input, {}};
   const auto f = ExactDecimal(texts[0]), t = ExactDecimal(texts[1]), s = ExactDecimal(texts[2]);

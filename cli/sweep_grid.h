@@ -22,7 +22,7 @@ struct VaryAxis {
 // its decimal text reads as (0:1:0.1 gives 0.3, not 0.30000000000000004). Throws
 // UsageError for an unknown name, a text that is not a number, a STEP of 0 or of the
 // wrong sign, or more than kMaxSweepRuns values.
-VaryAxis ParseVary(std::string_view spec);
+VaryAxis ParseVary(std::string_view option);
 
 // Runs of the whole grid; a UsageError beyond kMaxSweepRuns.
 std::int64_t GridSize(const std::vector<VaryAxis>& axes);

@@ -16,6 +16,7 @@
 #include "base/parameter_fields.h"
 #include "base/preset_data.h"
 #include "haupt/chart_engine.h"
+#include "haupt/tool_texts.h"
 #include "toolkit/chart_area.h"
 #include "toolkit/error_box.h"
 #include "toolkit/picture_box.h"
@@ -111,7 +112,8 @@ class TForm2 : public QWidget {
   // MAIN and after a failed run (the table no longer matches the picture).
   void SetShownChart(std::optional<ChartRequest> request);
   QImage ChartImage() const;
-  QString AskForFile(const QString& title, const QString& name, const QString& filter);
+  void SaveAs(const Texts3& title, const QString& name, const QString& filter,
+              const std::function<std::string()>& bytes);
   char Separator() const;
   QLineEdit* EditOf(Field field) const;
   void ReadField(Field field);

@@ -141,36 +141,36 @@ QImage TForm2::ChartImage() const {
   return host.image;
 }
 
-QString TForm2::AskForFile(const QString& title, const QString& name, const QString& filter) {
+// Asks for a file (an empty answer cancels), then writes what `bytes` makes, in full
+// or not at all.
+void TForm2::SaveAs(const Texts3& title, const QString& name, const QString& filter,
+                    const std::function<std::string()>& bytes) {
   const QString suggested = QDir(LastFolder()).filePath(name);
-  const QString path = saveDialog_ ? saveDialog_(this, title, suggested, filter)
-                                   : QFileDialog::getSaveFileName(this, title, suggested, filter, nullptr,
+  const QString heading = Text(title, sprache_.LanguageNo);
+  const QString path = saveDialog_ ? saveDialog_(this, heading, suggested, filter)
+                                   : QFileDialog::getSaveFileName(this, heading, suggested, filter, nullptr,
                                                                   QFileDialog::DontUseNativeDialog);
-  if (!path.isEmpty()) QSettings().setValue(QString::fromLatin1(kFolderKey), QFileInfo(path).absolutePath());
-  return path;
+  if (path.isEmpty()) return;
+  QSettings().setValue(QString::fromLatin1(kFolderKey), QFileInfo(path).absolutePath());
+  WriteFileSafely(QFile::encodeName(path).toStdString(), bytes());
 }
 
 void TForm2::SaveChartPng() {
   if (!shownChart_) return;
-  const QString path = AskForFile(Text(SaveChartTitle(), sprache_.LanguageNo),
-                                  QStringLiteral("Orvantis_%1.png").arg(ChartName(*shownChart_)),
-                                  QStringLiteral("PNG (*.png)"));
-  if (path.isEmpty()) return;
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  ChartImage().save(&buffer, "PNG");
-  WriteFileSafely(path.toStdString(),
-                  std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+  SaveAs(SaveChartTitle(), QStringLiteral("Orvantis_%1.png").arg(ChartName(*shownChart_)),
+         QStringLiteral("PNG (*.png)"), [this] {
+           QByteArray png;
+           QBuffer buffer(&png);
+           buffer.open(QIODevice::WriteOnly);
+           ChartImage().save(&buffer, "PNG");
+           return png.toStdString();
+         });
 }
 
 void TForm2::SaveChartSvg() {
   if (!shownChart_) return;
-  const QString path = AskForFile(Text(SaveChartTitle(), sprache_.LanguageNo),
-                                  QStringLiteral("Orvantis_%1.svg").arg(ChartName(*shownChart_)),
-                                  QStringLiteral("SVG (*.svg)"));
-  if (path.isEmpty()) return;
-  WriteFileSafely(QFile::encodeName(path).toStdString(), ChartSvg(state_, *shownChart_, Separator()));
+  SaveAs(SaveChartTitle(), QStringLiteral("Orvantis_%1.svg").arg(ChartName(*shownChart_)),
+         QStringLiteral("SVG (*.svg)"), [this] { return ChartSvg(state_, *shownChart_, Separator()); });
 }
 
 void TForm2::CopyChart() {
@@ -182,10 +182,8 @@ void TForm2::CopyChart() {
 // where the locale uses one.
 void TForm2::ExportCsv() {
   if (!shownChart_) return;
-  const QString path = AskForFile(Text(ExportDataTitle(), sprache_.LanguageNo),
-                                  QStringLiteral("Orvantis_flight.csv"), QStringLiteral("CSV (*.csv)"));
-  if (path.isEmpty()) return;
-  WriteFileSafely(QFile::encodeName(path).toStdString(), FormatCsv(state_, Separator() == ','));
+  SaveAs(ExportDataTitle(), QStringLiteral("Orvantis_flight.csv"), QStringLiteral("CSV (*.csv)"),
+         [this] { return FormatCsv(state_, Separator() == ','); });
 }
 
 }  // namespace orv

@@ -20,7 +20,7 @@ namespace {
 SweepPlan PlanOf(std::vector<std::string> vary) {
   SweepPlan plan;
   plan.fixed = DefaultInputs();
-  for (const std::string& spec : vary) plan.axes.push_back(ParseVary(spec));
+  for (const std::string& option : vary) plan.axes.push_back(ParseVary(option));
   plan.first = 0;
   plan.last = GridSize(plan.axes);
   return plan;

@@ -8,38 +8,10 @@
 # Usage: long_run_end_to_end.sh <path to orvantis>
 set -euo pipefail
 
-if [ "${1:-}" != "--on-display" ]; then
-  program="$(realpath "$1")"
-  work="$(mktemp -d)"
-  trap 'rm -rf "$work"' EXIT
-  xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" bash "$0" --on-display "$program" "$work"
-  exit
-fi
-program="$2"
-work="$3"
-export QT_QPA_PLATFORM=xcb
+# shellcheck source=end_to_end_lib.sh
+source "$(dirname "$0")/end_to_end_lib.sh"
 # Numbers are typed with a point.
 export LC_ALL=C.UTF-8
-
-# Client positions of the windows on the screen (no window manager).
-start_x=237 start_y=199 main_x=206 main_y=128
-
-click() {  # screen x, screen y
-  xdotool mousemove "$1" "$2"
-  sleep 0.3
-  xdotool click 1
-}
-
-wait_for() {  # description, tries of 0.2 s, command...
-  local what="$1" tries="$2"
-  shift 2
-  for _ in $(seq "$tries"); do
-    if "$@"; then return 0; fi
-    sleep 0.2
-  done
-  echo "FAIL: $what" >&2
-  return 1
-}
 
 fail() {
   echo "FAIL: $1" >&2
@@ -54,9 +26,6 @@ retype() {
 }
 
 results="$work/Orvantis_500.txt"
-# Every window of the program, the progress dialog too, carries its title.
-windows_shown() { [ "$(xdotool search --onlyvisible --name "ORVANTIS vers.1.1" 2>/dev/null | wc -l)" -eq "$1" ]; }
-file_complete() { [ -f "$results" ] && [ "$(wc -l < "$results")" -eq 503 ]; }
 file_id() { stat -c '%i %Y.%y' "$results"; }
 file_replaced() { [ -f "$results" ] && [ "$(file_id)" != "$1" ] && file_complete; }
 program_ended() { [ -s "$work/status" ]; }

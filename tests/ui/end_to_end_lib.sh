@@ -46,6 +46,11 @@ start_in_english() {
   "$program" &
   pid=$!
   trap 'kill "$pid" 2>/dev/null || true' EXIT
+  choose_english
+}
+
+# Waits for the start window, clicks "En" and waits for the main window.
+choose_english() {
   wait_for "the start window appears" 300 windows_shown 1
   sleep 1
   # "En", the third item of the language group (group at 344,112; items 34 pixels

@@ -58,15 +58,8 @@ wait_for "the program starts" 100 test -s pid
 pid="$(cat pid)"
 trap 'kill "$pid" 2>/dev/null || true' EXIT
 
-wait_for "the start window appears" 300 windows_shown 1
-sleep 1
-# "En", the third item of the language group.
-click $((start_x + 344 + 14)) $((start_y + 112 + 14 + 2 * 34 + 17))
-wait_for "the main window appears" 300 windows_shown 2
-sleep 1
-
-click $((main_x + 976)) $((main_y + 30))
-wait_for "the default run writes Orvantis_500.txt" 300 file_complete
+choose_english
+press_start
 cp "$results" "$work/default.txt"
 before="$(file_id)"
 

@@ -172,10 +172,18 @@ void QImageSurface::LineTo(int x, int y) {
   const long long twoMinor = 2 * minor;
   const long long twoMajorLL = 2 * major;
 
+  uchar* const bits = image_.bits();  // detaches from any copy handed out before
+  const qsizetype stride = image_.bytesPerLine();
   for (long long i = first; i <= last; ++i) {
     const long long a = majorStart + majorSign * i;
     const long long b = minorStart + minorSign * offset;
-    if (b >= 0 && b < minorSize) PutPixel(xMajor ? a : b, xMajor ? b : a, pen_);
+    if (b >= 0 && b < minorSize) {
+      const long long px = xMajor ? a : b, py = xMajor ? b : a;
+      if (scale_ == 1)
+        reinterpret_cast<QRgb*>(bits + py * stride)[px] = pen_;
+      else
+        PutPixel(px, py, pen_);
+    }
     error += twoMinor;
     if (error >= twoMajorLL) {
       error -= twoMajorLL;

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QProcess>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
 
@@ -23,6 +24,7 @@ class ChartToolsTest : public QObject {
   UiFixture f;
   QStringList asked;  // suggested paths the save dialog was shown with
   QString answer;     // what the dialog answers
+  QTemporaryDir settingsFolder;
 
   QList<QAction*> MenuActions() {
     TForm2& w = *f.form2;
@@ -37,8 +39,9 @@ class ChartToolsTest : public QObject {
 
  private slots:
   void initTestCase() {
+    // The settings go to a folder of the test's own, not to the user's.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
     QCoreApplication::setOrganizationName("orvantis-tests");
-    QSettings().clear();
   }
   void init() {
     f.Init();
@@ -92,6 +95,15 @@ class ChartToolsTest : public QObject {
     QCOMPARE(saved.size(), QSize(800, 600));
     const QImage shown = w.Image1->Picture();
     QCOMPARE(saved.convertToFormat(QImage::Format_RGB32), shown.convertToFormat(QImage::Format_RGB32));
+
+    // The next dialog opens in the folder of the last save, in a later session too.
+    QVERIFY(f.folder.mkdir("charts"));
+    answer = f.folder.filePath("charts/second.png");
+    w.SavePngAction->trigger();
+    answer.clear();
+    w.ExportCsvAction->trigger();
+    QCOMPARE(asked.last(), f.folder.filePath("charts/Orvantis_flight.csv"));
+    QCOMPARE(QSettings().value("exportFolder").toString(), f.folder.filePath("charts"));
 
     QTest::keyClick(&w, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),

@@ -103,6 +103,7 @@ class TForm2 : public QWidget {
   void SetTabOrder();
   void SetLanguageTexts();
   void DrawCatalogueChart(const char* button);
+  void DrawOnChartArea(const ChartRequest& request, bool afterRun);
   void InstallTools();
   void SetToolTexts();
   void ShowChartMenu(const QPoint& at);

@@ -60,12 +60,19 @@ void TForm2::Button1Click() {
   WaitCursor wait;
   SetShownChart(std::nullopt);
   RunOnWorker(state_, this, sprache_.LanguageNo);
+  DrawOnChartArea(DefaultChartRequest(), true);
+}
+
+// A chart without a scale keeps its message and says why, and whether the results
+// file was written before.
+void TForm2::DrawOnChartArea(const ChartRequest& request, bool afterRun) {
   try {
-    DrawChart(state_, DefaultChartRequest(), *chartArea_, Separator());
+    DrawChart(state_, request, *chartArea_, Separator());
   } catch (const ChartScaleFault& f) {
-    throw Fault(f.message(), NoScaleText(sprache_.LanguageNo, static_cast<Col>(f.column()), f.xAxis(), true));
+    throw Fault(f.message(),
+                NoScaleText(sprache_.LanguageNo, static_cast<Col>(f.column()), f.xAxis(), afterRun));
   }
-  SetShownChart(DefaultChartRequest());
+  SetShownChart(request);
 }
 
 void TForm2::Button5Click() {
@@ -109,13 +116,7 @@ void TForm2::DrawCatalogueChart(const char* button) {
   const ChartButton* entry = FindChartButton(button);
   if (!entry) throw InputFault(std::string("No chart for ") + button);
   WaitCursor wait;
-  try {
-    DrawChart(state_, entry->request, *chartArea_, Separator());
-  } catch (const ChartScaleFault& f) {
-    throw Fault(f.message(),
-                NoScaleText(sprache_.LanguageNo, static_cast<Col>(f.column()), f.xAxis(), false));
-  }
-  SetShownChart(entry->request);
+  DrawOnChartArea(entry->request, false);
 }
 
 void TForm2::Button3Click() { DrawCatalogueChart("Button3"); }

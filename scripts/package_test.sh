@@ -2,7 +2,8 @@
 # The slow package test, kept out of the default test command: it needs root and the
 # network. Builds the Debian package, shows its control data, installs it with apt
 # (without recommended packages, so its Depends must be enough) into a fresh Debian
-# 12 made by debootstrap, then runs orvantis-cli --version when the package has it,
+# 12 made by debootstrap, then runs orvantis-cli --version and a PNG chart when the
+# package has it,
 # and starts the menu entry's command under xvfb-run: the start window must appear,
 # with the program's icon, and the program must run in the home folder.
 # The mirror is the one apt uses here; ORVANTIS_MIRROR overrides it.
@@ -65,6 +66,9 @@ in_chroot "apt-get update -qq
 echo "== orvantis-cli --version"
 in_chroot "if command -v orvantis-cli > /dev/null; then orvantis-cli --version; \
   else echo 'this package has no orvantis-cli'; fi"
+echo "== orvantis-cli run with a PNG chart (its Qt module, without a display)"
+in_chroot "cd /tmp && QT_QPA_PLATFORM=offscreen orvantis-cli run --no-file --chart default=chart.png > /dev/null && \
+  head -c 24 chart.png | od -An -tu1 | awk 'NR == 2 {print \"chart.png: \" \$3*256+\$4 \" x \" \$7*256+\$8}'"
 
 echo "== the menu entry's command under xvfb-run"
 in_chroot "apt-get install -y -qq --no-install-recommends xvfb xauth xdotool x11-utils > /dev/null 2>&1"

@@ -126,27 +126,34 @@ inline double EarliestCrossing(double k, double interval) {
   return normal ? k * interval * kMargin : -HUGE_VAL;
 }
 
-// Integrates one pass from the pass start until H <= Hk or t >= Tk; the second pass
-// (kRecord) also records the samples. Returns the number of steps.
-[[noreturn, gnu::cold]] void TimeStalled(FlightData& fd, const BodyState& body, const StepOutputs& out,
-                                         const AirState& air, double mach) {
+// Like Commit, these take copies: the loop's locals must not have their address
+// taken, or they would leave the registers in every step.
+[[noreturn, gnu::cold]] void TimeStalled(FlightData& fd, BodyState body, StepOutputs out, AirState air,
+                                         double mach) {
   Commit(fd, body, out, air, mach);
   throw InputFault("The time step " + FloatToText(fd.dt0(), '.') +
                    " s no longer advances the flight time at t = " + FloatToText(body.t, '.') +
                    " s, so the flight would never end");
 }
 
-// Every kPollSteps steps: stop when asked to, and say how far the run got.
-[[gnu::noinline]] void Poll(RunControl& control, FlightData& fd, const BodyState& body,
-                            const StepOutputs& out, const AirState& air, double mach, std::int64_t steps) {
-  control.time.store(body.t, std::memory_order_relaxed);
-  control.steps.fetch_add(steps, std::memory_order_relaxed);
-  if (control.cancel.load(std::memory_order_relaxed)) {
+// Every kPollSteps steps: a time that no longer advances ends the run (t + dt0 == t:
+// once so, always so, and the loop could never reach Tk); then, with a control, stop
+// when asked to, and say how far the run got. Looking this seldom costs nothing a step.
+[[gnu::noinline, gnu::cold]] void Poll(RunControl* control, double& polledTime, FlightData& fd,
+                                       BodyState body, StepOutputs out, AirState air, double mach) {
+  if (body.t == polledTime) TimeStalled(fd, body, out, air, mach);
+  polledTime = body.t;
+  if (!control) return;
+  control->time.store(body.t, std::memory_order_relaxed);
+  control->steps.fetch_add(kPollSteps, std::memory_order_relaxed);
+  if (control->cancel.load(std::memory_order_relaxed)) {
     Commit(fd, body, out, air, mach);
     throw RunCancelled();
   }
 }
 
+// Integrates one pass from the pass start until H <= Hk or t >= Tk; the second pass
+// (kRecord) also records the samples. Returns the number of steps.
 template <bool kRecord>
 std::int64_t FlyPass(SharedState& state, RunControl* control) {
   FlightData& fd = state.fd;
@@ -165,12 +172,14 @@ std::int64_t FlyPass(SharedState& state, RunControl* control) {
   double nextCrossing = -HUGE_VAL;  // s
   int layer = AtmosphereLayer(body.H);
   std::int64_t steps = 0;
+  double polledTime = -HUGE_VAL;  // s, t at the last look every kPollSteps steps
   if (control) control->pass.store(kRecord ? 2 : 1, std::memory_order_relaxed);
 
   do {
     // The air and the Mach number depend only on the height and speed before the
     // motion; taking them after it keeps fewer values alive across sin and cos.
-    const double H = body.H, V = body.V, t = body.t;
+    const double H = body.H, V = body.V;
+    [[maybe_unused]] const double t = kRecord ? body.t : 0.0;  // s, for the sampling test
     if (!TryMotionStep(in, body, out)) {
       const StepResult step = CheckedStep(fd, in, {body, out});
       body = step.body;
@@ -179,10 +188,8 @@ std::int64_t FlyPass(SharedState& state, RunControl* control) {
     MediumAt(H, V, in.rho, layer, air, mach);
     ++steps;
     // t + dt0 == t: the loop could never reach Tk.
-    if (body.t == t) [[unlikely]]
-      TimeStalled(fd, body, out, air, mach);
-    if (control && (steps & (kPollSteps - 1)) == 0) [[unlikely]]
-      Poll(*control, fd, body, out, air, mach, kPollSteps);
+    if ((steps & (kPollSteps - 1)) == 0) [[unlikely]]
+      Poll(control, polledTime, fd, body, out, air, mach);
 
     if constexpr (kRecord) {
       // A row when the classic test passes (the fraction of t / SampleInterval rose

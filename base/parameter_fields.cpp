@@ -54,12 +54,7 @@ void ActivateParameterSet(const PresetRecord& preset, FlightData& fd, FieldDispl
   display.Show(Field::edVwind, fd.VwindInit());
 }
 
-void TextFields::Show(Field field, double value) {
-  std::string text = FloatToText(value, separator_);
-  if (text == Text(field)) return;
-  texts_[static_cast<std::size_t>(field)] = text;
-  TextToFloat(text, separator_, FieldSlot(field, fd_));
-}
+void TextFields::Show(Field field, double value) { Type(field, FloatToText(value, separator_)); }
 
 void TextFields::Type(Field field, const std::string& text) {
   if (text == Text(field)) return;

@@ -8,15 +8,15 @@
 #include "haupt/chart_catalogue.h"
 #include "haupt/flight_run.h"
 #include "tests/default_run.h"
-#include "tests/qimage_chart_host.h"
 #include "tests/recording_surface.h"
+#include "toolkit/qimage_chart_host.h"
 
 namespace orv {
 namespace {
 
 void BM_DrawChart_Default(benchmark::State& bench) {
   auto state = testing::DefaultRun();
-  test::QImageChartHost host;
+  QImageChartHost host;
   for (auto _ : bench) {
     DrawChart(*state, DefaultChartRequest(), host, '.');
     benchmark::DoNotOptimize(host.picture.constBits());

@@ -1,7 +1,6 @@
 // What the main window offers beyond its resource: tooltips, START from the keyboard,
 // the chart area's menu (save, copy, export), the mark of a field whose text is not a
 // number, and chart buttons that take no key while their cover hides them.
-#include <QBuffer>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
@@ -20,6 +19,7 @@
 #include "haupt/svg_surface.h"
 #include "haupt/tool_texts.h"
 #include "toolkit/edit_field.h"
+#include "toolkit/qimage_chart_host.h"
 #include "toolkit/qimage_surface.h"
 
 namespace orv {
@@ -34,17 +34,6 @@ QString LastFolder() {
   const QString folder = QSettings().value(QString::fromLatin1(kFolderKey)).toString();
   return folder.isEmpty() || !QDir(folder).exists() ? QDir::currentPath() : folder;
 }
-
-// Draws a chart on a surface of its own, off the window.
-class ImageHost final : public ChartHost {
- public:
-  std::unique_ptr<Surface> CreateSurface(int width, int height) override {
-    return std::make_unique<QImageSurface>(width, height);
-  }
-  void ShowPicture(Surface& finished) override { image = static_cast<QImageSurface&>(finished).image(); }
-  void ShowImage3() override {}
-  QImage image;
-};
 
 QString ChartName(const ChartRequest& request) {
   for (const ChartButton& button : ChartCatalogue())
@@ -136,9 +125,9 @@ void TForm2::MarkField(Field field, bool notANumber) {
 
 // The picture the chart area shows, drawn again from the table it was drawn from.
 QImage TForm2::ChartImage() const {
-  ImageHost host;
+  QImageChartHost host;
   DrawChart(state_, *shownChart_, host, Separator());
-  return host.image;
+  return host.picture;
 }
 
 // Asks for a file (an empty answer cancels), then writes what `bytes` makes, in full
@@ -158,13 +147,7 @@ void TForm2::SaveAs(const Texts3& title, const QString& name, const QString& fil
 void TForm2::SaveChartPng() {
   if (!shownChart_) return;
   SaveAs(SaveChartTitle(), QStringLiteral("Orvantis_%1.png").arg(ChartName(*shownChart_)),
-         QStringLiteral("PNG (*.png)"), [this] {
-           QByteArray png;
-           QBuffer buffer(&png);
-           buffer.open(QIODevice::WriteOnly);
-           ChartImage().save(&buffer, "PNG");
-           return png.toStdString();
-         });
+         QStringLiteral("PNG (*.png)"), [this] { return PngBytes(ChartImage()); });
 }
 
 void TForm2::SaveChartSvg() {

@@ -7,7 +7,7 @@
 #include "haupt/chart_catalogue.h"
 #include "haupt/flight_run.h"
 #include "tests/default_run.h"
-#include "tests/qimage_chart_host.h"
+#include "toolkit/qimage_chart_host.h"
 
 namespace orv {
 
@@ -32,7 +32,7 @@ class ChartRenderTest : public QObject {
     auto state = testing::DefaultRun();
     QCOMPARE(state->SampleRows, 500);
     for (const ChartButton& button : ChartCatalogue()) {
-      test::QImageChartHost host;
+      QImageChartHost host;
       DrawChart(*state, button.request, host, '.');
       QCOMPARE(host.picture.size(), QSize(800, 600));
       QVERIFY(host.image3Shown > 0);
@@ -45,7 +45,7 @@ class ChartRenderTest : public QObject {
 
   void defaultChartIsSigned() {
     auto state = testing::DefaultRun();
-    test::QImageChartHost host;
+    QImageChartHost host;
     DrawChart(*state, DefaultChartRequest(), host, '.');
     // The band below the zero line is framed: its bottom edge on row 459 and its right
     // edge in column L + W = 730, under the grid's last column.

@@ -1,7 +1,5 @@
 #include "toolkit/png_chart_module.h"
 
-#include <QBuffer>
-#include <QByteArray>
 #include <QGuiApplication>
 #include <QImage>
 #include <cstdio>
@@ -43,14 +41,11 @@ extern "C" orv::Surface* OrvantisCreatePngSurface(int width, int height, std::st
 
 extern "C" int OrvantisEncodePng(orv::Surface& surface, std::string& png, std::string& error) {
   try {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    if (!buffer.open(QIODevice::WriteOnly) ||
-        !static_cast<orv::QImageSurface&>(surface).image().save(&buffer, "PNG")) {
+    png = orv::PngBytes(static_cast<orv::QImageSurface&>(surface).image());
+    if (png.empty()) {
       error = "the picture could not be encoded as PNG";
       return 1;
     }
-    png.assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
     return 0;
   } catch (const std::exception& e) {
     error = e.what();

@@ -1,5 +1,7 @@
 #include "toolkit/qimage_surface.h"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QFontMetrics>
 #include <QPolygon>
 #include <QString>
@@ -248,6 +250,13 @@ void QImageSurface::TextOut(int x, int y, std::string_view text) {
   p.setFont(font_);
   p.setPen(QColor(Qt::black));
   p.drawText(QPoint(x * scale_, y * scale_ + ascent_), s);
+}
+
+std::string PngBytes(const QImage& picture) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  if (!buffer.open(QIODevice::WriteOnly) || !picture.save(&buffer, "PNG")) return {};
+  return bytes.toStdString();
 }
 
 }  // namespace orv

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPainter>
 #include <memory>
+#include <string>
 
 #include "base/surface.h"
 
@@ -62,5 +63,8 @@ class QImageSurface final : public Surface {
   QFont font_;
   int ascent_ = 0;
 };
+
+// The picture as PNG bytes; empty when it cannot be encoded.
+std::string PngBytes(const QImage& picture);
 
 }  // namespace orv

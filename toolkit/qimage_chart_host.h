@@ -1,14 +1,14 @@
-// A chart host over QImage surfaces for tests and benchmarks: keeps a copy of the
-// last finished picture, as the window's chart area does.
+// A chart host over QImage surfaces off the window: keeps a copy of the last
+// finished picture (the window's saved and copied charts, tests, benchmarks).
 #pragma once
 
 #include <QImage>
 #include <memory>
 
-#include "haupt/chart_engine.h"
+#include "base/chart_host.h"
 #include "toolkit/qimage_surface.h"
 
-namespace orv::test {
+namespace orv {
 
 class QImageChartHost final : public ChartHost {
  public:
@@ -24,4 +24,4 @@ class QImageChartHost final : public ChartHost {
   int image3Shown = 0;
 };
 
-}  // namespace orv::test
+}  // namespace orv

@@ -1,7 +1,7 @@
 // The shared state of one program: the numbered flight parameter slots, the run
 // scalars, the unit flags, the sample table and the sampling state. Routines of the
 // computation take it by reference and write into it; the program keeps one
-// instance (haupt/haupt_state.h), tests build their own.
+// instance (gui/program_state.h), tests build their own.
 #pragma once
 
 #include <array>

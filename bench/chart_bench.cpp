@@ -5,8 +5,8 @@
 #include <QGuiApplication>
 #include <memory>
 
-#include "haupt/chart_catalogue.h"
-#include "haupt/flight_run.h"
+#include "charts/chart_catalogue.h"
+#include "flight/flight_run.h"
 #include "tests/default_run.h"
 #include "tests/recording_surface.h"
 #include "toolkit/qimage_chart_host.h"

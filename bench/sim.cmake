@@ -1,2 +1,2 @@
 add_executable(flight_bench bench/flight_bench.cpp)
-target_link_libraries(flight_bench PRIVATE orvantis_sim benchmark::benchmark)
+target_link_libraries(flight_bench PRIVATE orvantis_core benchmark::benchmark)

@@ -3,8 +3,8 @@
 #include "base/errors.h"
 #include "cli/png_module.h"
 #include "cli/usage_error.h"
-#include "haupt/chart_catalogue.h"
-#include "haupt/svg_surface.h"
+#include "charts/chart_catalogue.h"
+#include "charts/svg_surface.h"
 
 namespace orv::cli {
 namespace {

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "base/flight_data.h"
-#include "haupt/chart_engine.h"
+#include "charts/chart_engine.h"
 
 namespace orv::cli {
 

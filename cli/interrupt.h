@@ -2,7 +2,7 @@
 // command ends with exit code 130 instead of being killed half way through a file.
 #pragma once
 
-#include "haupt/run_control.h"
+#include "flight/run_control.h"
 
 namespace orv::cli {
 

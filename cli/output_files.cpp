@@ -6,8 +6,8 @@
 
 #include "base/errors.h"
 #include "cli/usage_error.h"
-#include "haupt/file_ops.h"
-#include "haupt/safe_write.h"
+#include "files/file_ops.h"
+#include "files/safe_write.h"
 
 namespace orv::cli {
 

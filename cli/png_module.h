@@ -5,7 +5,7 @@
 #include <string>
 
 #include "base/flight_data.h"
-#include "haupt/chart_engine.h"
+#include "charts/chart_engine.h"
 
 namespace orv::cli {
 

@@ -9,10 +9,10 @@
 #include "cli/interrupt.h"
 #include "cli/output_files.h"
 #include "cli/usage_error.h"
-#include "haupt/csv_export.h"
-#include "haupt/csv_text.h"
-#include "haupt/flight_run.h"
-#include "haupt/results_table.h"
+#include "files/csv_export.h"
+#include "files/csv_text.h"
+#include "flight/flight_run.h"
+#include "files/results_table.h"
 
 namespace orv::cli {
 namespace {

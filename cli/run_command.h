@@ -7,7 +7,7 @@
 
 #include "cli/chart_outputs.h"
 #include "cli/flight_inputs.h"
-#include "haupt/results_file.h"
+#include "files/results_file.h"
 
 namespace orv::cli {
 

@@ -12,8 +12,8 @@
 
 #include "cli/flight_inputs.h"
 #include "cli/sweep_grid.h"
-#include "haupt/csv_text.h"
-#include "haupt/run_control.h"
+#include "files/csv_text.h"
+#include "flight/run_control.h"
 
 namespace orv::cli {
 

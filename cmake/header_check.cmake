@@ -1,7 +1,7 @@
 # Every header compiles on its own: one translation unit per header that includes
 # only it. Headers of the Qt side are checked only where Qt is built.
 file(GLOB_RECURSE orvantis_headers RELATIVE ${CMAKE_CURRENT_SOURCE_DIR}
-  base/*.h subrout/*.h metka1/*.h haupt/*.h toolkit/*.h sprache/*.h cli/*.h)
+  base/*.h physics/*.h files/*.h charts/*.h flight/*.h toolkit/*.h gui/*.h cli/*.h)
 set(orvantis_header_units)
 foreach(header ${orvantis_headers})
   file(STRINGS ${CMAKE_CURRENT_SOURCE_DIR}/${header} uses_qt REGEX "#include <Q")

@@ -9,7 +9,8 @@ set(CMAKE_AUTOMOC ON)
 add_library(orvantis_qimage_surface STATIC toolkit/qimage_surface.cpp)
 target_link_libraries(orvantis_qimage_surface PUBLIC orvantis_base Qt6::Gui)
 
-add_library(orvantis_ui STATIC
+# The thin layer over Qt: pictures, edit fields, the error box, signals.
+add_library(orvantis_toolkit STATIC
   toolkit/chart_area.cpp
   toolkit/controls.cpp
   toolkit/edit_field.cpp
@@ -19,30 +20,33 @@ add_library(orvantis_ui STATIC
   toolkit/picture_box.cpp
   toolkit/window_icon.cpp
   toolkit/quit_on_signal.cpp
-  toolkit/z_order.cpp
-  haupt/form2.cpp
-  haupt/form2_handlers.cpp
-  haupt/form2_tools.cpp
-  haupt/haupt_state.cpp
-  haupt/interface_texts.cpp
-  haupt/tool_texts.cpp
-  haupt/run_dialog.cpp
-  haupt/run_worker.cpp
-  sprache/form1.cpp)
-target_include_directories(orvantis_ui PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(orvantis_ui PUBLIC orvantis_core orvantis_qimage_surface Qt6::Widgets JPEG::JPEG Threads::Threads)
+  toolkit/z_order.cpp)
+target_link_libraries(orvantis_toolkit PUBLIC orvantis_base orvantis_qimage_surface Qt6::Widgets JPEG::JPEG)
+
+# The windows: start window, main window, run dialog and worker, interface texts.
+add_library(orvantis_gui STATIC
+  gui/form1.cpp
+  gui/form2.cpp
+  gui/form2_handlers.cpp
+  gui/form2_tools.cpp
+  gui/program_state.cpp
+  gui/interface_texts.cpp
+  gui/tool_texts.cpp
+  gui/run_dialog.cpp
+  gui/run_worker.cpp)
+target_link_libraries(orvantis_gui PUBLIC orvantis_core orvantis_toolkit Threads::Threads)
 
 # The pictures travel inside the program, so it finds them from any folder.
-qt_add_resources(orvantis_ui orvantis_pictures
+qt_add_resources(orvantis_gui orvantis_pictures
   PREFIX "/pictures"
   BASE assets
   FILES assets/background.jpg assets/language.jpg assets/emblem.jpg assets/sketch.png)
-qt_add_resources(orvantis_ui orvantis_icons
+qt_add_resources(orvantis_gui orvantis_icons
   PREFIX "/icons"
   BASE assets/icons
   FILES assets/icons/orvantis-48.png assets/icons/orvantis-128.png assets/icons/orvantis-256.png)
 
-add_executable(orvantis tavin/main.cpp)
-target_link_libraries(orvantis PRIVATE orvantis_ui)
+add_executable(orvantis app/main.cpp)
+target_link_libraries(orvantis PRIVATE orvantis_gui)
 # Lets a Wayland compositor match the running program to its menu entry and icon.
 target_compile_definitions(orvantis PRIVATE ORVANTIS_APP_ID="${ORVANTIS_APP_ID}")

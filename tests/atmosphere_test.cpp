@@ -1,4 +1,4 @@
-#include "subrout/atmosphere_table.h"
+#include "physics/atmosphere_table.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "haupt/chart_catalogue.h"
+#include "charts/chart_catalogue.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The curves of a chart: divisions, markers, titles by unit flag, the left edge.
 #include <gtest/gtest.h>
 
-#include "haupt/chart_catalogue.h"
-#include "haupt/chart_engine.h"
+#include "charts/chart_catalogue.h"
+#include "charts/chart_engine.h"
 #include "tests/chart_test_queries.h"
 #include "tests/chart_test_tables.h"
 #include "tests/default_run.h"

@@ -5,7 +5,7 @@
 #include <limits>
 #include <string>
 
-#include "haupt/chart_engine.h"
+#include "charts/chart_engine.h"
 #include "base/errors.h"
 #include "tests/chart_test_queries.h"
 #include "tests/chart_test_tables.h"

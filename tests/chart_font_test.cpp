@@ -5,8 +5,8 @@
 #include <memory>
 #include <string>
 
-#include "haupt/chart_catalogue.h"
-#include "haupt/chart_font.h"
+#include "charts/chart_catalogue.h"
+#include "charts/chart_font.h"
 #include "tests/default_run.h"
 #include "tests/recording_surface.h"
 #include "toolkit/qimage_surface.h"

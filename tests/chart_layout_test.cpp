@@ -1,7 +1,7 @@
 // The layout of a chart: plain and signed variants, grid, x axis, axis positions.
 #include <gtest/gtest.h>
 
-#include "haupt/chart_engine.h"
+#include "charts/chart_engine.h"
 #include "base/errors.h"
 #include "tests/chart_test_queries.h"
 #include "tests/chart_test_tables.h"

@@ -4,8 +4,8 @@
 #include <QtTest>
 #include <memory>
 
-#include "haupt/chart_catalogue.h"
-#include "haupt/flight_run.h"
+#include "charts/chart_catalogue.h"
+#include "flight/flight_run.h"
 #include "tests/default_run.h"
 #include "toolkit/qimage_chart_host.h"
 

@@ -1,4 +1,4 @@
-#include "haupt/column_styles.h"
+#include "charts/column_styles.h"
 
 #include <gtest/gtest.h>
 

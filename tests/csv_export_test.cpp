@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "base/sample_columns.h"
-#include "haupt/csv_export.h"
-#include "haupt/csv_text.h"
+#include "files/csv_export.h"
+#include "files/csv_text.h"
 #include "tests/default_run.h"
 
 namespace orv {

@@ -8,7 +8,7 @@
 #include "base/flight_data.h"
 #include "base/parameter_fields.h"
 #include "base/preset_data.h"
-#include "haupt/flight_run.h"
+#include "flight/flight_run.h"
 
 namespace orv::testing {
 

@@ -1,4 +1,4 @@
-#include "metka1/draw_marker.h"
+#include "charts/draw_marker.h"
 
 #include <gtest/gtest.h>
 

@@ -5,8 +5,8 @@
 #include <cmath>
 
 #include "base/errors.h"
-#include "haupt/flight_run.h"
-#include "subrout/atmosphere.h"
+#include "flight/flight_run.h"
+#include "physics/atmosphere.h"
 #include "tests/sim_test_support.h"
 
 namespace orv {

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <vector>
 
-#include "haupt/flight_run.h"
+#include "flight/flight_run.h"
 #include "tests/sim_test_support.h"
 
 namespace orv {

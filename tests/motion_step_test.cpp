@@ -1,4 +1,4 @@
-#include "subrout/motion_step.h"
+#include "physics/motion_step.h"
 
 #include <gtest/gtest.h>
 

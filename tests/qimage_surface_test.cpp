@@ -5,7 +5,7 @@
 #include <QtTest>
 #include <climits>
 
-#include "metka1/draw_marker.h"
+#include "charts/draw_marker.h"
 
 namespace orv {
 namespace {

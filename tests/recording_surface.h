@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "haupt/chart_engine.h"
+#include "charts/chart_engine.h"
 #include "base/surface.h"
 
 namespace orv::test {

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "base/errors.h"
-#include "haupt/file_ops.h"
-#include "haupt/results_file.h"
-#include "haupt/results_table.h"
+#include "files/file_ops.h"
+#include "files/results_file.h"
+#include "files/results_table.h"
 #include "tests/sim_test_support.h"
 
 namespace orv {

@@ -1,7 +1,7 @@
 // Following and stopping a run from another thread, as the window does: the run
 // publishes its progress, stops at a cancel where it got to, and a controlled run
 // computes exactly what an uncontrolled one does.
-#include "haupt/run_control.h"
+#include "flight/run_control.h"
 
 #include <gtest/gtest.h>
 
@@ -12,10 +12,10 @@
 #include <thread>
 
 #include "base/errors.h"
-#include "haupt/flight_run.h"
-#include "haupt/results_table.h"
-#include "haupt/run_estimate.h"
-#include "haupt/start_flight.h"
+#include "flight/flight_run.h"
+#include "files/results_table.h"
+#include "flight/run_estimate.h"
+#include "flight/start_flight.h"
 #include "tests/sim_test_support.h"
 
 #if defined(__x86_64__) || defined(__i386__)

@@ -15,8 +15,8 @@
 #include <vector>
 
 #include "base/errors.h"
-#include "haupt/file_ops.h"
-#include "haupt/safe_write.h"
+#include "files/file_ops.h"
+#include "files/safe_write.h"
 #include "tests/sim_test_support.h"
 
 namespace orv {

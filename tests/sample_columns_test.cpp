@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "base/sample_columns.h"
-#include "haupt/results_table.h"
+#include "files/results_table.h"
 #include "tests/default_run.h"
 
 namespace orv {

@@ -9,7 +9,7 @@ add_executable(sim_tests
   tests/step_paths_test.cpp
   tests/sample_columns_test.cpp
   tests/safe_write_test.cpp)
-target_link_libraries(sim_tests PRIVATE orvantis_sim GTest::gtest_main)
+target_link_libraries(sim_tests PRIVATE orvantis_core GTest::gtest_main)
 gtest_discover_tests(sim_tests DISCOVERY_MODE PRE_TEST)
 
 # Following and stopping a run from another thread, as the window does.

@@ -7,9 +7,9 @@
 #include <cstring>
 #include <random>
 
-#include "haupt/flight_run.h"
-#include "subrout/atmosphere.h"
-#include "subrout/motion_step.h"
+#include "flight/flight_run.h"
+#include "physics/atmosphere.h"
+#include "physics/motion_step.h"
 #include "tests/default_run.h"
 
 namespace orv {

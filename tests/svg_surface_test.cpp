@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "base/errors.h"
-#include "haupt/chart_catalogue.h"
-#include "haupt/chart_font.h"
-#include "haupt/svg_surface.h"
+#include "charts/chart_catalogue.h"
+#include "charts/chart_font.h"
+#include "charts/svg_surface.h"
 #include "tests/default_run.h"
 #include "tests/recording_surface.h"
 #include "tests/sim_test_support.h"

@@ -1,6 +1,6 @@
 # Window tests (Qt Test, offscreen) and the end-to-end run of the real program.
 add_library(orvantis_ui_fixture STATIC tests/ui/ui_fixture.cpp)
-target_link_libraries(orvantis_ui_fixture PUBLIC orvantis_ui Qt6::Test)
+target_link_libraries(orvantis_ui_fixture PUBLIC orvantis_gui Qt6::Test)
 
 foreach(name toolkit_test window_flow_test main_window_test chart_tools_test long_run_test)
   add_executable(${name} tests/ui/${name}.cpp)
@@ -32,7 +32,7 @@ set_tests_properties(ui_end_to_end PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=xcb" 
 # The program's surface: pixel checks with Qt Test (a QGuiApplication for the fonts).
 add_executable(qimage_surface_test tests/qimage_surface_test.cpp)
 set_target_properties(qimage_surface_test PROPERTIES AUTOMOC ON)
-target_link_libraries(qimage_surface_test PRIVATE orvantis_qimage_surface orvantis_charts Qt6::Test)
+target_link_libraries(qimage_surface_test PRIVATE orvantis_qimage_surface orvantis_core Qt6::Test)
 add_test(NAME qimage_surface_test COMMAND qimage_surface_test)
 set_tests_properties(qimage_surface_test PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=offscreen)
 

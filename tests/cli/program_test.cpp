@@ -19,7 +19,7 @@
 
 #include "base/parameter_fields.h"
 #include "base/preset_data.h"
-#include "haupt/start_flight.h"
+#include "flight/start_flight.h"
 #include "tests/recording_surface.h"
 #include "tests/sim_test_support.h"
 

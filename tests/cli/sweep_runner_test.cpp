@@ -12,7 +12,7 @@
 
 #include "base/errors.h"
 #include "cli/flight_summary.h"
-#include "haupt/flight_run.h"
+#include "flight/flight_run.h"
 
 namespace orv::cli {
 namespace {

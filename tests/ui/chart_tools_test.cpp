@@ -12,7 +12,7 @@
 #include <QTest>
 #include <algorithm>
 
-#include "haupt/tool_texts.h"
+#include "gui/tool_texts.h"
 #include "tests/ui/ui_fixture.h"
 
 namespace orv::test {

@@ -15,9 +15,9 @@
 #include <memory>
 
 #include "base/preset_data.h"
-#include "haupt/flight_run.h"
-#include "haupt/results_file.h"
-#include "haupt/run_dialog.h"
+#include "flight/flight_run.h"
+#include "files/results_file.h"
+#include "gui/run_dialog.h"
 #include "tests/ui/ui_fixture.h"
 #include "toolkit/quit_on_signal.h"
 

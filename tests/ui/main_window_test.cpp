@@ -6,7 +6,7 @@
 #include <QTextStream>
 #include <cstdlib>
 
-#include "haupt/interface_texts.h"
+#include "gui/interface_texts.h"
 #include "tests/ui/ui_fixture.h"
 
 namespace orv::test {

@@ -16,7 +16,7 @@
 #include <stdexcept>
 
 #include "base/errors.h"
-#include "haupt/interface_texts.h"
+#include "gui/interface_texts.h"
 #include "tests/ui/ui_fixture.h"
 #include "toolkit/edit_field.h"
 #include "toolkit/error_box.h"

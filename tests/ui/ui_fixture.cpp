@@ -5,7 +5,7 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "haupt/interface_texts.h"
+#include "gui/interface_texts.h"
 
 namespace orv::test {
 

@@ -14,8 +14,8 @@
 
 #include "base/flight_data.h"
 #include "base/preset_data.h"
-#include "haupt/form2.h"
-#include "sprache/form1.h"
+#include "gui/form2.h"
+#include "gui/form1.h"
 
 namespace orv::test {
 

@@ -4,7 +4,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "haupt/interface_texts.h"
+#include "gui/interface_texts.h"
 #include "tests/ui/ui_fixture.h"
 
 namespace orv::test {

@@ -1,0 +1,33 @@
+// Program start: the application object, the start window, the hidden main window,
+// the message loop until the start window closes (or a signal ends the program).
+#include <signal.h>
+
+#include <QApplication>
+
+#include "gui/form2.h"
+#include "gui/program_state.h"
+#include "gui/interface_texts.h"
+#include "gui/form1.h"
+#include "toolkit/window_icon.h"
+#include "toolkit/quit_on_signal.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QGuiApplication::setApplicationDisplayName(QString::fromUtf8(orv::kProgramTitle));
+  QGuiApplication::setDesktopFileName(QStringLiteral(ORVANTIS_APP_ID));
+  // Where the settings live (the last folder of a saved chart); nothing else is kept.
+  QCoreApplication::setOrganizationName(QStringLiteral("ORVANTIS"));
+  QCoreApplication::setApplicationName(QStringLiteral("orvantis"));
+  QApplication::setWindowIcon(orv::ProgramIcon());
+  orv::QuitOnSignal quitOnSignal({SIGINT, SIGTERM});
+
+  orv::TForm1 form1(orv::Sprache);
+  orv::TForm2 form2(orv::ProgramState, orv::Sprache);
+  form1.SetMainWindow(&form2);
+  form2.SetStartWindow(&form1);
+
+  form1.show();
+  form1.activateWindow();
+  // 0 after QUIT or the start window's close box; 128 + its number after a signal.
+  return QApplication::exec();
+}

@@ -1,0 +1,137 @@
+// The main window: the flight's inputs in framed groups on the left, the trajectory
+// sketch, the chart buttons under their cover panel, START and MAIN, and the chart
+// area. Controls and handlers carry the names of the window's resource.
+#pragma once
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QWidget>
+#include <functional>
+#include <optional>
+
+#include "base/flight_data.h"
+#include "base/parameter_fields.h"
+#include "base/preset_data.h"
+#include "charts/chart_engine.h"
+#include "gui/tool_texts.h"
+#include "toolkit/chart_area.h"
+#include "toolkit/error_box.h"
+#include "toolkit/picture_box.h"
+
+namespace orv {
+
+class TForm2 : public QWidget {
+ public:
+  // `state` is the parameter set the fields and runs write, `sprache` the start
+  // window's language and default values; faults are shown through `errorBox`.
+  TForm2(SharedState& state, const SpracheState& sprache, ErrorBoxFunction errorBox = ShowErrorBox);
+
+  // The start window: MAIN shows it again, and becoming active there is what makes
+  // the next activation of this window a real one.
+  void SetStartWindow(QWidget* form1);
+
+  // Asks where to save a file: a title, a suggested path, a filter; an empty answer
+  // cancels. Tests answer it themselves instead of a modal dialog.
+  using SaveDialogFunction = std::function<QString(QWidget* parent, const QString& title,
+                                                   const QString& suggested, const QString& filter)>;
+  void SetSaveDialog(SaveDialogFunction dialog) { saveDialog_ = std::move(dialog); }
+
+  // Event handlers.
+  void FormAktivate();
+  void Button1Click();   // START
+  void Button5Click();   // MAIN
+  void Button28Click();  // About
+  void edH0Change();
+  void edV0Change();
+  void edTkChange();
+  void eddt0Change();
+  void edMassaStartChange();
+  void edVwindChange();
+  void EdS0Change();
+  void EdCxChange();
+  void EdCyChange();
+  void EdTTOChange();
+  void Button3Click();
+  void Button27Click();
+  void Button22Click();
+  void Button8Click();
+  void Button4Click();
+  void Button10Click();
+  void Button9Click();
+  void Button2Click();
+  void Button16Click();
+  void Button15Click();
+  // The chart area's menu and shortcuts.
+  void SaveChartPng();
+  void SaveChartSvg();
+  void CopyChart();
+  void ExportCsv();
+
+  // Controls, in creation order.
+  QFrame *Bevel2, *Bevel3, *Bevel6;
+  PictureBox* Image6;
+  QFrame *Bevel4, *Bevel7;
+  PictureBox *Image1, *Image3;
+  QLabel *Panel6, *Panel4;
+  QPushButton* Button1;
+  QLineEdit *edH0, *edV0, *edTk;
+  QPushButton *Button22, *Button27;
+  QLineEdit *eddt0, *edMassaStart, *edVwind;
+  QPushButton* Button2;
+  QLineEdit *EdS0, *EdCx, *EdCy, *EdTTO;
+  QPushButton *Button5, *Button3;
+  QLabel* Panel7;
+  QPushButton *Button4, *Button8, *Button9, *Button10, *Button15, *Button16;
+  QPlainTextEdit* Memo1;
+  QPushButton* Button28;
+  QAction *SavePngAction, *SaveSvgAction, *CopyChartAction, *ExportCsvAction;
+  QLabel *Label1, *Label12, *edH, *edV, *Label3, *Label4, *Label8, *Label13, *Label14, *Label17, *Label19,
+      *Label9, *Label5, *Label25;
+
+ protected:
+  void changeEvent(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void CreateControls();
+  void CreateLabels();
+  void ConnectHandlers();
+  void SetTabOrder();
+  void SetLanguageTexts();
+  void DrawCatalogueChart(const char* button);
+  void DrawOnChartArea(const ChartRequest& request, bool afterRun);
+  void InstallTools();
+  void SetToolTexts();
+  void ShowChartMenu(const QPoint& at);
+  void MarkField(Field field, bool notANumber);
+  void SetChartButtonsEnabled(bool enabled);
+  // The chart the area shows, and which the menu saves; none before a run, after
+  // MAIN and after a failed run (the table no longer matches the picture).
+  void SetShownChart(std::optional<ChartRequest> request);
+  QImage ChartImage() const;
+  void SaveAs(const Texts3& title, const QString& name, const QString& filter,
+              const std::function<std::string()>& bytes);
+  char Separator() const;
+  QLineEdit* EditOf(Field field) const;
+  void ReadField(Field field);
+
+  template <class Handler>
+  void Guarded(Handler&& handler) {
+    RunGuarded(errorBox_, this, handler);
+  }
+
+  SharedState& state_;
+  const SpracheState& sprache_;
+  ErrorBoxFunction errorBox_;
+  QWidget* form1_ = nullptr;
+  std::unique_ptr<ChartArea> chartArea_;
+  bool activeLast_ = false;  // this window, not the start window, was the last of the two active
+  std::optional<ChartRequest> shownChart_;
+  SaveDialogFunction saveDialog_;
+};
+
+}  // namespace orv

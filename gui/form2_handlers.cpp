@@ -1,0 +1,133 @@
+// The main window's event handlers. Each runs inside the window's guard, so a fault
+// ends the handler where it happened and shows the error box.
+#include <QImage>
+#include <array>
+
+#include "base/errors.h"
+#include "charts/chart_catalogue.h"
+#include "gui/form2.h"
+#include "gui/interface_texts.h"
+#include "gui/run_worker.h"
+#include "gui/tool_texts.h"
+#include "toolkit/controls.h"
+#include "toolkit/edit_field.h"
+#include "toolkit/wait_cursor.h"
+#include "toolkit/z_order.h"
+
+namespace orv {
+
+char TForm2::Separator() const { return LocaleDecimalSeparator(); }
+
+QLineEdit* TForm2::EditOf(Field field) const {
+  const std::array<QLineEdit*, kFieldCount> edits{edH0,    edV0, edTk, eddt0, edMassaStart,
+                                                  edVwind, EdS0, EdCx, EdCy,  EdTTO};
+  return edits[static_cast<std::size_t>(field)];
+}
+
+// Each field shows the value just stored; a text that differs from the shown one
+// raises the field's change handler, which carries it into the field's own slot
+// (edTk into Tk, eddt0 into dt0, edVwind into Vwind).
+void TForm2::FormAktivate() {
+  struct EditFields final : FieldDisplay {
+    const TForm2& form;
+    char separator;
+    EditFields(const TForm2& f, char sep) : form(f), separator(sep) {}
+    void Show(Field field, double value) override { ShowValue(form.EditOf(field), value, separator); }
+  } fields(*this, Separator());
+  ActivateParameterSet(sprache_.PresetData, state_.fd, fields);
+  SetLanguageTexts();
+  SetToolTexts();
+  BringToFront(Panel6);
+  // Under their cover the chart buttons take neither focus nor keys.
+  SetChartButtonsEnabled(false);
+}
+
+// German is the resource's own language: its texts stay.
+void TForm2::SetLanguageTexts() {
+  const int language = sprache_.LanguageNo;
+  if (language != kRussian && language != kEnglish) return;
+  for (const LanguageText& entry : LanguageTexts())
+    if (auto* label = findChild<QLabel*>(QString::fromLatin1(entry.control)))
+      SetLabelText(label, QString::fromUtf8(TextFor(entry, language)));
+  if (language == kRussian) Button28->show();
+}
+
+// The run and the results file go to a worker thread (a long run shows its progress
+// and can be cancelled); the chart is drawn here, once the worker is done.
+void TForm2::Button1Click() {
+  SendToBack(Panel6);
+  SetChartButtonsEnabled(true);
+  WaitCursor wait;
+  SetShownChart(std::nullopt);
+  RunOnWorker(state_, this, sprache_.LanguageNo);
+  DrawOnChartArea(DefaultChartRequest(), true);
+}
+
+// A chart without a scale keeps its message and says why, and whether the results
+// file was written before.
+void TForm2::DrawOnChartArea(const ChartRequest& request, bool afterRun) {
+  try {
+    DrawChart(state_, request, *chartArea_, Separator());
+  } catch (const ChartScaleFault& f) {
+    throw Fault(f.message(),
+                NoScaleText(sprache_.LanguageNo, static_cast<Col>(f.column()), f.xAxis(), afterRun));
+  }
+  SetShownChart(request);
+}
+
+void TForm2::Button5Click() {
+  SetShownChart(std::nullopt);
+  QImage blank(770, 515, QImage::Format_RGB32);
+  blank.fill(Qt::white);
+  BringToFront(Image1);
+  Image1->SetPicture(blank);
+  Image1->repaint();
+  close();
+  if (form1_) {
+    form1_->show();
+    form1_->activateWindow();
+  }
+}
+
+void TForm2::Button28Click() { Memo1->show(); }
+
+void TForm2::ReadField(Field field) {
+  try {
+    ReadValue(EditOf(field), Separator(), FieldSlot(field, state_.fd));
+  } catch (const ConvertFault&) {
+    MarkField(field, true);
+    throw;
+  }
+  MarkField(field, false);
+}
+
+void TForm2::edH0Change() { ReadField(Field::edH0); }
+void TForm2::edV0Change() { ReadField(Field::edV0); }
+void TForm2::edTkChange() { ReadField(Field::edTk); }
+void TForm2::eddt0Change() { ReadField(Field::eddt0); }
+void TForm2::edMassaStartChange() { ReadField(Field::edMassaStart); }
+void TForm2::edVwindChange() { ReadField(Field::edVwind); }
+void TForm2::EdS0Change() { ReadField(Field::EdS0); }
+void TForm2::EdCxChange() { ReadField(Field::EdCx); }
+void TForm2::EdCyChange() { ReadField(Field::EdCy); }
+void TForm2::EdTTOChange() { ReadField(Field::EdTTO); }
+
+void TForm2::DrawCatalogueChart(const char* button) {
+  const ChartButton* entry = FindChartButton(button);
+  if (!entry) throw InputFault(std::string("No chart for ") + button);
+  WaitCursor wait;
+  DrawOnChartArea(entry->request, false);
+}
+
+void TForm2::Button3Click() { DrawCatalogueChart("Button3"); }
+void TForm2::Button27Click() { DrawCatalogueChart("Button27"); }
+void TForm2::Button22Click() { DrawCatalogueChart("Button22"); }
+void TForm2::Button8Click() { DrawCatalogueChart("Button8"); }
+void TForm2::Button4Click() { DrawCatalogueChart("Button4"); }
+void TForm2::Button10Click() { DrawCatalogueChart("Button10"); }
+void TForm2::Button9Click() { DrawCatalogueChart("Button9"); }
+void TForm2::Button2Click() { DrawCatalogueChart("Button2"); }
+void TForm2::Button16Click() { DrawCatalogueChart("Button16"); }
+void TForm2::Button15Click() { DrawCatalogueChart("Button15"); }
+
+}  // namespace orv

@@ -1,0 +1,172 @@
+// What the main window offers beyond its resource: tooltips, START from the keyboard,
+// the chart area's menu (save, copy, export), the mark of a field whose text is not a
+// number, and chart buttons that take no key while their cover hides them.
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QSettings>
+#include <QShortcut>
+
+#include "base/number_text.h"
+#include "charts/chart_catalogue.h"
+#include "files/csv_export.h"
+#include "gui/form2.h"
+#include "files/safe_write.h"
+#include "charts/svg_surface.h"
+#include "gui/tool_texts.h"
+#include "toolkit/edit_field.h"
+#include "toolkit/qimage_chart_host.h"
+#include "toolkit/qimage_surface.h"
+
+namespace orv {
+namespace {
+
+QString Text(const Texts3& texts, int language) { return QString::fromUtf8(Pick(texts, language)); }
+
+// The folder of the last save, kept between sessions.
+constexpr const char* kFolderKey = "exportFolder";
+
+QString LastFolder() {
+  const QString folder = QSettings().value(QString::fromLatin1(kFolderKey)).toString();
+  return folder.isEmpty() || !QDir(folder).exists() ? QDir::currentPath() : folder;
+}
+
+QString ChartName(const ChartRequest& request) {
+  for (const ChartButton& button : ChartCatalogue())
+    if (button.request.count == request.count && button.request.column == request.column)
+      return QString::fromLatin1(button.name);
+  return QStringLiteral("chart");
+}
+
+}  // namespace
+
+void TForm2::InstallTools() {
+  Memo1->setReadOnly(true);
+
+  for (const QKeySequence& keys : {QKeySequence(Qt::Key_F5), QKeySequence(Qt::CTRL | Qt::Key_Return)}) {
+    auto* start = new QShortcut(keys, this);
+    connect(start, &QShortcut::activated, Button1, &QPushButton::click);
+  }
+
+  auto action = [this](ChartMenuItem item, QKeySequence keys, void (TForm2::*handler)()) {
+    auto* a = new QAction(this);
+    a->setData(static_cast<int>(item));
+    a->setShortcut(keys);
+    a->setShortcutContext(Qt::WindowShortcut);
+    a->setEnabled(false);
+    addAction(a);
+    connect(a, &QAction::triggered, this,
+            [this, handler] { Guarded([this, handler] { (this->*handler)(); }); });
+    return a;
+  };
+  SavePngAction = action(ChartMenuItem::kSavePng, QKeySequence(Qt::CTRL | Qt::Key_S), &TForm2::SaveChartPng);
+  SaveSvgAction = action(ChartMenuItem::kSaveSvg, QKeySequence(), &TForm2::SaveChartSvg);
+  CopyChartAction =
+      action(ChartMenuItem::kCopy, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &TForm2::CopyChart);
+  ExportCsvAction = action(ChartMenuItem::kExportCsv, QKeySequence(Qt::CTRL | Qt::Key_E), &TForm2::ExportCsv);
+
+  // The chart area takes focus from a click only, so Tab keeps its order, and then
+  // opens its menu from the Menu key too.
+  Image1->setFocusPolicy(Qt::ClickFocus);
+  Image1->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(Image1, &QWidget::customContextMenuRequested, this, &TForm2::ShowChartMenu);
+}
+
+// In the language chosen for this activation; every field loses its mark.
+void TForm2::SetToolTexts() {
+  const int language = sprache_.LanguageNo;
+  for (QWidget* control : findChildren<QWidget*>()) {
+    const QByteArray name = control->objectName().toLatin1();
+    if (const Texts3* tip = ToolTipOf(name.constData())) control->setToolTip(Text(*tip, language));
+  }
+  for (QAction* a : {SavePngAction, SaveSvgAction, CopyChartAction, ExportCsvAction})
+    a->setText(Text(MenuText(static_cast<ChartMenuItem>(a->data().toInt())), language));
+  for (int f = 0; f < kFieldCount; ++f) MarkField(static_cast<Field>(f), false);
+}
+
+void TForm2::ShowChartMenu(const QPoint& at) {
+  QMenu menu(this);
+  menu.addActions({SavePngAction, SaveSvgAction, CopyChartAction, ExportCsvAction});
+  menu.exec(Image1->mapToGlobal(at));
+}
+
+void TForm2::SetShownChart(std::optional<ChartRequest> request) {
+  shownChart_ = request;
+  for (QAction* a : {SavePngAction, SaveSvgAction, CopyChartAction, ExportCsvAction})
+    a->setEnabled(request.has_value());
+}
+
+void TForm2::SetChartButtonsEnabled(bool enabled) {
+  for (QPushButton* b :
+       {Button22, Button27, Button2, Button3, Button4, Button8, Button9, Button10, Button15, Button16})
+    b->setEnabled(enabled);
+}
+
+// The mark stays until the text is a number again or the next activation.
+void TForm2::MarkField(Field field, bool notANumber) {
+  QLineEdit* edit = EditOf(field);
+  if (!notANumber && !edit->property("notANumber").toBool()) return;
+  edit->setProperty("notANumber", notANumber);
+  if (notANumber) {
+    const std::string inUse = FloatToText(FieldSlot(field, state_.fd), Separator());
+    edit->setStyleSheet(QStringLiteral("QLineEdit { border: 2px solid rgb(220, 0, 0); }"));
+    edit->setToolTip(QString::fromUtf8(NotANumberText(sprache_.LanguageNo, inUse)));
+  } else {
+    const QByteArray name = edit->objectName().toLatin1();
+    const Texts3* tip = ToolTipOf(name.constData());
+    edit->setStyleSheet(QString());
+    edit->setToolTip(tip ? Text(*tip, sprache_.LanguageNo) : QString());
+  }
+}
+
+// The picture the chart area shows, drawn again from the table it was drawn from.
+QImage TForm2::ChartImage() const {
+  QImageChartHost host;
+  DrawChart(state_, *shownChart_, host, Separator());
+  return host.picture;
+}
+
+// Asks for a file (an empty answer cancels), then writes what `bytes` makes, in full
+// or not at all.
+void TForm2::SaveAs(const Texts3& title, const QString& name, const QString& filter,
+                    const std::function<std::string()>& bytes) {
+  const QString suggested = QDir(LastFolder()).filePath(name);
+  const QString heading = Text(title, sprache_.LanguageNo);
+  const QString path = saveDialog_ ? saveDialog_(this, heading, suggested, filter)
+                                   : QFileDialog::getSaveFileName(this, heading, suggested, filter, nullptr,
+                                                                  QFileDialog::DontUseNativeDialog);
+  if (path.isEmpty()) return;
+  QSettings().setValue(QString::fromLatin1(kFolderKey), QFileInfo(path).absolutePath());
+  WriteFileSafely(QFile::encodeName(path).toStdString(), bytes());
+}
+
+void TForm2::SaveChartPng() {
+  if (!shownChart_) return;
+  SaveAs(SaveChartTitle(), QStringLiteral("Orvantis_%1.png").arg(ChartName(*shownChart_)),
+         QStringLiteral("PNG (*.png)"), [this] { return PngBytes(ChartImage()); });
+}
+
+void TForm2::SaveChartSvg() {
+  if (!shownChart_) return;
+  SaveAs(SaveChartTitle(), QStringLiteral("Orvantis_%1.svg").arg(ChartName(*shownChart_)),
+         QStringLiteral("SVG (*.svg)"), [this] { return ChartSvg(state_, *shownChart_, Separator()); });
+}
+
+void TForm2::CopyChart() {
+  if (!shownChart_) return;
+  QGuiApplication::clipboard()->setImage(ChartImage());
+}
+
+// As the fields write numbers: a decimal comma (and semicolons between the values)
+// where the locale uses one.
+void TForm2::ExportCsv() {
+  if (!shownChart_) return;
+  SaveAs(ExportDataTitle(), QStringLiteral("Orvantis_flight.csv"), QStringLiteral("CSV (*.csv)"),
+         [this] { return FormatCsv(state_, Separator() == ','); });
+}
+
+}  // namespace orv

@@ -1,0 +1,111 @@
+#include "gui/run_worker.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+#include <algorithm>
+#include <exception>
+#include <memory>
+#include <thread>
+
+#include "flight/run_control.h"
+#include "gui/run_dialog.h"
+#include "flight/run_estimate.h"
+#include "flight/start_flight.h"
+#include "toolkit/input_block.h"
+
+namespace orv {
+namespace {
+
+constexpr int kQuietMs = 300;  // a run shorter than this looks as runs always did
+constexpr int kLookMs = 100;   // how often the window looks at a run
+
+// The worker thread. Joining it, or leaving its scope in any way, stops the run if
+// it still goes and waits for it.
+class Worker {
+ public:
+  Worker(RunControl& control, std::thread thread) : control_(control), thread_(std::move(thread)) {}
+  ~Worker() { Join(); }
+  Worker(const Worker&) = delete;
+  Worker& operator=(const Worker&) = delete;
+
+  void Join() {
+    if (!thread_.joinable()) return;
+    control_.cancel.store(true, std::memory_order_relaxed);
+    thread_.join();
+  }
+
+ private:
+  RunControl& control_;
+  std::thread thread_;
+};
+
+}  // namespace
+
+void RunOnWorker(SharedState& state, QWidget* window, int languageNo, const std::string& resultsPath) {
+  RunControl control;
+  const double Tk = state.fd.Tk();
+  RunEstimate estimate(Tk, state.fd.dt0());
+  InputBlock block;
+  QEventLoop loop;
+  QObject relay;  // carries the worker's "done" to this thread
+  std::exception_ptr failure;
+  QElapsedTimer clock;
+  clock.start();
+
+  Worker worker(control, std::thread([&] {
+                  try {
+                    RunFlightAndWriteResults(state, &control, resultsPath);
+                  } catch (...) {
+                    failure = std::current_exception();
+                  }
+                  QMetaObject::invokeMethod(
+                      &relay, [&loop] { loop.quit(); }, Qt::QueuedConnection);
+                }));
+
+  auto progress = [&] {
+    RunProgress p;
+    p.pass = std::max(control.pass.load(std::memory_order_relaxed), 1);
+    p.time = control.time.load(std::memory_order_relaxed);
+    p.endTime = Tk;
+    const double seconds = static_cast<double>(clock.nsecsElapsed()) * 1e-9;
+    p.stepsPerSecond = static_cast<double>(control.steps.load(std::memory_order_relaxed)) / seconds;
+    estimate.Look(p.pass, p.time);
+    p.secondsLeft = estimate.SecondsLeft(p.pass, p.time, p.stepsPerSecond);
+    return p;
+  };
+
+  std::unique_ptr<RunDialog> dialog;
+  QTimer look;
+  look.setTimerType(Qt::PreciseTimer);
+  look.setInterval(kLookMs);
+  QObject::connect(&look, &QTimer::timeout, [&] {
+    const RunProgress p = progress();
+    if (dialog) dialog->Show(p);
+  });
+  QTimer quiet;
+  quiet.setTimerType(Qt::PreciseTimer);
+  quiet.setSingleShot(true);
+  QObject::connect(&quiet, &QTimer::timeout, [&] {
+    dialog = std::make_unique<RunDialog>(window, languageNo);
+    QObject::connect(dialog.get(), &QDialog::rejected,
+                     [&control] { control.cancel.store(true, std::memory_order_relaxed); });
+    block.LetThrough(dialog.get());
+    dialog->Show(progress());
+    dialog->show();
+    // Without a window manager nothing else gives it the keyboard (Escape).
+    dialog->activateWindow();
+  });
+  look.start();
+  quiet.start(kQuietMs);
+
+  loop.exec();
+  // The loop also ends when the program is told to end: a run still going stops here.
+  worker.Join();
+  look.stop();
+  quiet.stop();
+  dialog.reset();
+  if (failure) std::rethrow_exception(failure);
+}
+
+}  // namespace orv

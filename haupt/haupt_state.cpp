@@ -1,8 +1,0 @@
-#include "haupt/haupt_state.h"
-
-namespace orv {
-
-// Large (the sample table alone is 400 kB), so it lives in static storage.
-SharedState HauptState;
-
-}  // namespace orv

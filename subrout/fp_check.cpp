@@ -1,7 +1,0 @@
-#include "subrout/fp_check.h"
-
-namespace orv {
-
-void ThrowFloatingPointFault(const char* text) { throw FloatingPointFault(text); }
-
-}  // namespace orv

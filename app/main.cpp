@@ -4,12 +4,12 @@
 
 #include <QApplication>
 
-#include "gui/form2.h"
-#include "gui/program_state.h"
-#include "gui/interface_texts.h"
 #include "gui/form1.h"
-#include "toolkit/window_icon.h"
+#include "gui/form2.h"
+#include "gui/interface_texts.h"
+#include "gui/program_state.h"
 #include "toolkit/quit_on_signal.h"
+#include "toolkit/window_icon.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

@@ -11,8 +11,8 @@
 
 #include "base/flight_data.h"
 #include "base/preset_data.h"
-#include "flight/flight_run.h"
 #include "files/results_file.h"
+#include "flight/flight_run.h"
 #include "tests/default_run.h"
 
 namespace orv {

@@ -30,7 +30,8 @@ struct ChartRequest {
 // value, or a plain curve is zero throughout.
 class ChartScaleFault final : public FloatingPointFault {
  public:
-  ChartScaleFault(int column, bool xAxis) : FloatingPointFault(kDivByZeroText), column_(column), xAxis_(xAxis) {}
+  ChartScaleFault(int column, bool xAxis)
+      : FloatingPointFault(kDivByZeroText), column_(column), xAxis_(xAxis) {}
   int column() const { return column_; }
   bool xAxis() const { return xAxis_; }
 

@@ -1,10 +1,10 @@
 #include "cli/chart_outputs.h"
 
 #include "base/errors.h"
-#include "cli/png_module.h"
-#include "cli/usage_error.h"
 #include "charts/chart_catalogue.h"
 #include "charts/svg_surface.h"
+#include "cli/png_module.h"
+#include "cli/usage_error.h"
 
 namespace orv::cli {
 namespace {

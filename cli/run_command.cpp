@@ -11,8 +11,8 @@
 #include "cli/usage_error.h"
 #include "files/csv_export.h"
 #include "files/csv_text.h"
-#include "flight/flight_run.h"
 #include "files/results_table.h"
+#include "flight/flight_run.h"
 
 namespace orv::cli {
 namespace {

@@ -119,7 +119,8 @@ VaryAxis ParseVary(std::string_view option) {
   if (!input) Fail(option, "no input is called '" + std::string(name) + "' (one of " + NameList() + ")");
 
   const std::string_view texts[3] = {option.substr(equals + 1, colon1 - equals - 1),
-                                     option.substr(colon1 + 1, colon2 - colon1 - 1), option.substr(colon2 + 1)};
+                                     option.substr(colon1 + 1, colon2 - colon1 - 1),
+                                     option.substr(colon2 + 1)};
   const std::string where = "--vary " + std::string(name);
   const double from = ParseInputValue(where, texts[0]);
   const double to = ParseInputValue(where, texts[1]);

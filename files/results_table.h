@@ -19,5 +19,4 @@ void AppendFixed(std::string& out, double value, int width, int decimals);
 // row, each line ending in CR LF.
 std::string FormatResultsTable(const SharedState& state);
 
-
 }  // namespace orv

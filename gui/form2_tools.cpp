@@ -13,10 +13,10 @@
 
 #include "base/number_text.h"
 #include "charts/chart_catalogue.h"
-#include "files/csv_export.h"
-#include "gui/form2.h"
-#include "files/safe_write.h"
 #include "charts/svg_surface.h"
+#include "files/csv_export.h"
+#include "files/safe_write.h"
+#include "gui/form2.h"
 #include "gui/tool_texts.h"
 #include "toolkit/edit_field.h"
 #include "toolkit/qimage_chart_host.h"

@@ -9,9 +9,9 @@
 #include <thread>
 
 #include "flight/run_control.h"
-#include "gui/run_dialog.h"
 #include "flight/run_estimate.h"
 #include "flight/start_flight.h"
+#include "gui/run_dialog.h"
 #include "toolkit/input_block.h"
 
 namespace orv {

@@ -2,7 +2,7 @@
 # Installs the Debian packages the build, the program and the tests need, where missing.
 set -euo pipefail
 packages=(
-  build-essential cmake ninja-build pkg-config
+  build-essential cmake ninja-build pkg-config clang-format git man-db
   qt6-base-dev qt6-base-dev-tools libgl-dev libjpeg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core locales-all xvfb xauth xdotool

@@ -5,8 +5,8 @@
 #include <limits>
 #include <string>
 
-#include "charts/chart_engine.h"
 #include "base/errors.h"
+#include "charts/chart_engine.h"
 #include "tests/chart_test_queries.h"
 #include "tests/chart_test_tables.h"
 

@@ -1,8 +1,8 @@
 // The layout of a chart: plain and signed variants, grid, x axis, axis positions.
 #include <gtest/gtest.h>
 
-#include "charts/chart_engine.h"
 #include "base/errors.h"
+#include "charts/chart_engine.h"
 #include "tests/chart_test_queries.h"
 #include "tests/chart_test_tables.h"
 

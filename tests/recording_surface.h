@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "charts/chart_engine.h"
 #include "base/surface.h"
+#include "charts/chart_engine.h"
 
 namespace orv::test {
 

@@ -3,9 +3,9 @@
 
 #include <clocale>
 
-#include "flight/flight_run.h"
 #include "files/results_file.h"
 #include "files/results_table.h"
+#include "flight/flight_run.h"
 #include "tests/sim_test_support.h"
 
 namespace orv {

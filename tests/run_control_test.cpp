@@ -12,8 +12,8 @@
 #include <thread>
 
 #include "base/errors.h"
-#include "flight/flight_run.h"
 #include "files/results_table.h"
+#include "flight/flight_run.h"
 #include "flight/run_estimate.h"
 #include "flight/start_flight.h"
 #include "tests/sim_test_support.h"

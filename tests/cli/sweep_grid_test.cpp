@@ -40,7 +40,7 @@ TEST(SweepGrid, ValuesAreTheDoublesOfTheirDecimalTexts) {
 
 TEST(SweepGrid, RefusesWhatNeverReachesTo) {
   for (const char* option : {"angle=0:45:0", "angle=0:45:-5", "angle=45:0:5", "angle=0:45", "angle",
-                           "speed=0:1:1", "angle=0:abc:1", "angle=0:1e7:1", "angle=0,5:1:1"})
+                             "speed=0:1:1", "angle=0:abc:1", "angle=0:1e7:1", "angle=0,5:1:1"})
     EXPECT_THROW(ParseVary(option), UsageError) << option;
   try {
     ParseVary("v0=0:abc:1");

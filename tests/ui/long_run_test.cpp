@@ -15,8 +15,8 @@
 #include <memory>
 
 #include "base/preset_data.h"
-#include "flight/flight_run.h"
 #include "files/results_file.h"
+#include "flight/flight_run.h"
 #include "gui/run_dialog.h"
 #include "tests/ui/ui_fixture.h"
 #include "toolkit/quit_on_signal.h"

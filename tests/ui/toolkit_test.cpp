@@ -137,7 +137,8 @@ class ToolkitTest : public QObject {
     QCOMPARE(shown[1].second, QString("disk full."));
     QCOMPARE(shown[2].second, QString("Unknown error."));
     // A box that fails itself must not let the exception out either.
-    RunGuarded([](QWidget*, const QString&, const QString&) { throw std::bad_alloc(); }, &parent, [] { throw Fault("x"); });
+    RunGuarded([](QWidget*, const QString&, const QString&) { throw std::bad_alloc(); }, &parent,
+               [] { throw Fault("x"); });
   }
 
   void theRealBoxIsCriticalWithOkAndTheProgramTitle() {

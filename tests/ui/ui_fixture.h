@@ -14,8 +14,8 @@
 
 #include "base/flight_data.h"
 #include "base/preset_data.h"
-#include "gui/form2.h"
 #include "gui/form1.h"
+#include "gui/form2.h"
 
 namespace orv::test {
 
@@ -60,7 +60,7 @@ class UiFixture {
   std::unique_ptr<TForm2> form2;
   QStringList errors;   // captured error box texts
   QStringList details;  // and the lines that explain them
-  QDir folder;         // the working folder of the test
+  QDir folder;          // the working folder of the test
 
  private:
   void Watch();

@@ -145,4 +145,8 @@ std::string ColumnHeading(Col c) {
   return std::string(info.symbol) + " [" + info.unit + "]";
 }
 
+std::string ScaledHeading(Col c, const FlightData& fd) {
+  return std::string(ColumnInfoOf(c).symbol) + " [" + std::string(ScaledUnit(c, fd)) + "]";
+}
+
 }  // namespace orv

@@ -121,4 +121,7 @@ double ToBaseUnit(Col c, double tableValue, const FlightData& fd);
 // "t [s]": symbol and base unit, as the exports head their columns.
 std::string ColumnHeading(Col c);
 
+// "t [min]": symbol and the unit the run's flags put the column in.
+std::string ScaledHeading(Col c, const FlightData& fd);
+
 }  // namespace orv

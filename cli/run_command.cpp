@@ -5,7 +5,6 @@
 #include <nlohmann/json.hpp>
 
 #include "base/errors.h"
-#include "cli/flight_summary.h"
 #include "cli/interrupt.h"
 #include "cli/output_files.h"
 #include "cli/usage_error.h"
@@ -13,6 +12,7 @@
 #include "files/csv_text.h"
 #include "files/results_table.h"
 #include "flight/flight_run.h"
+#include "flight/flight_summary.h"
 
 namespace orv::cli {
 namespace {

@@ -10,8 +10,8 @@
 #include <thread>
 
 #include "base/errors.h"
-#include "cli/flight_summary.h"
 #include "flight/flight_run.h"
+#include "flight/flight_summary.h"
 
 namespace orv::cli {
 namespace {

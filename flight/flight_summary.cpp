@@ -1,4 +1,4 @@
-#include "cli/flight_summary.h"
+#include "flight/flight_summary.h"
 
 #include <algorithm>
 #include <array>
@@ -6,7 +6,7 @@
 #include "base/constants.h"
 #include "base/sample_columns.h"
 
-namespace orv::cli {
+namespace orv {
 namespace {
 
 constexpr std::array<SummaryValue, 6> kValues{{
@@ -39,4 +39,4 @@ FlightSummary Summarize(const SharedState& state, std::int64_t steps) {
   return s;
 }
 
-}  // namespace orv::cli
+}  // namespace orv

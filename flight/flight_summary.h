@@ -1,6 +1,6 @@
-// What a run reports on the command line: steps per pass, and the end of the
-// flight in SI base units (angles in degrees, as the inputs), whatever scaling the
-// run chose for its sample table.
+// What a run reports on the command line, in its sweeps and in the window's studies:
+// steps per pass, and the end of the flight in SI base units (angles in degrees, as
+// the inputs), whatever scaling the run chose for its sample table.
 #pragma once
 
 #include <cstdint>
@@ -8,7 +8,7 @@
 
 #include "base/flight_data.h"
 
-namespace orv::cli {
+namespace orv {
 
 struct FlightSummary {
   std::int64_t stepsPerPass = 0;
@@ -34,4 +34,4 @@ struct SummaryValue {
 // The values after the steps per pass, in the order they are reported.
 std::span<const SummaryValue> SummaryValues();
 
-}  // namespace orv::cli
+}  // namespace orv

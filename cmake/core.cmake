@@ -10,6 +10,7 @@
 # orvantis-cli link.
 add_library(orvantis_base STATIC
   base/number_text.cpp
+  base/input_table.cpp
   base/parameter_fields.cpp
   base/sample_columns.cpp
   base/preset_data.cpp)
@@ -44,6 +45,7 @@ target_link_libraries(orvantis_charts PUBLIC orvantis_files)
 
 add_library(orvantis_flight STATIC
   flight/flight_run.cpp
+  flight/flight_summary.cpp
   flight/sample_record.cpp
   flight/start_flight.cpp)
 target_link_libraries(orvantis_flight PUBLIC orvantis_physics orvantis_files orvantis_charts)

@@ -5,14 +5,13 @@
 #include <nlohmann/json.hpp>
 
 #include "base/errors.h"
-#include "cli/flight_summary.h"
 #include "cli/interrupt.h"
 #include "cli/output_files.h"
 #include "cli/usage_error.h"
 #include "files/csv_export.h"
 #include "files/csv_text.h"
-#include "files/results_table.h"
-#include "flight/flight_run.h"
+#include "flight/flight_summary.h"
+#include "flight/start_flight.h"
 
 namespace orv::cli {
 namespace {
@@ -28,15 +27,15 @@ std::string Number(double v) {
 std::string SummaryText(const FlightSummary& s) {
   constexpr int kLabelWidth = 27;
   std::string text;
-  const auto line = [&](const std::string& label, const std::string& value, const char* unit) {
+  const auto line = [&](const std::string& label, const std::string& value, const std::string& unit) {
     text += label;
     text.append(static_cast<std::size_t>(kLabelWidth) - label.size(), ' ');
     text += value;
-    if (*unit) text += std::string(" ") + unit;
+    if (!unit.empty()) text += " " + unit;
     text += '\n';
   };
   line("steps per pass", std::to_string(s.stepsPerPass), "");
-  for (const SummaryValue& v : SummaryValues()) line(v.label, Number(s.*v.member), v.unit);
+  for (const SummaryValue& v : SummaryValues()) line(v.label, Number(s.*v.member), std::string(v.Unit()));
   return text;
 }
 
@@ -45,7 +44,7 @@ std::string SummaryJson(const FlightInputs& inputs, const FlightSummary& s) {
   for (const InputInfo& info : InputTable())
     json["inputs"][info.name] = inputs[static_cast<std::size_t>(info.id)];
   json["steps_per_pass"] = s.stepsPerPass;
-  for (const SummaryValue& v : SummaryValues()) json[std::string(v.key) + "_" + v.jsonUnit] = s.*v.member;
+  for (const SummaryValue& v : SummaryValues()) json[std::string(v.key) + "_" + v.JsonUnit()] = s.*v.member;
   return json.dump(2) + "\n";
 }
 
@@ -74,22 +73,6 @@ int ExecuteRun(const FlightInputs& inputs, const RunOutputs& outputs) {
   auto state = std::make_unique<SharedState>();
   ApplyInputs(inputs, state->fd);
 
-  std::int64_t steps = 0;
-  try {
-    RunControl control;
-    const InterruptScope interrupt(control);
-    steps = RunFlight(*state, &control);
-  } catch (const RunCancelled&) {
-    return kExitInterrupted;
-  } catch (const Fault& fault) {
-    Report(fault.what());
-    return kExitFault;
-  }
-  if (Interrupted()) return kExitInterrupted;
-
-  // The results file first, written as START writes it (WriteResultsFile is this
-  // table through WriteFileSafely); a failure there ends the outputs, as it ends
-  // START before the chart.
   const auto write = [](const std::string& path, const std::string& bytes) {
     try {
       WriteOutput(path, bytes);
@@ -99,7 +82,25 @@ int ExecuteRun(const FlightInputs& inputs, const RunOutputs& outputs) {
       return false;
     }
   };
-  if (!outputs.noResultsFile && !write(outputs.resultsPath, FormatResultsTable(*state))) return kExitFault;
+
+  // START as the window's worker does it; the results file goes where --out says,
+  // and a failure there ends the outputs, as it ends START before the chart.
+  std::int64_t steps = 0;
+  bool resultsWritten = true;
+  try {
+    RunControl control;
+    const InterruptScope interrupt(control);
+    ResultsSink results;
+    if (!outputs.noResultsFile)
+      results = [&](const std::string& table) { resultsWritten = write(outputs.resultsPath, table); };
+    steps = StartFlight(*state, &control, results);
+  } catch (const RunCancelled&) {
+    return kExitInterrupted;
+  } catch (const Fault& fault) {
+    Report(fault.what());
+    return kExitFault;
+  }
+  if (!resultsWritten) return kExitFault;
   if (!outputs.csvPath.empty() && !write(outputs.csvPath, FormatCsv(*state, outputs.decimalComma)))
     return kExitFault;
   const bool dataOnStandardOutput = (!outputs.noResultsFile && outputs.resultsPath == kStandardOutput) ||

@@ -54,7 +54,8 @@ bool Cancelled(const std::exception_ptr& failure) {
 
 }  // namespace
 
-void RunOnWorker(SharedState& state, QWidget* window, int languageNo, const std::string& resultsPath) {
+std::int64_t RunOnWorker(SharedState& state, QWidget* window, int languageNo,
+                         const std::string& resultsPath) {
   // The worker flies a copy, which becomes the state only when the run has ended:
   // a cancelled run leaves the last finished run whole, and no reader of `state`
   // ever sees a half-written table. A fault leaves what the run had reached, as a
@@ -67,12 +68,13 @@ void RunOnWorker(SharedState& state, QWidget* window, int languageNo, const std:
   QEventLoop loop;
   QObject relay;  // carries the worker's "done" to this thread
   std::exception_ptr failure;
+  std::int64_t steps = 0;
   QElapsedTimer clock;
   clock.start();
 
   Worker worker(control, std::thread([&] {
                   try {
-                    RunFlightAndWriteResults(*copy, &control, resultsPath);
+                    steps = StartFlight(*copy, &control, resultsPath);
                   } catch (...) {
                     failure = std::current_exception();
                   }
@@ -124,6 +126,7 @@ void RunOnWorker(SharedState& state, QWidget* window, int languageNo, const std:
   dialog.reset();
   if (!Cancelled(failure)) state = *copy;
   if (failure) std::rethrow_exception(failure);
+  return steps;
 }
 
 }  // namespace orv

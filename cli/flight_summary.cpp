@@ -5,6 +5,7 @@
 
 #include "base/constants.h"
 #include "base/sample_columns.h"
+#include "files/csv_text.h"
 
 namespace orv::cli {
 namespace {
@@ -22,11 +23,11 @@ constexpr std::array<SummaryValue, 6> kValues{{
 
 std::span<const SummaryValue> SummaryValues() { return kValues; }
 
-FlightSummary Summarize(const SharedState& state, std::int64_t steps) {
+FlightSummary Summarize(const SharedState& state, const FlightOutcome& outcome) {
   const FlightData& fd = state.fd;
   FlightSummary s;
-  // Both passes fly the same steps.
-  s.stepsPerPass = steps / 2;
+  s.method = outcome.choice;
+  s.stepsPerPass = outcome.stepsPerPass;
   s.flightTime = fd.slot[kT];
   s.range = fd.slot[kX];
   s.endSpeed = fd.slot[kV];
@@ -35,8 +36,17 @@ FlightSummary Summarize(const SharedState& state, std::int64_t steps) {
   double greatest = fd.slot[kH0];
   for (int row = 1; row <= state.RecordedRows; ++row)
     greatest = std::max(greatest, ToBaseUnit(Col::kHeight, state.Sample(Col::kHeight, row), fd));
-  s.greatestHeight = greatest;
+  s.greatestHeight = outcome.greatestHeight.value_or(greatest);
   return s;
+}
+
+std::string MethodText(const MethodChoice& method) {
+  std::string text(MethodName(method.method));
+  if (method.method == FlightMethod::kRk45) {
+    text += ", tolerance ";
+    AppendCsvNumber(text, method.tolerance, kCsvPoint);
+  }
+  return text;
 }
 
 }  // namespace orv::cli

@@ -12,7 +12,7 @@
 #include "files/csv_export.h"
 #include "files/csv_text.h"
 #include "files/results_table.h"
-#include "flight/flight_run.h"
+#include "flight/flight_method.h"
 
 namespace orv::cli {
 namespace {
@@ -35,6 +35,7 @@ std::string SummaryText(const FlightSummary& s) {
     if (*unit) text += std::string(" ") + unit;
     text += '\n';
   };
+  line("method", MethodText(s.method), "");
   line("steps per pass", std::to_string(s.stepsPerPass), "");
   for (const SummaryValue& v : SummaryValues()) line(v.label, Number(s.*v.member), v.unit);
   return text;
@@ -44,6 +45,8 @@ std::string SummaryJson(const FlightInputs& inputs, const FlightSummary& s) {
   nlohmann::ordered_json json;
   for (const InputInfo& info : InputTable())
     json["inputs"][info.name] = inputs[static_cast<std::size_t>(info.id)];
+  json["method"] = MethodName(s.method.method);
+  if (s.method.method == FlightMethod::kRk45) json["tolerance"] = s.method.tolerance;
   json["steps_per_pass"] = s.stepsPerPass;
   for (const SummaryValue& v : SummaryValues()) json[std::string(v.key) + "_" + v.jsonUnit] = s.*v.member;
   return json.dump(2) + "\n";
@@ -69,16 +72,16 @@ void CheckRunOutputs(const RunOutputs& outputs) {
   if (onStandardOutput > 1) throw UsageError("--out and --csv cannot both write to standard output");
 }
 
-int ExecuteRun(const FlightInputs& inputs, const RunOutputs& outputs) {
+int ExecuteRun(const FlightInputs& inputs, const MethodChoice& method, const RunOutputs& outputs) {
   CheckRunOutputs(outputs);
   auto state = std::make_unique<SharedState>();
   ApplyInputs(inputs, state->fd);
 
-  std::int64_t steps = 0;
+  FlightOutcome outcome;
   try {
     RunControl control;
     const InterruptScope interrupt(control);
-    steps = RunFlight(*state, &control);
+    outcome = FlyFlight(*state, method, SampleRowsWanted::kYes, &control);
   } catch (const RunCancelled&) {
     return kExitInterrupted;
   } catch (const Fault& fault) {
@@ -119,7 +122,7 @@ int ExecuteRun(const FlightInputs& inputs, const RunOutputs& outputs) {
     if (!write(chart.path, bytes)) exitCode = kExitFault;
   }
 
-  const FlightSummary summary = Summarize(*state, steps);
+  const FlightSummary summary = Summarize(*state, outcome);
   const std::string report = outputs.json ? SummaryJson(inputs, summary) : SummaryText(summary);
   std::fputs(report.c_str(), dataOnStandardOutput ? stderr : stdout);
   return exitCode;

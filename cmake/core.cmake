@@ -4,7 +4,8 @@
 #   physics  standard atmosphere, motion step, floating-point fault checks
 #   files    safe writing, the results file, CSV text
 #   charts   chart engine, markers, column styles, catalogue, SVG surface, font table
-#   flight   the flight run, sampling, run control, START in one place
+#   flight   the flight run (classic Euler and accurate RK45), sampling, run control,
+#            START in one place
 # orvantis_core is all of them: what the GoogleTest suite, the benchmarks and
 # orvantis-cli link.
 add_library(orvantis_base STATIC
@@ -40,7 +41,10 @@ add_library(orvantis_charts STATIC
 target_link_libraries(orvantis_charts PUBLIC orvantis_base)
 
 add_library(orvantis_flight STATIC
+  flight/accurate_run.cpp
+  flight/flight_method.cpp
   flight/flight_run.cpp
+  flight/pass_start.cpp
   flight/sample_record.cpp
   flight/start_flight.cpp)
 target_link_libraries(orvantis_flight PUBLIC orvantis_physics orvantis_files orvantis_charts)

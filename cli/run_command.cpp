@@ -5,7 +5,6 @@
 #include <nlohmann/json.hpp>
 
 #include "base/errors.h"
-#include "cli/flight_summary.h"
 #include "cli/interrupt.h"
 #include "cli/output_files.h"
 #include "cli/usage_error.h"
@@ -13,6 +12,7 @@
 #include "files/csv_text.h"
 #include "files/results_table.h"
 #include "flight/flight_method.h"
+#include "flight/flight_summary.h"
 
 namespace orv::cli {
 namespace {
@@ -28,16 +28,16 @@ std::string Number(double v) {
 std::string SummaryText(const FlightSummary& s) {
   constexpr int kLabelWidth = 27;
   std::string text;
-  const auto line = [&](const std::string& label, const std::string& value, const char* unit) {
+  const auto line = [&](const std::string& label, const std::string& value, const std::string& unit) {
     text += label;
     text.append(static_cast<std::size_t>(kLabelWidth) - label.size(), ' ');
     text += value;
-    if (*unit) text += std::string(" ") + unit;
+    if (!unit.empty()) text += " " + unit;
     text += '\n';
   };
   line("method", MethodText(s.method), "");
   line("steps per pass", std::to_string(s.stepsPerPass), "");
-  for (const SummaryValue& v : SummaryValues()) line(v.label, Number(s.*v.member), v.unit);
+  for (const SummaryValue& v : SummaryValues()) line(v.label, Number(s.*v.member), std::string(v.Unit()));
   return text;
 }
 
@@ -48,7 +48,7 @@ std::string SummaryJson(const FlightInputs& inputs, const FlightSummary& s) {
   json["method"] = MethodName(s.method.method);
   if (s.method.method == FlightMethod::kRk45) json["tolerance"] = s.method.tolerance;
   json["steps_per_pass"] = s.stepsPerPass;
-  for (const SummaryValue& v : SummaryValues()) json[std::string(v.key) + "_" + v.jsonUnit] = s.*v.member;
+  for (const SummaryValue& v : SummaryValues()) json[std::string(v.key) + "_" + v.JsonUnit()] = s.*v.member;
   return json.dump(2) + "\n";
 }
 

@@ -10,6 +10,7 @@
 # orvantis-cli link.
 add_library(orvantis_base STATIC
   base/number_text.cpp
+  base/input_table.cpp
   base/parameter_fields.cpp
   base/sample_columns.cpp
   base/preset_data.cpp)
@@ -44,6 +45,7 @@ add_library(orvantis_flight STATIC
   flight/accurate_run.cpp
   flight/flight_method.cpp
   flight/flight_run.cpp
+  flight/flight_summary.cpp
   flight/pass_start.cpp
   flight/sample_record.cpp
   flight/start_flight.cpp)

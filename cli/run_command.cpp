@@ -10,9 +10,8 @@
 #include "cli/usage_error.h"
 #include "files/csv_export.h"
 #include "files/csv_text.h"
-#include "files/results_table.h"
-#include "flight/flight_method.h"
 #include "flight/flight_summary.h"
+#include "flight/start_flight.h"
 
 namespace orv::cli {
 namespace {
@@ -77,22 +76,6 @@ int ExecuteRun(const FlightInputs& inputs, const MethodChoice& method, const Run
   auto state = std::make_unique<SharedState>();
   ApplyInputs(inputs, state->fd);
 
-  FlightOutcome outcome;
-  try {
-    RunControl control;
-    const InterruptScope interrupt(control);
-    outcome = FlyFlight(*state, method, SampleRowsWanted::kYes, &control);
-  } catch (const RunCancelled&) {
-    return kExitInterrupted;
-  } catch (const Fault& fault) {
-    Report(fault.what());
-    return kExitFault;
-  }
-  if (Interrupted()) return kExitInterrupted;
-
-  // The results file first, written as START writes it (WriteResultsFile is this
-  // table through WriteFileSafely); a failure there ends the outputs, as it ends
-  // START before the chart.
   const auto write = [](const std::string& path, const std::string& bytes) {
     try {
       WriteOutput(path, bytes);
@@ -102,7 +85,25 @@ int ExecuteRun(const FlightInputs& inputs, const MethodChoice& method, const Run
       return false;
     }
   };
-  if (!outputs.noResultsFile && !write(outputs.resultsPath, FormatResultsTable(*state))) return kExitFault;
+
+  // START as the window's worker does it; the results file goes where --out says,
+  // and a failure there ends the outputs, as it ends START before the chart.
+  FlightOutcome outcome;
+  bool resultsWritten = true;
+  try {
+    RunControl control;
+    const InterruptScope interrupt(control);
+    ResultsSink results;
+    if (!outputs.noResultsFile)
+      results = [&](const std::string& table) { resultsWritten = write(outputs.resultsPath, table); };
+    outcome = StartFlight(*state, method, &control, results);
+  } catch (const RunCancelled&) {
+    return kExitInterrupted;
+  } catch (const Fault& fault) {
+    Report(fault.what());
+    return kExitFault;
+  }
+  if (!resultsWritten) return kExitFault;
   if (!outputs.csvPath.empty() && !write(outputs.csvPath, FormatCsv(*state, outputs.decimalComma)))
     return kExitFault;
   const bool dataOnStandardOutput = (!outputs.noResultsFile && outputs.resultsPath == kStandardOutput) ||

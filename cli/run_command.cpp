@@ -3,8 +3,10 @@
 #include <cstdio>
 #include <memory>
 #include <nlohmann/json.hpp>
+#include <optional>
 
 #include "base/errors.h"
+#include "base/number_text.h"
 #include "cli/interrupt.h"
 #include "cli/output_files.h"
 #include "cli/usage_error.h"
@@ -13,11 +15,14 @@
 #include "files/results_table.h"
 #include "flight/flight_run.h"
 #include "flight/flight_summary.h"
+#include "flight/step_check.h"
 
 namespace orv::cli {
 namespace {
 
 void Report(const std::string& what) { std::fprintf(stderr, "orvantis-cli: %s\n", what.c_str()); }
+
+std::string SummaryKey(const SummaryValue& v) { return std::string(v.key) + "_" + v.jsonUnit; }
 
 std::string Number(double v) {
   std::string s;
@@ -25,7 +30,9 @@ std::string Number(double v) {
   return s;
 }
 
-std::string SummaryText(const FlightSummary& s) {
+// One line a figure; with a step check each value is cut to the digits that its
+// step error leaves meaningful: "range  6.9396 m (step error about 0.0006 m)".
+std::string SummaryText(const FlightSummary& s, const StepCheck* check) {
   constexpr int kLabelWidth = 27;
   std::string text;
   const auto line = [&](const std::string& label, const std::string& value, const char* unit) {
@@ -33,19 +40,30 @@ std::string SummaryText(const FlightSummary& s) {
     text.append(static_cast<std::size_t>(kLabelWidth) - label.size(), ' ');
     text += value;
     if (*unit) text += std::string(" ") + unit;
-    text += '\n';
   };
   line("steps per pass", std::to_string(s.stepsPerPass), "");
-  for (const SummaryValue& v : SummaryValues()) line(v.label, Number(s.*v.member), v.unit);
+  text += '\n';
+  for (const SummaryValue& v : SummaryValues()) {
+    if (!check) {
+      line(v.label, Number(s.*v.member), v.unit);
+    } else {
+      const ValueAndError rounded = RoundToError(s.*v.member, check->Error(v), '.');
+      line(v.label, rounded.value, v.unit);
+      text += " (step error about " + rounded.error + (*v.unit ? " " : "") + v.unit + ")";
+    }
+    text += '\n';
+  }
   return text;
 }
 
-std::string SummaryJson(const FlightInputs& inputs, const FlightSummary& s) {
+std::string SummaryJson(const FlightInputs& inputs, const FlightSummary& s, const StepCheck* check) {
   nlohmann::ordered_json json;
   for (const InputInfo& info : InputTable())
     json["inputs"][info.name] = inputs[static_cast<std::size_t>(info.id)];
   json["steps_per_pass"] = s.stepsPerPass;
-  for (const SummaryValue& v : SummaryValues()) json[std::string(v.key) + "_" + v.jsonUnit] = s.*v.member;
+  for (const SummaryValue& v : SummaryValues()) json[SummaryKey(v)] = s.*v.member;
+  if (check)
+    for (const SummaryValue& v : SummaryValues()) json["step_check"][SummaryKey(v)] = check->Error(v);
   return json.dump(2) + "\n";
 }
 
@@ -74,10 +92,12 @@ int ExecuteRun(const FlightInputs& inputs, const RunOutputs& outputs) {
   auto state = std::make_unique<SharedState>();
   ApplyInputs(inputs, state->fd);
 
+  const FlightData start = state->fd;
+
   std::int64_t steps = 0;
+  RunControl control;
+  const InterruptScope interrupt(control);
   try {
-    RunControl control;
-    const InterruptScope interrupt(control);
     steps = RunFlight(*state, &control);
   } catch (const RunCancelled&) {
     return kExitInterrupted;
@@ -86,6 +106,21 @@ int ExecuteRun(const FlightInputs& inputs, const RunOutputs& outputs) {
     return kExitFault;
   }
   if (Interrupted()) return kExitInterrupted;
+  // The check comes before any output, so that Ctrl+C during it still writes nothing;
+  // its fault costs only the step errors.
+  std::optional<StepCheck> check;
+  int exitCode = kExitSuccess;
+  if (outputs.checkStep) {
+    try {
+      check = CheckTimeStep(start, &control);
+    } catch (const RunCancelled&) {
+      return kExitInterrupted;
+    } catch (const Fault& fault) {
+      Report(std::string("the step check at dt / 2: ") + fault.what());
+      exitCode = kExitFault;
+    }
+    if (Interrupted()) return kExitInterrupted;
+  }
 
   // The results file first, written as START writes it (WriteResultsFile is this
   // table through WriteFileSafely); a failure there ends the outputs, as it ends
@@ -105,7 +140,6 @@ int ExecuteRun(const FlightInputs& inputs, const RunOutputs& outputs) {
   const bool dataOnStandardOutput = (!outputs.noResultsFile && outputs.resultsPath == kStandardOutput) ||
                                     outputs.csvPath == kStandardOutput;
 
-  int exitCode = kExitSuccess;
   for (const ChartOutput& chart : outputs.charts) {
     if (Interrupted()) return kExitInterrupted;
     std::string bytes;
@@ -120,7 +154,9 @@ int ExecuteRun(const FlightInputs& inputs, const RunOutputs& outputs) {
   }
 
   const FlightSummary summary = Summarize(*state, steps);
-  const std::string report = outputs.json ? SummaryJson(inputs, summary) : SummaryText(summary);
+  const StepCheck* checked = check ? &*check : nullptr;
+  const std::string report =
+      outputs.json ? SummaryJson(inputs, summary, checked) : SummaryText(summary, checked);
   std::fputs(report.c_str(), dataOnStandardOutput ? stderr : stdout);
   return exitCode;
 }

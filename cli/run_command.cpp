@@ -22,7 +22,7 @@ namespace {
 
 void Report(const std::string& what) { std::fprintf(stderr, "orvantis-cli: %s\n", what.c_str()); }
 
-std::string SummaryKey(const SummaryValue& v) { return std::string(v.key) + "_" + v.jsonUnit; }
+std::string SummaryKey(const SummaryValue& v) { return std::string(v.key) + "_" + v.JsonUnit(); }
 
 std::string Number(double v) {
   std::string s;
@@ -35,21 +35,22 @@ std::string Number(double v) {
 std::string SummaryText(const FlightSummary& s, const StepCheck* check) {
   constexpr int kLabelWidth = 27;
   std::string text;
-  const auto line = [&](const std::string& label, const std::string& value, const char* unit) {
+  const auto line = [&](const std::string& label, const std::string& value, const std::string& unit) {
     text += label;
     text.append(static_cast<std::size_t>(kLabelWidth) - label.size(), ' ');
     text += value;
-    if (*unit) text += std::string(" ") + unit;
+    if (!unit.empty()) text += " " + unit;
   };
   line("steps per pass", std::to_string(s.stepsPerPass), "");
   text += '\n';
   for (const SummaryValue& v : SummaryValues()) {
+    const std::string unit(v.Unit());
     if (!check) {
-      line(v.label, Number(s.*v.member), v.unit);
+      line(v.label, Number(s.*v.member), unit);
     } else {
       const ValueAndError rounded = RoundToError(s.*v.member, check->Error(v), '.');
-      line(v.label, rounded.value, v.unit);
-      text += " (step error about " + rounded.error + (*v.unit ? " " : "") + v.unit + ")";
+      line(v.label, rounded.value, unit);
+      text += " (step error about " + rounded.error + (unit.empty() ? "" : " ") + unit + ")";
     }
     text += '\n';
   }

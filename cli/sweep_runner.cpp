@@ -131,7 +131,7 @@ std::string SweepHeader(const SweepPlan& plan) {
   header += "steps per pass";
   for (const SummaryValue& v : SummaryValues()) {
     header += style.separator;
-    AppendCsvField(header, std::string(v.label) + " [" + v.unit + "]", style);
+    AppendCsvField(header, std::string(v.label) + " [" + std::string(v.Unit()) + "]", style);
   }
   header += style.separator;
   header += "fault";

@@ -9,6 +9,7 @@
 # orvantis-cli link.
 add_library(orvantis_base STATIC
   base/number_text.cpp
+  base/input_table.cpp
   base/parameter_fields.cpp
   base/sample_columns.cpp
   base/preset_data.cpp)

@@ -12,9 +12,8 @@
 #include "cli/usage_error.h"
 #include "files/csv_export.h"
 #include "files/csv_text.h"
-#include "files/results_table.h"
-#include "flight/flight_run.h"
 #include "flight/flight_summary.h"
+#include "flight/start_flight.h"
 #include "flight/step_check.h"
 
 namespace orv::cli {
@@ -93,39 +92,22 @@ int ExecuteRun(const FlightInputs& inputs, const RunOutputs& outputs) {
   auto state = std::make_unique<SharedState>();
   ApplyInputs(inputs, state->fd);
 
-  const FlightData start = state->fd;
-
-  std::int64_t steps = 0;
-  RunControl control;
-  const InterruptScope interrupt(control);
-  try {
-    steps = RunFlight(*state, &control);
-  } catch (const RunCancelled&) {
-    return kExitInterrupted;
-  } catch (const Fault& fault) {
-    Report(fault.what());
-    return kExitFault;
-  }
-  if (Interrupted()) return kExitInterrupted;
-  // The check comes before any output, so that Ctrl+C during it still writes nothing;
-  // its fault costs only the step errors.
+  // The step check flies before anything is written, so that Ctrl+C during it still
+  // writes nothing; its fault costs only the step errors.
   std::optional<StepCheck> check;
-  int exitCode = kExitSuccess;
+  std::string checkFault;
   if (outputs.checkStep) {
     try {
-      check = CheckTimeStep(start, &control);
+      RunControl control;
+      const InterruptScope interrupt(control);
+      check = CheckTimeStep(state->fd, &control);
     } catch (const RunCancelled&) {
       return kExitInterrupted;
     } catch (const Fault& fault) {
-      Report(std::string("the step check at dt / 2: ") + fault.what());
-      exitCode = kExitFault;
+      checkFault = fault.what();
     }
-    if (Interrupted()) return kExitInterrupted;
   }
 
-  // The results file first, written as START writes it (WriteResultsFile is this
-  // table through WriteFileSafely); a failure there ends the outputs, as it ends
-  // START before the chart.
   const auto write = [](const std::string& path, const std::string& bytes) {
     try {
       WriteOutput(path, bytes);
@@ -135,12 +117,35 @@ int ExecuteRun(const FlightInputs& inputs, const RunOutputs& outputs) {
       return false;
     }
   };
-  if (!outputs.noResultsFile && !write(outputs.resultsPath, FormatResultsTable(*state))) return kExitFault;
+
+  // START as the window's worker does it; the results file goes where --out says,
+  // and a failure there ends the outputs, as it ends START before the chart.
+  std::int64_t steps = 0;
+  bool resultsWritten = true;
+  try {
+    RunControl control;
+    const InterruptScope interrupt(control);
+    ResultsSink results;
+    if (!outputs.noResultsFile)
+      results = [&](const std::string& table) { resultsWritten = write(outputs.resultsPath, table); };
+    steps = StartFlight(*state, &control, results);
+  } catch (const RunCancelled&) {
+    return kExitInterrupted;
+  } catch (const Fault& fault) {
+    Report(fault.what());
+    return kExitFault;
+  }
+  if (!resultsWritten) return kExitFault;
   if (!outputs.csvPath.empty() && !write(outputs.csvPath, FormatCsv(*state, outputs.decimalComma)))
     return kExitFault;
   const bool dataOnStandardOutput = (!outputs.noResultsFile && outputs.resultsPath == kStandardOutput) ||
                                     outputs.csvPath == kStandardOutput;
 
+  int exitCode = kExitSuccess;
+  if (!checkFault.empty()) {
+    Report("the step check at half the time step: " + checkFault);
+    exitCode = kExitFault;
+  }
   for (const ChartOutput& chart : outputs.charts) {
     if (Interrupted()) return kExitInterrupted;
     std::string bytes;

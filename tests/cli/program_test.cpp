@@ -21,6 +21,8 @@
 #include "base/number_text.h"
 #include "base/parameter_fields.h"
 #include "base/preset_data.h"
+#include "charts/chart_catalogue.h"
+#include "charts/chart_engine.h"
 #include "flight/start_flight.h"
 #include "tests/recording_surface.h"
 #include "tests/sim_test_support.h"
@@ -99,7 +101,8 @@ std::string WindowResultsFile(const Args& args, const fs::path& folder) {
   for (const auto& [field, text] : typed) fields.Type(field, text);
   test::RecordingHost host;
   const std::string path = (folder / "window.txt").string();
-  StartFlight(*state, host, '.', path);
+  StartFlight(*state, nullptr, path);
+  DrawChart(*state, DefaultChartRequest(), host, '.');
   EXPECT_EQ(host.pictures, 1);
   return testing::ReadFile(path);
 }

@@ -20,6 +20,7 @@ add_library(orvantis_toolkit STATIC
   toolkit/picture_box.cpp
   toolkit/window_icon.cpp
   toolkit/quit_on_signal.cpp
+  toolkit/screen_place.cpp
   toolkit/z_order.cpp)
 target_link_libraries(orvantis_toolkit PUBLIC orvantis_base orvantis_qimage_surface Qt6::Widgets JPEG::JPEG)
 

@@ -16,6 +16,7 @@
 #include "gui/tool_texts.h"
 #include "toolkit/controls.h"
 #include "toolkit/jpeg_picture.h"
+#include "toolkit/screen_place.h"
 #include "toolkit/z_order.h"
 
 namespace orv {
@@ -50,7 +51,7 @@ TForm2::TForm2(SharedState& state, const SpracheState& sprache, ErrorBoxFunction
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   setFixedSize(1008, 695);
-  move(206, 128);
+  new ScreenPlace(this, QPoint(206, 128));
   setFont(MakeFont("MS Sans Serif", 11));
   Fill(this, kButtonFace);
   CreateControls();

@@ -12,7 +12,6 @@
 #include <thread>
 
 #include "base/errors.h"
-#include "cli/flight_summary.h"
 #include "cli/interrupt.h"
 #include "cli/message_text.h"
 #include "cli/output_files.h"
@@ -21,6 +20,7 @@
 #include "files/csv_text.h"
 #include "files/results_table.h"
 #include "flight/flight_run.h"
+#include "flight/flight_summary.h"
 #include "flight/run_estimate.h"
 
 namespace orv::cli {
@@ -80,15 +80,15 @@ class LongRunNotice {
 std::string SummaryText(const FlightSummary& s) {
   constexpr int kLabelWidth = 27;
   std::string text;
-  const auto line = [&](const std::string& label, const std::string& value, const char* unit) {
+  const auto line = [&](const std::string& label, const std::string& value, const std::string& unit) {
     text += label;
     text.append(static_cast<std::size_t>(kLabelWidth) - label.size(), ' ');
     text += value;
-    if (*unit) text += std::string(" ") + unit;
+    if (!unit.empty()) text += " " + unit;
     text += '\n';
   };
   line("steps per pass", std::to_string(s.stepsPerPass), "");
-  for (const SummaryValue& v : SummaryValues()) line(v.label, Number(s.*v.member), v.unit);
+  for (const SummaryValue& v : SummaryValues()) line(v.label, Number(s.*v.member), std::string(v.Unit()));
   return text;
 }
 
@@ -97,7 +97,7 @@ std::string SummaryJson(const FlightInputs& inputs, const FlightSummary& s) {
   for (const InputInfo& info : InputTable())
     json["inputs"][info.name] = inputs[static_cast<std::size_t>(info.id)];
   json["steps_per_pass"] = s.stepsPerPass;
-  for (const SummaryValue& v : SummaryValues()) json[std::string(v.key) + "_" + v.jsonUnit] = s.*v.member;
+  for (const SummaryValue& v : SummaryValues()) json[std::string(v.key) + "_" + v.JsonUnit()] = s.*v.member;
   return json.dump(2) + "\n";
 }
 

@@ -10,8 +10,8 @@
 #include <thread>
 
 #include "base/errors.h"
-#include "cli/flight_summary.h"
 #include "flight/flight_run.h"
+#include "flight/flight_summary.h"
 
 namespace orv::cli {
 namespace {
@@ -131,7 +131,7 @@ std::string SweepHeader(const SweepPlan& plan) {
   header += "steps per pass";
   for (const SummaryValue& v : SummaryValues()) {
     header += style.separator;
-    AppendCsvField(header, std::string(v.label) + " [" + v.unit + "]", style);
+    AppendCsvField(header, std::string(v.label) + " [" + std::string(v.Unit()) + "]", style);
   }
   header += style.separator;
   header += "fault";

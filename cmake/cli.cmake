@@ -10,7 +10,6 @@ add_library(orvantis_cli STATIC
   cli/app.cpp
   cli/chart_outputs.cpp
   cli/flight_inputs.cpp
-  cli/flight_summary.cpp
   cli/input_options.cpp
   cli/interrupt.cpp
   cli/manual_text.cpp

@@ -41,6 +41,7 @@ target_link_libraries(orvantis_charts PUBLIC orvantis_base)
 
 add_library(orvantis_flight STATIC
   flight/flight_run.cpp
+  flight/flight_summary.cpp
   flight/sample_record.cpp
   flight/start_flight.cpp)
 target_link_libraries(orvantis_flight PUBLIC orvantis_physics orvantis_files orvantis_charts)

@@ -6,11 +6,13 @@
 
 namespace orv {
 
-void RunFlightAndWriteResults(SharedState& state, RunControl* control, const std::string& resultsPath) {
-  RunFlight(state, control);
+std::int64_t RunFlightAndWriteResults(SharedState& state, RunControl* control,
+                                      const std::string& resultsPath) {
+  const std::int64_t steps = RunFlight(state, control);
   // The run may have ended just as the user cancelled: nothing is written then.
   if (control && control->cancel.load(std::memory_order_relaxed)) throw RunCancelled();
   WriteResultsFile(state, resultsPath);
+  return steps;
 }
 
 void StartFlight(SharedState& state, ChartHost& host, char decimalSeparator, const std::string& resultsPath) {

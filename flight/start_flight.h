@@ -2,6 +2,7 @@
 // the default chart. A fault ends it where it happens.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "base/flight_data.h"
@@ -14,8 +15,9 @@ namespace orv {
 // The run and the results file: the part of START that may take long and so runs
 // away from the window thread. With a `control`, a cancel that arrives before the
 // file is begun ends it with RunCancelled and leaves the previous file as it was.
-void RunFlightAndWriteResults(SharedState& state, RunControl* control = nullptr,
-                              const std::string& resultsPath = kResultsFileName);
+// Returns the steps of both passes, as RunFlight does.
+std::int64_t RunFlightAndWriteResults(SharedState& state, RunControl* control = nullptr,
+                                      const std::string& resultsPath = kResultsFileName);
 
 void StartFlight(SharedState& state, ChartHost& host, char decimalSeparator,
                  const std::string& resultsPath = kResultsFileName);

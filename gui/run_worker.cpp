@@ -42,7 +42,8 @@ class Worker {
 
 }  // namespace
 
-void RunOnWorker(SharedState& state, QWidget* window, int languageNo, const std::string& resultsPath) {
+std::int64_t RunOnWorker(SharedState& state, QWidget* window, int languageNo,
+                         const std::string& resultsPath) {
   RunControl control;
   const double Tk = state.fd.Tk();
   RunEstimate estimate(Tk, state.fd.dt0());
@@ -50,12 +51,13 @@ void RunOnWorker(SharedState& state, QWidget* window, int languageNo, const std:
   QEventLoop loop;
   QObject relay;  // carries the worker's "done" to this thread
   std::exception_ptr failure;
+  std::int64_t steps = 0;
   QElapsedTimer clock;
   clock.start();
 
   Worker worker(control, std::thread([&] {
                   try {
-                    RunFlightAndWriteResults(state, &control, resultsPath);
+                    steps = RunFlightAndWriteResults(state, &control, resultsPath);
                   } catch (...) {
                     failure = std::current_exception();
                   }
@@ -106,6 +108,7 @@ void RunOnWorker(SharedState& state, QWidget* window, int languageNo, const std:
   quiet.stop();
   dialog.reset();
   if (failure) std::rethrow_exception(failure);
+  return steps;
 }
 
 }  // namespace orv

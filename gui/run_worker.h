@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QWidget>
+#include <cstdint>
 #include <string>
 
 #include "base/flight_data.h"
@@ -16,8 +17,9 @@ namespace orv {
 // progress dialog over `window` shows the run in the language `languageNo` and
 // lets the user cancel it. Returns once the worker has ended. Throws what the run
 // threw (a fault, InOutFault, RunCancelled); RunCancelled also when the message loop
-// is told to end (a signal, the session closing) before the run is done.
-void RunOnWorker(SharedState& state, QWidget* window, int languageNo,
-                 const std::string& resultsPath = kResultsFileName);
+// is told to end (a signal, the session closing) before the run is done. Returns
+// the steps of both passes.
+std::int64_t RunOnWorker(SharedState& state, QWidget* window, int languageNo,
+                         const std::string& resultsPath = kResultsFileName);
 
 }  // namespace orv

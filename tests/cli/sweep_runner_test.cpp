@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "base/errors.h"
-#include "cli/flight_summary.h"
 #include "flight/flight_run.h"
+#include "flight/flight_summary.h"
 
 namespace orv::cli {
 namespace {

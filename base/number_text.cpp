@@ -26,7 +26,7 @@ std::string ConvertMessage(std::string_view text) {
   std::string quoted = "'";
   quoted.append(text);
   quoted += "'";
-  return NotANumberText(quoted);
+  return NotANumberMessage(quoted);
 }
 
 struct Decimal {
@@ -111,7 +111,7 @@ std::string NonFinite(double value) {
 
 }  // namespace
 
-std::string NotANumberText(std::string_view quotedText) {
+std::string NotANumberMessage(std::string_view quotedText) {
   return std::string(quotedText) + " is not a valid floating point value";
 }
 

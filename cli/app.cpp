@@ -18,19 +18,20 @@
 namespace orv::cli {
 namespace {
 
+// How the program ends, for the help's footer and the manual page's EXIT STATUS.
+constexpr const char* kExitStatus =
+    "Exit status:\n"
+    "  0 success; 1 the flight faulted (nothing written), or a chart could not be drawn or an output not "
+    "written (the message names the files written before it); 2 a usage error, also an output path that "
+    "cannot be written (nothing written); 130 stopped by Ctrl+C, 143 by SIGTERM (the previous files stay "
+    "whole, a sweep ends with whole rows); 141 standard output was a pipe whose reader has gone.\n";
+
 std::string Footer() {
-  return std::string(
-             "Exit codes:\n"
-             "  0 success; 1 the flight faulted (nothing written), or a chart could not be drawn or an "
-             "output "
-             "not written (the message names the files written before); 2 a usage error, also an output path "
-             "that cannot be written (nothing written); 130 stopped by Ctrl+C, 143 by SIGTERM (the previous "
-             "files stay whole, a sweep ends with whole rows); 141 standard output was a pipe and its reader "
-             "has gone.\n"
-             "Numbers:\n"
-             "  read as the main window's fields read them, always with a point as the decimal separator; "
-             "every output writes them with a point unless --decimal-comma is given.\n"
-             "PNG charts:\n") +
+  return std::string(kExitStatus) +
+         "Numbers:\n"
+         "  read as the main window's fields read them, always with a point as the decimal separator; "
+         "every output writes them with a point unless --decimal-comma is given.\n"
+         "PNG charts:\n" +
          (PngBuilt() ? "  built in (Qt's offscreen platform, no display needed).\n"
                      : "  not built into this orvantis-cli (Qt was not there at build time); --chart writes "
                        "SVG only.\n");
@@ -161,7 +162,7 @@ int RunCommandLine(int argc, char** argv) {
     return kExitUsage;
   }
   if (helpAll) {
-    std::fputs(ManualText(app).c_str(), stdout);
+    std::fputs(ManualText(app, kExitStatus).c_str(), stdout);
     return kExitSuccess;
   }
   try {

@@ -57,7 +57,7 @@ void ApplyInputs(const FlightInputs& inputs, FlightData& fd) {
 double ParseInputValue(std::string_view where, std::string_view text) {
   double value = 0;
   if (TryTextToFloat(text, '.', value)) return value;
-  std::string message = std::string(where) + ": " + NotANumberText(Quoted(text));
+  std::string message = std::string(where) + ": " + NotANumberMessage(Quoted(text));
   // Written as the main window under a German or Russian locale reads it.
   if (TryTextToFloat(text, ',', value)) {
     std::string pointed(text);

@@ -17,3 +17,8 @@ target_compile_definitions(cli_program_test PRIVATE
 set_target_properties(cli_program_test PROPERTIES AUTOMOC OFF)
 add_dependencies(cli_program_test orvantis-cli orvantis-cli-man)
 gtest_discover_tests(cli_program_test DISCOVERY_MODE PRE_TEST)
+
+# The README's example of a sweep split by GNU parallel gives the whole sweep's bytes.
+add_test(NAME cli_parallel_example
+  COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/cli/parallel_example.sh $<TARGET_FILE:orvantis-cli>
+          ${CMAKE_CURRENT_SOURCE_DIR}/README.md)

@@ -269,6 +269,9 @@ TEST(Program, HelpVersionAndManPage) {
   EXPECT_NE(man.find("\\-\\-vary"), std::string::npos);
   EXPECT_NE(man.find("\\-\\-decimal\\-comma"), std::string::npos);
   EXPECT_NE(man.find(".SS \"Sweep grid and threads:\""), std::string::npos);
+  for (const char* section :
+       {".SH \"EXIT STATUS\"\n.IP\n0 success", ".SH FILES", ".SH EXAMPLES", ".SH \"SEE ALSO\""})
+    EXPECT_NE(man.find(section), std::string::npos) << section;
 }
 
 TEST(Program, CsvAndChartFiles) {

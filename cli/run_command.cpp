@@ -18,10 +18,9 @@
 #include "cli/usage_error.h"
 #include "files/csv_export.h"
 #include "files/csv_text.h"
-#include "files/results_table.h"
-#include "flight/flight_run.h"
 #include "flight/flight_summary.h"
 #include "flight/run_estimate.h"
+#include "flight/start_flight.h"
 
 namespace orv::cli {
 namespace {
@@ -126,24 +125,7 @@ int ExecuteRun(const FlightInputs& inputs, const RunOutputs& outputs) {
   auto state = std::make_unique<SharedState>();
   ApplyInputs(inputs, state->fd);
 
-  std::int64_t steps = 0;
-  try {
-    RunControl control;
-    const InterruptScope interrupt(control);
-    const LongRunNotice notice(control, state->fd.Tk(), state->fd.dt0());
-    steps = RunFlight(*state, &control);
-  } catch (const RunCancelled&) {
-    return InterruptedExitCode();
-  } catch (const Fault& fault) {
-    ReportError(fault.message());
-    return kExitFault;
-  }
-  if (Interrupted()) return InterruptedExitCode();
-
-  // The results file first, written as START writes it (WriteResultsFile is this
-  // table through WriteFileSafely); a failure there ends the outputs, as it ends
-  // START before the chart. Whatever fails after a file was written names the files
-  // that were.
+  // Whatever fails after a file was written names the files that were.
   std::vector<std::string> written;
   const auto fail = [&](const std::string& what) {
     ReportError(what);
@@ -163,9 +145,27 @@ int ExecuteRun(const FlightInputs& inputs, const RunOutputs& outputs) {
     if (path != kStandardOutput) written.push_back(path);
     return std::string();
   };
-  if (!outputs.noResultsFile)
-    if (const std::string failure = write(outputs.resultsPath, FormatResultsTable(*state)); !failure.empty())
-      return fail(failure);
+
+  // START as the window's worker does it; the results file goes where --out says,
+  // and a failure there ends the outputs, as it ends START before the chart.
+  std::int64_t steps = 0;
+  std::string resultsFailure;
+  try {
+    RunControl control;
+    const InterruptScope interrupt(control);
+    const LongRunNotice notice(control, state->fd.Tk(), state->fd.dt0());
+    ResultsSink results;
+    if (!outputs.noResultsFile)
+      results = [&](const std::string& table) { resultsFailure = write(outputs.resultsPath, table); };
+    steps = StartFlight(*state, &control, results);
+  } catch (const RunCancelled&) {
+    return InterruptedExitCode();
+  } catch (const Fault& fault) {
+    ReportError(fault.message());
+    return kExitFault;
+  }
+  if (Interrupted()) return InterruptedExitCode();
+  if (!resultsFailure.empty()) return fail(resultsFailure);
   if (!outputs.csvPath.empty())
     if (const std::string failure = write(outputs.csvPath, FormatCsv(*state, outputs.decimalComma));
         !failure.empty())

@@ -9,9 +9,11 @@
 #include <memory>
 #include <mutex>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <thread>
 
 #include "base/errors.h"
+#include "base/number_text.h"
 #include "cli/interrupt.h"
 #include "cli/message_text.h"
 #include "cli/output_files.h"
@@ -21,6 +23,7 @@
 #include "flight/flight_summary.h"
 #include "flight/run_estimate.h"
 #include "flight/start_flight.h"
+#include "flight/step_check.h"
 
 namespace orv::cli {
 namespace {
@@ -28,6 +31,8 @@ namespace {
 // For people: 10 significant digits hide the last bits of a sum of many steps
 // (0.7676, not 0.7675999999999318); --json and CSV keep every digit.
 constexpr int kSummaryDigits = 10;
+
+std::string SummaryKey(const SummaryValue& v) { return std::string(v.key) + "_" + v.JsonUnit(); }
 
 std::string Number(double v) {
   char text[32];
@@ -76,7 +81,9 @@ class LongRunNotice {
   std::jthread watcher_;  // last: stopped and joined first
 };
 
-std::string SummaryText(const FlightSummary& s) {
+// One line a figure; with a step check each value is cut to the digits that its
+// step error leaves meaningful: "range  6.9396 m (step error about 0.0006 m)".
+std::string SummaryText(const FlightSummary& s, const StepCheck* check) {
   constexpr int kLabelWidth = 27;
   std::string text;
   const auto line = [&](const std::string& label, const std::string& value, const std::string& unit) {
@@ -84,19 +91,31 @@ std::string SummaryText(const FlightSummary& s) {
     text.append(static_cast<std::size_t>(kLabelWidth) - label.size(), ' ');
     text += value;
     if (!unit.empty()) text += " " + unit;
-    text += '\n';
   };
   line("steps per pass", std::to_string(s.stepsPerPass), "");
-  for (const SummaryValue& v : SummaryValues()) line(v.label, Number(s.*v.member), std::string(v.Unit()));
+  text += '\n';
+  for (const SummaryValue& v : SummaryValues()) {
+    const std::string unit(v.Unit());
+    if (!check) {
+      line(v.label, Number(s.*v.member), unit);
+    } else {
+      const ValueAndError rounded = RoundToError(s.*v.member, check->Error(v), '.');
+      line(v.label, rounded.value, unit);
+      text += " (step error about " + rounded.error + (unit.empty() ? "" : " ") + unit + ")";
+    }
+    text += '\n';
+  }
   return text;
 }
 
-std::string SummaryJson(const FlightInputs& inputs, const FlightSummary& s) {
+std::string SummaryJson(const FlightInputs& inputs, const FlightSummary& s, const StepCheck* check) {
   nlohmann::ordered_json json;
   for (const InputInfo& info : InputTable())
     json["inputs"][info.name] = inputs[static_cast<std::size_t>(info.id)];
   json["steps_per_pass"] = s.stepsPerPass;
-  for (const SummaryValue& v : SummaryValues()) json[std::string(v.key) + "_" + v.JsonUnit()] = s.*v.member;
+  for (const SummaryValue& v : SummaryValues()) json[SummaryKey(v)] = s.*v.member;
+  if (check)
+    for (const SummaryValue& v : SummaryValues()) json["step_check"][SummaryKey(v)] = check->Error(v);
   return json.dump(2) + "\n";
 }
 
@@ -124,6 +143,22 @@ int ExecuteRun(const FlightInputs& inputs, const RunOutputs& outputs) {
   CheckRunOutputs(outputs);
   auto state = std::make_unique<SharedState>();
   ApplyInputs(inputs, state->fd);
+
+  // The step check flies before anything is written, so that Ctrl+C during it still
+  // writes nothing; its fault costs only the step errors.
+  std::optional<StepCheck> check;
+  std::string checkFault;
+  if (outputs.checkStep) {
+    try {
+      RunControl control;
+      const InterruptScope interrupt(control);
+      check = CheckTimeStep(state->fd, &control);
+    } catch (const RunCancelled&) {
+      return InterruptedExitCode();
+    } catch (const Fault& fault) {
+      checkFault = fault.message();
+    }
+  }
 
   // Whatever fails after a file was written names the files that were.
   std::vector<std::string> written;
@@ -174,6 +209,7 @@ int ExecuteRun(const FlightInputs& inputs, const RunOutputs& outputs) {
                                     outputs.csvPath == kStandardOutput;
 
   std::vector<std::string> failures;
+  if (!checkFault.empty()) failures.push_back("the step check at half the time step: " + checkFault);
   for (const ChartOutput& chart : outputs.charts) {
     if (Interrupted()) return InterruptedExitCode();
     std::string failure;
@@ -186,7 +222,9 @@ int ExecuteRun(const FlightInputs& inputs, const RunOutputs& outputs) {
   }
 
   const FlightSummary summary = Summarize(*state, steps);
-  const std::string report = outputs.json ? SummaryJson(inputs, summary) : SummaryText(summary);
+  const StepCheck* checked = check ? &*check : nullptr;
+  const std::string report =
+      outputs.json ? SummaryJson(inputs, summary, checked) : SummaryText(summary, checked);
   if (dataOnStandardOutput) {
     std::fputs(report.c_str(), stderr);
   } else if (const std::string failure = write(kStandardOutput, report); !failure.empty()) {

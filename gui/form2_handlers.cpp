@@ -57,6 +57,8 @@ void TForm2::Button1Click() {
   SetChartButtonsEnabled(true);
   WaitCursor wait;
   SetShownChart(std::nullopt);
+  lastRunStart_ = state_.fd;
+  CheckStepAction->setEnabled(true);
   RunOnWorker(state_, this, sprache_.LanguageNo);
   DrawOnChartArea(DefaultChartRequest(), true);
 }

@@ -4,10 +4,13 @@
 
 #include <QWidget>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "base/flight_data.h"
 #include "files/results_file.h"
+#include "flight/run_control.h"
+#include "gui/run_dialog.h"
 
 namespace orv {
 
@@ -19,6 +22,17 @@ namespace orv {
 // threw (a fault, InOutFault, RunCancelled); RunCancelled also when the message loop
 // is told to end (a signal, the session closing) before the run is done. Returns
 // the steps of both passes.
+// Any long job of the window the same way: `job` runs on the worker thread and
+// stops soon after `control.cancel` is set; `look` says what the dialog shows,
+// `seconds` after the start. Throws what the job threw.
+using ProgressLook = std::function<RunProgress(double seconds)>;
+void RunJobOnWorker(QWidget* window, int languageNo, RunControl& control, const ProgressLook& look,
+                    const std::function<void()>& job);
+
+// The look at one flight that `control` follows: its pass, flight time against the
+// end time Tk, steps per second and the time left at the time step dt0.
+ProgressLook FlightProgress(const RunControl& control, double Tk, double dt0);
+
 std::int64_t RunOnWorker(SharedState& state, QWidget* window, int languageNo,
                          const std::string& resultsPath = kResultsFileName);
 

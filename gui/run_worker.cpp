@@ -9,6 +9,7 @@
 #include <memory>
 #include <thread>
 
+#include "base/errors.h"
 #include "flight/run_control.h"
 #include "flight/run_estimate.h"
 #include "flight/start_flight.h"
@@ -112,10 +113,23 @@ ProgressLook FlightProgress(const RunControl& control, double Tk, double dt0) {
 
 std::int64_t RunOnWorker(SharedState& state, QWidget* window, int languageNo,
                          const std::string& resultsPath) {
+  // The worker flies a copy, which becomes the state only when the run has ended:
+  // a cancelled run leaves the last finished run whole, and no reader of `state`
+  // ever sees a half-written table. A fault leaves what the run had reached, as a
+  // run on the state itself would.
+  auto copy = std::make_unique<SharedState>(state);
   RunControl control;
   std::int64_t steps = 0;
-  RunJobOnWorker(window, languageNo, control, FlightProgress(control, state.fd.Tk(), state.fd.dt0()),
-                 [&] { steps = StartFlight(state, &control, resultsPath); });
+  try {
+    RunJobOnWorker(window, languageNo, control, FlightProgress(control, state.fd.Tk(), state.fd.dt0()),
+                   [&] { steps = StartFlight(*copy, &control, resultsPath); });
+  } catch (const RunCancelled&) {
+    throw;
+  } catch (...) {
+    state = *copy;
+    throw;
+  }
+  state = *copy;
   return steps;
 }
 

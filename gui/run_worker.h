@@ -14,17 +14,12 @@
 
 namespace orv {
 
-// Runs the flight and writes the results file on a worker thread, which owns the
-// state meanwhile. This thread keeps its message loop, but nothing reaches the
-// state: the windows take no input, and from 300 ms on the application-modal
-// progress dialog over `window` shows the run in the language `languageNo` and
-// lets the user cancel it. Returns once the worker has ended. Throws what the run
-// threw (a fault, InOutFault, RunCancelled); RunCancelled also when the message loop
-// is told to end (a signal, the session closing) before the run is done. Returns
-// the steps of both passes.
-// Any long job of the window the same way: `job` runs on the worker thread and
-// stops soon after `control.cancel` is set; `look` says what the dialog shows,
-// `seconds` after the start. Throws what the job threw.
+// Runs `job` on a worker thread while this thread keeps its message loop: the
+// windows take no input, and from 300 ms on the application-modal progress dialog
+// over `window` shows what `look` says (`seconds` after the start) in the language
+// `languageNo`. Its Cancel sets `control.cancel`, after which the job must end soon.
+// Returns once the worker has ended; throws what the job threw, and stops the job
+// with RunCancelled when the message loop is told to end.
 using ProgressLook = std::function<RunProgress(double seconds)>;
 void RunJobOnWorker(QWidget* window, int languageNo, RunControl& control, const ProgressLook& look,
                     const std::function<void()>& job);
@@ -33,6 +28,15 @@ void RunJobOnWorker(QWidget* window, int languageNo, RunControl& control, const 
 // end time Tk, steps per second and the time left at the time step dt0.
 ProgressLook FlightProgress(const RunControl& control, double Tk, double dt0);
 
+// Runs the flight and writes the results file on a worker thread, on a copy of
+// `state` that replaces it when the run ends, also in a fault; a cancelled run
+// leaves `state` as it was. This thread keeps its message loop, but nothing reaches the
+// state: the windows take no input, and from 300 ms on the application-modal
+// progress dialog over `window` shows the run in the language `languageNo` and
+// lets the user cancel it. Returns once the worker has ended. Throws what the run
+// threw (a fault, InOutFault, RunCancelled); RunCancelled also when the message loop
+// is told to end (a signal, the session closing) before the run is done. Returns
+// the steps of both passes.
 std::int64_t RunOnWorker(SharedState& state, QWidget* window, int languageNo,
                          const std::string& resultsPath = kResultsFileName);
 

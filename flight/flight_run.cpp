@@ -175,6 +175,7 @@ std::int64_t RunFlight(SharedState& state, RunControl* control) {
   state.SampleRows = kSampleRowsMax;
   state.FieldSeparator = "  ";
   state.SamplingPass = 0;
+  state.RunIncomplete = true;  // until the table is whole again
   ClearSampleTable(state);
 
   StartPass(state);
@@ -186,6 +187,7 @@ std::int64_t RunFlight(SharedState& state, RunControl* control) {
   steps += FlyPass<true>(state, control);
 
   ScaleSampleUnits(state);
+  state.RunIncomplete = false;
   return steps;
 }
 

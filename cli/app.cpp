@@ -7,8 +7,10 @@
 #include <vector>
 
 #include "cli/chart_outputs.h"
+#include "cli/command_checks.h"
 #include "cli/input_options.h"
 #include "cli/manual_text.h"
+#include "cli/message_text.h"
 #include "cli/method_options.h"
 #include "cli/run_command.h"
 #include "cli/sweep_command.h"
@@ -18,29 +20,28 @@
 namespace orv::cli {
 namespace {
 
-void Report(const std::string& what) { std::fprintf(stderr, "orvantis-cli: %s\n", what.c_str()); }
+// How the program ends, for the help's footer and the manual page's EXIT STATUS.
+constexpr const char* kExitStatus =
+    "Exit status:\n"
+    "  0 success; 1 the flight faulted (nothing written), or a chart could not be drawn or an output not "
+    "written (the message names the files written before it); 2 a usage error, also an output path that "
+    "cannot be written (nothing written); 130 stopped by Ctrl+C, 143 by SIGTERM (the previous files stay "
+    "whole, a sweep ends with whole rows); 141 standard output was a pipe whose reader has gone.\n";
 
 std::string Footer() {
-  return std::string(
-             "Exit codes:\n"
-             "  0 success; 1 the flight faulted (nothing written) or a chart could not be drawn; 2 a usage "
-             "error; 130 stopped by Ctrl+C (the previous results file stays whole).\n"
-             "Numbers:\n"
-             "  read as the main window's fields read them, always with a point as the decimal separator; "
-             "every output writes them with a point unless --decimal-comma is given.\n"
-             "PNG charts:\n") +
+  return std::string(kExitStatus) +
+         "Numbers:\n"
+         "  read as the main window's fields read them, always with a point as the decimal separator; "
+         "every output writes them with a point unless --decimal-comma is given.\n"
+         "Methods:\n"
+         "  euler (the default, START's) reproduces the classic table; with --dt 0.0001 the default harpoon "
+         "launched at 0 to 50 degrees lands up to 1.3 mm short and ends up to 0.16 ms off. rk45 answers "
+         "studies: at the default --tol 1e-9 range, flight time and end speed are within 3e-9 (m, s, m/s) in "
+         "under 110 steps, and a sweep runs some 30 times faster.\n"
+         "PNG charts:\n" +
          (PngBuilt() ? "  built in (Qt's offscreen platform, no display needed).\n"
                      : "  not built into this orvantis-cli (Qt was not there at build time); --chart writes "
                        "SVG only.\n");
-}
-
-// CLI11 lists every argument it could not place; the first unknown option is what the
-// user needs to fix.
-std::string ExtrasMessage(const CLI::App& app) {
-  const std::vector<std::string> extras = app.remaining(true);
-  for (const std::string& extra : extras)
-    if (extra.size() > 1 && extra[0] == '-') return "unknown option '" + extra + "'";
-  return extras.empty() ? "unexpected arguments" : "unexpected argument '" + extras.front() + "'";
 }
 
 struct RunCommand {
@@ -50,11 +51,11 @@ struct RunCommand {
   std::vector<std::string> charts;
 
   CLI::App* Add(CLI::App& app) {
-    CLI::App* run =
-        app.add_subcommand("run",
-                           "Fly once exactly as START does (both passes, unit scaling, sampling), write the "
-                           "results file and the outputs asked for, and print a summary in SI base units "
-                           "(angles in degrees).");
+    CLI::App* run = app.add_subcommand(
+        "run",
+        "Fly once exactly as START does (both passes, unit scaling, sampling), or with "
+        "--method rk45 the accurate way, write the results file and the outputs asked for, "
+        "and print a summary in SI base units (angles in degrees).");
     inputs.AddTo(*run);
     method.AddTo(*run);
     run->add_option("--out", outputs.resultsPath,
@@ -158,17 +159,23 @@ int RunCommandLine(int argc, char** argv) {
   CLI::App* sweepApp = sweep.Add(app);
 
   try {
-    app.parse(argc, argv);
-  } catch (const CLI::ExtrasError&) {
-    Report(ExtrasMessage(app));
-    return kExitUsage;
-  } catch (const CLI::ParseError& e) {
-    if (e.get_exit_code() == 0) return app.exit(e);  // --help, --version
-    Report(e.what());
+    try {
+      app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+      if (e.get_exit_code() == 0) return app.exit(e);  // --help, --version
+      // An option that took the next option as its value leaves that option's value
+      // unplaced: the taken option is the error to report.
+      RefuseOptionsAsValues(app);
+      if (dynamic_cast<const CLI::ExtrasError*>(&e)) throw UsageError(UnplacedArgumentsMessage(app));
+      throw UsageError(e.what());
+    }
+    RefuseOptionsAsValues(app);
+  } catch (const UsageError& e) {
+    ReportError(e.what());
     return kExitUsage;
   }
   if (helpAll) {
-    std::fputs(ManualText(app).c_str(), stdout);
+    std::fputs(ManualText(app, kExitStatus).c_str(), stdout);
     return kExitSuccess;
   }
   try {
@@ -176,10 +183,10 @@ int RunCommandLine(int argc, char** argv) {
     if (sweepApp->parsed()) return sweep.Execute();
     throw UsageError("choose a command, run or sweep (see orvantis-cli --help)");
   } catch (const UsageError& e) {
-    Report(e.what());
+    ReportError(e.what());
     return kExitUsage;
   } catch (const std::exception& e) {
-    Report(e.what());
+    ReportError(e.what());
     return kExitFault;
   }
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/chart_outputs.h"
+#include "cli/compare_command.h"
 #include "cli/input_options.h"
 #include "cli/manual_text.h"
 #include "cli/run_command.h"
@@ -22,8 +23,10 @@ void Report(const std::string& what) { std::fprintf(stderr, "orvantis-cli: %s\n"
 std::string Footer() {
   return std::string(
              "Exit codes:\n"
-             "  0 success; 1 the flight faulted (nothing written) or a chart could not be drawn; 2 a usage "
-             "error; 130 stopped by Ctrl+C (the previous results file stays whole).\n"
+             "  0 success; 1 the flight faulted (run: nothing written; compare: the other cases are drawn) "
+             "or a "
+             "chart could not be drawn; 2 a usage error; 130 stopped by Ctrl+C (the previous results file "
+             "stays whole).\n"
              "Numbers:\n"
              "  read as the main window's fields read them, always with a point as the decimal separator; "
              "every output writes them with a point unless --decimal-comma is given.\n"
@@ -130,6 +133,62 @@ struct SweepCommand {
   int Execute() { return ExecuteSweep(inputs, options); }
 };
 
+struct CompareCommand {
+  InputOptions inputs;
+  CompareOptions options;
+
+  CLI::App* Add(CLI::App& app) {
+    CLI::App* compare = app.add_subcommand(
+        "compare",
+        "Fly 1 to 8 cases, each exactly as run flies, and draw one quantity against another for all of "
+        "them in one chart, in SI base units, with a legend that names each case by the inputs in which "
+        "it differs from the first. A case that faults is named and left out; the others are drawn. "
+        "Example: orvantis-cli compare --case v0=30.2 --case 'v0=35 mass=0.2' --x range --y height "
+        "--chart compare.svg --csv compare.csv");
+    inputs.AddTo(*compare);
+    compare
+        ->add_option("--case", options.cases,
+                     "one case: input assignments over the common inputs (the options above and --params), "
+                     "names as the options without the dashes, e.g. 'v0=35 mass=0.2'; repeatable, 1 to 8 "
+                     "times, in legend order")
+        ->type_name("'NAME=VALUE ...'")
+        ->required()
+        ->expected(1)
+        ->allow_extra_args(false)
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
+        ->group("Comparison");
+    compare->add_option("--x", options.x, "the quantity across: " + QuantityNames())
+        ->type_name("QUANTITY")
+        ->required()
+        ->group("Comparison");
+    compare
+        ->add_option("--y", options.y, "the quantity up, one of the same (a symbol such as X or H will do)")
+        ->type_name("QUANTITY")
+        ->required()
+        ->group("Comparison");
+    compare
+        ->add_option(
+            "--chart", options.charts,
+            std::string("draw the comparison into PATH, repeatable: SVG, or PNG when PATH ends in .png") +
+                (PngBuilt() ? "" : " (not built: no Qt)"))
+        ->type_name("PATH")
+        ->expected(1)
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
+        ->group("Outputs");
+    compare
+        ->add_option("--csv", options.csvPath,
+                     "one row per recorded sample of each case: the case's number, its assignments, x and y "
+                     "in SI base units; '-' for standard output")
+        ->type_name("PATH")
+        ->group("Outputs");
+    compare->add_flag("--decimal-comma", options.decimalComma, "CSV with semicolons and decimal commas")
+        ->group("Outputs");
+    return compare;
+  }
+
+  int Execute() { return ExecuteCompare(inputs, options); }
+};
+
 }  // namespace
 
 int RunCommandLine(int argc, char** argv) {
@@ -144,8 +203,10 @@ int RunCommandLine(int argc, char** argv) {
   app.footer(Footer());
   RunCommand run;
   SweepCommand sweep;
+  CompareCommand compare;
   CLI::App* runApp = run.Add(app);
   CLI::App* sweepApp = sweep.Add(app);
+  CLI::App* compareApp = compare.Add(app);
 
   try {
     app.parse(argc, argv);
@@ -164,7 +225,8 @@ int RunCommandLine(int argc, char** argv) {
   try {
     if (runApp->parsed()) return run.Execute();
     if (sweepApp->parsed()) return sweep.Execute();
-    throw UsageError("choose a command, run or sweep (see orvantis-cli --help)");
+    if (compareApp->parsed()) return compare.Execute();
+    throw UsageError("choose a command, run, sweep or compare (see orvantis-cli --help)");
   } catch (const UsageError& e) {
     Report(e.what());
     return kExitUsage;

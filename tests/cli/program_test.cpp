@@ -159,7 +159,18 @@ TEST(Program, UsageErrorsExitTwoWithOneLineAndWriteNothing) {
        "orvantis-cli: --angle is given and varied at once\n"},
       {{"sweep", "--vary", "angle=0:1:1", "--shard", "4/3"},
        "orvantis-cli: --shard: expected K/N with 1 <= K <= N, not '4/3'\n"},
-      {{}, "orvantis-cli: choose a command, run or sweep (see orvantis-cli --help)\n"},
+      {{"compare", "--case", "v0=30 vo=35", "--x", "range", "--y", "H", "--chart", "c.svg"},
+       "orvantis-cli: --case 1: no input is called 'vo' (cx, cy, mass, area, angle, h0, v0, tk, hk, dt, "
+       "wind)\n"},
+      {{"compare", "--case", "v0=30", "--case", "v0=3x", "--x", "range", "--y", "H", "--csv", "-"},
+       "orvantis-cli: --case 2 v0: '3x' is not a valid floating point value\n"},
+      {{"compare", "--case", "v0=30", "--x", "range", "--y", "height"},
+       "orvantis-cli: compare: give --chart PATH, --csv PATH or both\n"},
+      {{"compare", "--case", "v0=30", "--x", "slot1", "--y", "H", "--csv", "-"},
+       "orvantis-cli: --x: no quantity is called 'slot1' (time, speed, energy, height, angle, minus-drag, "
+       "range, load-factor, net-force, buoyancy-term, wind, impulse, thrust, mass, thrust-per-mass, volume, "
+       "buoyancy, drag, lift, cx, cy, mach, temperature, pressure, density, reynolds)\n"},
+      {{}, "orvantis-cli: choose a command, run, sweep or compare (see orvantis-cli --help)\n"},
   };
   for (const auto& [args, message] : cases) {
     testing::TempFolder folder;
@@ -333,12 +344,53 @@ TEST(Program, SweepBytesDoNotDependOnThreadsOrShards) {
 
 // --- Help, version, man page, CSV, pictures ------------------------------------
 
+// Each case flies as run does: its CSV rows are run's own samples of x and y; a case
+// that faults is named and the others are drawn.
+TEST(Program, CompareDrawsTheCasesThatFlyAndTheirSamples) {
+  testing::TempFolder folder;
+  Args args{"compare", "--mass", "0.2", "--case", "v0=30.2", "--case", "v0=0",  "--case", "v0=35  angle=10",
+            "--x",     "range",  "--y", "height", "--chart", "c.svg",  "--csv", "c.csv"};
+  if (ORVANTIS_CLI_PNG) args.insert(args.end(), {"--chart", "c.png"});
+  const Outcome o = RunCli(args, folder.path());
+  EXPECT_EQ(o.exitCode, 1);
+  EXPECT_EQ(o.err, "orvantis-cli: case 2 (v0=0): Floating point division by zero\n");
+  EXPECT_EQ(o.out, "");
+
+  const std::vector<std::string> rows = Lines(testing::ReadFile(folder / "c.csv"));
+  EXPECT_EQ(rows.front(), "run,assignments,X [m],H [m]");
+  const Outcome single = RunCli(
+      {"run", "--no-file", "--mass", "0.2", "--v0", "35", "--angle", "10", "--csv", "-"}, folder.path());
+  ASSERT_EQ(single.exitCode, 0);
+  std::vector<std::string> expected{rows.front()};
+  for (const std::string& line : Lines(single.out)) {
+    const std::vector<std::string> f = Fields(line);
+    if (f[0] != "t [s]") expected.push_back("3,v0=35 angle=10," + f[1] + "," + f[2]);
+  }
+  ASSERT_EQ(rows.size(), 1 + 2 * (expected.size() - 1));
+  EXPECT_EQ(std::vector<std::string>(rows.begin() + static_cast<long>(expected.size()), rows.end()),
+            std::vector<std::string>(expected.begin() + 1, expected.end()));
+  EXPECT_EQ(rows[1].substr(0, 10), "1,v0=30.2,");
+
+  // The legend: the first case by its key inputs, the third by what sets it apart.
+  const std::string svg = testing::ReadFile(folder / "c.svg");
+  EXPECT_NE(svg.find(">1: v0 = 30.2 m/s, angle = 0 deg, mass = 0.2 kg</text>"), std::string::npos);
+  EXPECT_NE(svg.find(">3: v0 = 35 m/s, angle = 10 deg</text>"), std::string::npos);
+  EXPECT_EQ(svg.find(">2: "), std::string::npos);
+  EXPECT_EQ(std::system(("xmllint --noout " + (folder / "c.svg")).c_str()), 0);
+  if (ORVANTIS_CLI_PNG) {
+    const std::string png = testing::ReadFile(folder / "c.png");
+    ASSERT_GT(png.size(), 24u);
+    EXPECT_EQ(png.substr(16, 8), std::string("\0\0\x02\xf8\0\0\x01\xf4", 8));  // 760 x 500
+  }
+}
+
 TEST(Program, HelpVersionAndManPage) {
   testing::TempFolder folder;
   const Outcome version = RunCli({"--version"}, folder.path());
   EXPECT_EQ(version.exitCode, 0);
   EXPECT_EQ(version.out, "orvantis-cli " ORVANTIS_VERSION "\n");
-  for (const Args& args : {Args{"--help"}, Args{"run", "--help"}, Args{"sweep", "--help"}}) {
+  for (const Args& args :
+       {Args{"--help"}, Args{"run", "--help"}, Args{"sweep", "--help"}, Args{"compare", "--help"}}) {
     const Outcome help = RunCli(args, folder.path());
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_NE(help.out.find("Usage: orvantis-cli"), std::string::npos);
@@ -350,6 +402,7 @@ TEST(Program, HelpVersionAndManPage) {
   EXPECT_NE(man.find("\\-\\-vary"), std::string::npos);
   EXPECT_NE(man.find("\\-\\-decimal\\-comma"), std::string::npos);
   EXPECT_NE(man.find(".SS \"Sweep grid and threads:\""), std::string::npos);
+  EXPECT_NE(man.find("\\-\\-case"), std::string::npos);
 }
 
 TEST(Program, CsvAndChartFiles) {

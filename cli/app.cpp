@@ -10,6 +10,7 @@
 #include "cli/compare_command.h"
 #include "cli/input_options.h"
 #include "cli/manual_text.h"
+#include "cli/message_text.h"
 #include "cli/method_options.h"
 #include "cli/run_command.h"
 #include "cli/sweep_command.h"
@@ -19,19 +20,21 @@
 namespace orv::cli {
 namespace {
 
-void Report(const std::string& what) { std::fprintf(stderr, "orvantis-cli: %s\n", what.c_str()); }
+// How the program ends, for the help's footer and the manual page's EXIT STATUS.
+constexpr const char* kExitStatus =
+    "Exit status:\n"
+    "  0 success; 1 the flight faulted (nothing written; compare: the faulting case is named and the others "
+    "are drawn), or a chart could not be drawn or an output not "
+    "written (the message names the files written before it); 2 a usage error, also an output path that "
+    "cannot be written (nothing written); 130 stopped by Ctrl+C, 143 by SIGTERM (the previous files stay "
+    "whole, a sweep ends with whole rows); 141 standard output was a pipe whose reader has gone.\n";
 
 std::string Footer() {
-  return std::string(
-             "Exit codes:\n"
-             "  0 success; 1 the flight faulted (run: nothing written; compare: the other cases are drawn) "
-             "or a "
-             "chart could not be drawn; 2 a usage error; 130 stopped by Ctrl+C (the previous results file "
-             "stays whole).\n"
-             "Numbers:\n"
-             "  read as the main window's fields read them, always with a point as the decimal separator; "
-             "every output writes them with a point unless --decimal-comma is given.\n"
-             "PNG charts:\n") +
+  return std::string(kExitStatus) +
+         "Numbers:\n"
+         "  read as the main window's fields read them, always with a point as the decimal separator; "
+         "every output writes them with a point unless --decimal-comma is given.\n"
+         "PNG charts:\n" +
          (PngBuilt() ? "  built in (Qt's offscreen platform, no display needed).\n"
                      : "  not built into this orvantis-cli (Qt was not there at build time); --chart writes "
                        "SVG only.\n");
@@ -145,6 +148,7 @@ struct SweepCommand {
 
 struct CompareCommand {
   InputOptions inputs;
+  MethodOptions method;
   CompareOptions options;
 
   CLI::App* Add(CLI::App& app) {
@@ -152,10 +156,12 @@ struct CompareCommand {
         "compare",
         "Fly 1 to 8 cases, each exactly as run flies, and draw one quantity against another for all of "
         "them in one chart, in SI base units, with a legend that names each case by the inputs in which "
-        "it differs from the first. A case that faults is named and left out; the others are drawn. "
+        "it differs from the first, and the method (--method) above the plot. A case that faults is named "
+        "and left out; the others are drawn. "
         "Example: orvantis-cli compare --case v0=30.2 --case 'v0=35 mass=0.2' --x range --y height "
         "--chart compare.svg --csv compare.csv");
     inputs.AddTo(*compare);
+    method.AddTo(*compare);
     compare
         ->add_option("--case", options.cases,
                      "one case: input assignments over the common inputs (the options above and --params), "
@@ -196,7 +202,7 @@ struct CompareCommand {
     return compare;
   }
 
-  int Execute() { return ExecuteCompare(inputs, options); }
+  int Execute() { return ExecuteCompare(inputs, method.Resolve(), options); }
 };
 
 }  // namespace
@@ -221,15 +227,15 @@ int RunCommandLine(int argc, char** argv) {
   try {
     app.parse(argc, argv);
   } catch (const CLI::ExtrasError&) {
-    Report(ExtrasMessage(app));
+    ReportError(ExtrasMessage(app));
     return kExitUsage;
   } catch (const CLI::ParseError& e) {
     if (e.get_exit_code() == 0) return app.exit(e);  // --help, --version
-    Report(e.what());
+    ReportError(e.what());
     return kExitUsage;
   }
   if (helpAll) {
-    std::fputs(ManualText(app).c_str(), stdout);
+    std::fputs(ManualText(app, kExitStatus).c_str(), stdout);
     return kExitSuccess;
   }
   try {
@@ -238,10 +244,10 @@ int RunCommandLine(int argc, char** argv) {
     if (compareApp->parsed()) return compare.Execute();
     throw UsageError("choose a command, run, sweep or compare (see orvantis-cli --help)");
   } catch (const UsageError& e) {
-    Report(e.what());
+    ReportError(e.what());
     return kExitUsage;
   } catch (const std::exception& e) {
-    Report(e.what());
+    ReportError(e.what());
     return kExitFault;
   }
 }

@@ -12,7 +12,7 @@
 #include "cli/output_files.h"
 #include "cli/png_module.h"
 #include "cli/usage_error.h"
-#include "flight/start_flight.h"
+#include "flight/compared_flight.h"
 
 namespace orv::cli {
 namespace {
@@ -69,7 +69,8 @@ std::string QuantityNames() {
   return names;
 }
 
-int ExecuteCompare(const InputOptions& inputOptions, const CompareOptions& options) {
+int ExecuteCompare(const InputOptions& inputOptions, const MethodChoice& method,
+                   const CompareOptions& options) {
   const Col x = ParseQuantity("--x", options.x);
   const Col y = ParseQuantity("--y", options.y);
   if (options.cases.empty() || options.cases.size() > static_cast<std::size_t>(kMaxComparedCurves))
@@ -79,39 +80,36 @@ int ExecuteCompare(const InputOptions& inputOptions, const CompareOptions& optio
     throw UsageError("compare: give --chart PATH, --csv PATH or both");
   for (const std::string& path : options.charts) {
     if (path == kStandardOutput) throw UsageError("--chart: charts go to files, not '-'");
-    CheckOutputFolder("--chart", path);
+    CheckOutputPath("--chart", path);
     if (EndsWithPng(path) && !PngBuilt())
       throw UsageError(
           "--chart: this orvantis-cli was built without Qt and writes SVG only; give a path "
           "ending in .svg");
   }
-  if (!options.csvPath.empty()) CheckOutputFolder("--csv", options.csvPath);
+  if (!options.csvPath.empty()) CheckOutputPath("--csv", options.csvPath);
   const FlightInputs common = inputOptions.Resolve();
   std::vector<Case> cases;
   for (std::size_t k = 0; k < options.cases.size(); ++k)
     cases.push_back(ParseCase(static_cast<int>(k) + 1, options.cases[k], common));
 
-  // Each case flies as run flies it, without a results file; a case that faults is
-  // named and left out.
+  // Each case flies as run flies it (with --method), without a results file; a case
+  // that faults is named and left out.
   int exitCode = kExitSuccess;
   std::vector<ComparedRun> runs;
   for (std::size_t k = 0; k < cases.size(); ++k) {
     const int number = static_cast<int>(k) + 1;
-    auto state = std::make_unique<SharedState>();
-    ApplyInputs(cases[k].inputs, state->fd);
     try {
       RunControl control;
       const InterruptScope interrupt(control);
-      StartFlight(*state, &control, ResultsSink{});
+      runs.push_back(FlyComparedRun(cases[k].inputs, method, number, kDecimalPoint, &control));
     } catch (const RunCancelled&) {
-      return kExitInterrupted;
+      return InterruptedExitCode();
     } catch (const Fault& fault) {
       Report("case " + std::to_string(number) + " (" + cases[k].assignments + "): " + fault.what());
       exitCode = kExitFault;
       continue;
     }
-    if (Interrupted()) return kExitInterrupted;
-    runs.push_back(CaptureRun(*state, number, RunInputsOf(cases[k].inputs, kDecimalPoint)));
+    if (Interrupted()) return InterruptedExitCode();
     runs.back().assignments = cases[k].assignments;
   }
   if (runs.empty()) return exitCode;
@@ -125,7 +123,7 @@ int ExecuteCompare(const InputOptions& inputOptions, const CompareOptions& optio
     }
   };
   if (!options.charts.empty()) {
-    const ComparisonChart chart = ComparisonOfRuns(runs, x, y, "", kDecimalPoint);
+    const ComparisonChart chart = ComparisonOfRuns(runs, x, y, ComparisonNote(method), kDecimalPoint);
     for (const std::string& path : options.charts) {
       try {
         write(path,

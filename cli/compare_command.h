@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/input_options.h"
+#include "flight/flight_method.h"
 
 namespace orv::cli {
 
@@ -22,8 +23,9 @@ struct CompareOptions {
 std::string QuantityNames();
 
 // Returns the exit code: 0, 1 when a case faulted (the others are drawn) or an
-// output could not be written, 130 after Ctrl+C. Usage errors are thrown as
+// output could not be written, 130 or 143 after Ctrl+C or SIGTERM. Usage errors are thrown as
 // UsageError before anything flies.
-int ExecuteCompare(const InputOptions& inputOptions, const CompareOptions& options);
+int ExecuteCompare(const InputOptions& inputOptions, const MethodChoice& method,
+                   const CompareOptions& options);
 
 }  // namespace orv::cli

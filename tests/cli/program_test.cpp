@@ -81,7 +81,9 @@ TEST(Program, ResultsFileToStandardOutputAndSummaryToStandardError) {
   ASSERT_EQ(o.exitCode, 0);
   EXPECT_EQ(o.out, WindowResultsFile({}, folder.path()));
   // 7676 steps of 0.0001 s, to 10 digits: the sum's last bits are not shown.
-  EXPECT_NE(o.err.find("steps per pass             7676\nflight time                0.7676 s\n"),
+  EXPECT_NE(o.err.find("method                     euler\n"
+                       "steps per pass             7676\n"
+                       "flight time                0.7676 s\n"),
             std::string::npos)
       << o.err;
   EXPECT_EQ(Files(folder.path()), (std::vector<std::string>{"window.txt"}));
@@ -130,6 +132,12 @@ TEST(Program, UsageErrorsExitTwoWithOneLineAndWriteNothing) {
        "orvantis-cli: --angle is given and varied at once\n"},
       {{"sweep", "--vary", "angle=0:1:1", "--shard", "4/3"},
        "orvantis-cli: --shard: expected K/N with 1 <= K <= N, not '4/3'\n"},
+      {{"run", "--method", "rk4"}, "orvantis-cli: --method: 'rk4' is not a method; choose euler or rk45\n"},
+      {{"run", "--tol", "1e-6"}, "orvantis-cli: --tol applies to --method rk45 only\n"},
+      {{"sweep", "--vary", "angle=0:1:1", "--method", "rk45", "--tol", "0"},
+       "orvantis-cli: --tol: 0 is not a tolerance between 0 and 1\n"},
+      {{"run", "--method", "rk45", "--check-step"},
+       "orvantis-cli: --check-step applies to --method euler only\n"},
       {{"compare", "--case", "v0=30 vo=35", "--x", "range", "--y", "H", "--chart", "c.svg"},
        "orvantis-cli: --case 1: no input is called 'vo' (cx, cy, mass, area, angle, h0, v0, tk, hk, dt, "
        "wind)\n"},
@@ -264,28 +272,53 @@ TEST(Program, EveryInputReachesTheRunAsItsFieldDoes) {
 }
 
 TEST(Program, SweepRowsEqualSingleRuns) {
-  testing::TempFolder folder;
-  const Outcome sweep =
-      RunCli({"sweep", "--vary", "angle=-10:20:15", "--vary", "v0=10:30:20", "--jobs", "2"}, folder.path());
-  ASSERT_EQ(sweep.exitCode, 0) << sweep.err;
-  const std::vector<std::string> lines = Lines(sweep.out);
-  ASSERT_EQ(lines.size(), 7u);
-  EXPECT_EQ(
-      lines[0],
-      "angle [deg],v0 [m/s],steps per pass,flight time [s],range [m],greatest height [m],speed at the end "
-      "[m/s],path angle at the end [deg],kinetic energy at the end [J],fault");
-  for (std::size_t r = 1; r < lines.size(); ++r) {
-    const std::vector<std::string> f = Fields(lines[r]);
-    const Outcome single =
-        RunCli({"run", "--no-file", "--json", "--angle", f[0], "--v0", f[1]}, folder.path());
-    ASSERT_EQ(single.exitCode, 0);
-    const auto json = nlohmann::json::parse(single.out);
-    EXPECT_EQ(json["inputs"]["angle"].get<double>(), Number(f[0]));
-    EXPECT_EQ(json["steps_per_pass"].get<double>(), Number(f[2]));
-    for (std::size_t k = 0; k < 6; ++k)
-      EXPECT_EQ(json[kSummaryKeys[k]].get<double>(), Number(f[3 + k])) << kSummaryKeys[k];
-    EXPECT_EQ(f[9], "");
+  for (const Args& method : {Args{}, Args{"--method", "rk45"}}) {
+    testing::TempFolder folder;
+    Args args{"sweep", "--vary", "angle=-10:20:15", "--vary", "v0=10:30:20", "--jobs", "2"};
+    args.insert(args.end(), method.begin(), method.end());
+    const Outcome sweep = RunCli(args, folder.path());
+    ASSERT_EQ(sweep.exitCode, 0) << sweep.err;
+    const std::vector<std::string> lines = Lines(sweep.out);
+    ASSERT_EQ(lines.size(), 7u);
+    EXPECT_EQ(
+        lines[0],
+        "angle [deg],v0 [m/s],steps per pass,flight time [s],range [m],greatest height [m],speed at the end "
+        "[m/s],path angle at the end [deg],kinetic energy at the end [J],fault");
+    for (std::size_t r = 1; r < lines.size(); ++r) {
+      const std::vector<std::string> f = Fields(lines[r]);
+      Args run{"run", "--no-file", "--json", "--angle", f[0], "--v0", f[1]};
+      run.insert(run.end(), method.begin(), method.end());
+      const Outcome single = RunCli(run, folder.path());
+      ASSERT_EQ(single.exitCode, 0);
+      const auto json = nlohmann::json::parse(single.out);
+      EXPECT_EQ(json["method"], method.empty() ? "euler" : "rk45");
+      EXPECT_EQ(json["inputs"]["angle"].get<double>(), Number(f[0]));
+      EXPECT_EQ(json["steps_per_pass"].get<double>(), Number(f[2]));
+      for (std::size_t k = 0; k < 6; ++k)
+        EXPECT_EQ(json[kSummaryKeys[k]].get<double>(), Number(f[3 + k])) << kSummaryKeys[k];
+      EXPECT_EQ(f[9], "");
+    }
   }
+}
+
+// The accurate method in a vacuum (no drag): the parabola's landing and apex, with
+// the classic table's layout and every row in the CSV.
+TEST(Program, AccurateMethodFliesTheParabola) {
+  testing::TempFolder folder;
+  const Outcome o =
+      RunCli({"run", "--method", "rk45", "--cx", "0", "--angle", "45", "--json", "--csv", "data.csv"},
+             folder.path());
+  ASSERT_EQ(o.exitCode, 0) << o.err;
+  const auto json = nlohmann::json::parse(o.out);
+  EXPECT_EQ(json["method"], "rk45");
+  EXPECT_EQ(json["tolerance"].get<double>(), 1e-9);
+  const double vy = 30.2 * std::sin(45 / 57.3), g = 9.8, T = (vy + std::sqrt(vy * vy + 2 * g * 1.7)) / g;
+  EXPECT_NEAR(json["flight_time_s"].get<double>(), T, 1e-6);
+  EXPECT_NEAR(json["range_m"].get<double>(), 30.2 * std::cos(45 / 57.3) * T, 1e-6);
+  EXPECT_NEAR(json["greatest_height_m"].get<double>(), 1.7 + vy * vy / (2 * g), 1e-6);
+  const std::string table = testing::ReadFile(folder / "Orvantis_500.txt");
+  EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), 503);
+  EXPECT_EQ(Lines(testing::ReadFile(folder / "data.csv")).size(), 501u);
 }
 
 TEST(Program, SweepBytesDoNotDependOnThreadsOrShards) {

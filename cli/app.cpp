@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/chart_outputs.h"
+#include "cli/command_checks.h"
 #include "cli/compare_command.h"
 #include "cli/input_options.h"
 #include "cli/manual_text.h"
@@ -43,15 +44,6 @@ std::string Footer() {
          (PngBuilt() ? "  built in (Qt's offscreen platform, no display needed).\n"
                      : "  not built into this orvantis-cli (Qt was not there at build time); --chart writes "
                        "SVG only.\n");
-}
-
-// CLI11 lists every argument it could not place; the first unknown option is what the
-// user needs to fix.
-std::string ExtrasMessage(const CLI::App& app) {
-  const std::vector<std::string> extras = app.remaining(true);
-  for (const std::string& extra : extras)
-    if (extra.size() > 1 && extra[0] == '-') return "unknown option '" + extra + "'";
-  return extras.empty() ? "unexpected arguments" : "unexpected argument '" + extras.front() + "'";
 }
 
 struct RunCommand {
@@ -230,12 +222,18 @@ int RunCommandLine(int argc, char** argv) {
   CLI::App* compareApp = compare.Add(app);
 
   try {
-    app.parse(argc, argv);
-  } catch (const CLI::ExtrasError&) {
-    ReportError(ExtrasMessage(app));
-    return kExitUsage;
-  } catch (const CLI::ParseError& e) {
-    if (e.get_exit_code() == 0) return app.exit(e);  // --help, --version
+    try {
+      app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+      if (e.get_exit_code() == 0) return app.exit(e);  // --help, --version
+      // An option that took the next option as its value leaves that option's value
+      // unplaced: the taken option is the error to report.
+      RefuseOptionsAsValues(app);
+      if (dynamic_cast<const CLI::ExtrasError*>(&e)) throw UsageError(UnplacedArgumentsMessage(app));
+      throw UsageError(e.what());
+    }
+    RefuseOptionsAsValues(app);
+  } catch (const UsageError& e) {
     ReportError(e.what());
     return kExitUsage;
   }

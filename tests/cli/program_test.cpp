@@ -118,6 +118,17 @@ TEST(Program, UsageErrorsExitTwoWithOneLineAndWriteNothing) {
       {{"run", "--chart", "default=sub"}, "orvantis-cli: --chart default: 'sub' is a folder, not a file\n"},
       {{"run", "--out", "loop"}, "orvantis-cli: --out: 'loop' loops: too many levels of symbolic links\n"},
       {{"run", "--speed", "3"}, "orvantis-cli: unknown option '--speed'\n"},
+      {{"run", "--mas", "3"}, "orvantis-cli: unknown option '--mas'; did you mean '--mass'?\n"},
+      {{"rn"}, "orvantis-cli: unexpected argument 'rn'; did you mean 'run'?\n"},
+      // A missing value does not take the next option, whichever command it is.
+      {{"run", "--tk", "1", "--csv", "--mass=0.2"},
+       "orvantis-cli: --csv: '--mass=0.2' is an option, not a value for --csv (for a file of that name write "
+       "./--mass=0.2)\n"},
+      {{"run", "--out", "--json"},
+       "orvantis-cli: --out: '--json' is an option, not a value for --out (for a file of that name write "
+       "./--json)\n"},
+      {{"sweep", "--vary", "angle=0:1:1", "--jobs", "--shard", "1/2"},
+       "orvantis-cli: --jobs: '--shard' is an option, not a value for --jobs\n"},
       {{"run", "--v0"}, "orvantis-cli: --v0: 1 required NUMBER missing\n"},
       {{"run", "12"}, "orvantis-cli: unexpected argument '12'\n"},
       {{"run", "--out", "no/such/folder/r.txt"},
@@ -165,6 +176,18 @@ TEST(Program, UsageErrorsExitTwoWithOneLineAndWriteNothing) {
     EXPECT_EQ(Files(folder.path()), (std::vector<std::string>{"Orvantis_500.txt", "loop", "p.txt", "sub"}));
     EXPECT_TRUE(fs::is_empty(folder / "sub"));
   }
+}
+
+TEST(Program, OptionsGivenHereWinOverTheParameterFile) {
+  testing::TempFolder folder;
+  testing::WriteFile(folder / "study.txt", "# a heavier harpoon\nmass = 2.5\nv0 = 12  # m/s\n");
+  const Outcome o =
+      RunCli({"run", "--params", "study.txt", "--mass", "0.5", "--no-file", "--json"}, folder.path());
+  ASSERT_EQ(o.exitCode, 0) << o.err;
+  const auto json = nlohmann::json::parse(o.out);
+  EXPECT_EQ(json["inputs"]["mass"].get<double>(), 0.5);
+  EXPECT_EQ(json["inputs"]["v0"].get<double>(), 12.0);
+  EXPECT_EQ(json["inputs"]["angle"].get<double>(), 0.0);
 }
 
 TEST(Program, FaultedFlightExitsOneAndKeepsThePreviousFile) {

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs the real program on a virtual X display, as a user would: clicks "En" in the
-# start window and START in the main window at their screen positions (no window
+# start window, types into a field (a box only when a field that is not a number is
+# left) and clicks START in the main window at their screen positions (no window
 # manager, so each window's client area sits exactly where the program puts it),
 # waits for Orvantis_500.txt in the program's working folder, then MAIN and QUIT;
 # the program must end by itself with exit code 0.
@@ -9,10 +10,31 @@ set -euo pipefail
 
 # shellcheck source=end_to_end_lib.sh
 source "$(dirname "$0")/end_to_end_lib.sh"
+# Numbers are typed with a point.
+export LC_ALL=C.UTF-8
 
 program_ended() { ! kill -0 "$pid" 2>/dev/null; }
 
 start_in_english
+# edV0 at 161,510 and edH0 at 160,479 (50 x 22). Typed at full speed, "5E-5" passes
+# "5E" and "5E-" without a box; leaving edV0 with "5E" by a click on edH0 brings
+# one box, once the button is up; Return closes it. Then the speed as it was.
+click $((main_x + 186)) $((main_y + 521))
+xdotool key ctrl+a
+xdotool type --delay 1 "5E-5"
+xdotool key Tab
+sleep 1
+windows_shown 2 || { echo "FAIL: a box while typing 5E-5" >&2; exit 1; }
+click $((main_x + 186)) $((main_y + 521))
+xdotool key ctrl+a
+xdotool type --delay 1 "5E"
+click $((main_x + 185)) $((main_y + 490))
+wait_for "leaving a field that is not a number shows the box" 50 windows_shown 3
+xdotool key Return
+wait_for "Return closes the box" 50 windows_shown 2
+click $((main_x + 186)) $((main_y + 521))
+xdotool key ctrl+a
+xdotool type --delay 1 "30.2"
 press_start
 # MAIN at 957,64 (41 x 41) hides the main window; QUIT at 712,72 (44 x 41) ends the program.
 click $((main_x + 977)) $((main_y + 84))

@@ -18,6 +18,8 @@
 #include "base/parameter_fields.h"
 #include "base/preset_data.h"
 #include "charts/chart_engine.h"
+#include "charts/comparison_chart.h"
+#include "gui/sweep_dialog.h"
 #include "gui/tool_texts.h"
 #include "toolkit/chart_area.h"
 #include "toolkit/error_box.h"
@@ -40,6 +42,11 @@ class TForm2 : public QWidget {
   using SaveDialogFunction = std::function<QString(QWidget* parent, const QString& title,
                                                    const QString& suggested, const QString& filter)>;
   void SetSaveDialog(SaveDialogFunction dialog) { saveDialog_ = std::move(dialog); }
+
+  // Asks what to sweep (AskSweepChoice unless a test answers).
+  using SweepDialogFunction =
+      std::function<std::optional<SweepChoice>(QWidget* parent, int languageNo, const SweepChoice& initial)>;
+  void SetSweepDialog(SweepDialogFunction dialog) { sweepDialog_ = std::move(dialog); }
 
   // Event handlers.
   void FormAktivate();
@@ -72,6 +79,7 @@ class TForm2 : public QWidget {
   void CopyChart();
   void ExportCsv();
   void CheckStepClick();  // "Check the time step": the last run's inputs at dt and dt / 2
+  void SweepClick();      // "Sweep...": one input over a grid, or its best value
 
   // Controls, in creation order.
   QFrame *Bevel2, *Bevel3, *Bevel6;
@@ -92,6 +100,7 @@ class TForm2 : public QWidget {
   QPushButton* Button28;
   QAction *SavePngAction, *SaveSvgAction, *CopyChartAction, *ExportCsvAction;
   QAction* CheckStepAction;
+  QAction* SweepAction;
   QPointer<QDialog> studyAnswer;  // the last answer of a study, while it is open
   QLabel *Label1, *Label12, *edH, *edV, *Label3, *Label4, *Label8, *Label13, *Label14, *Label17, *Label19,
       *Label9, *Label5, *Label25;
@@ -118,6 +127,15 @@ class TForm2 : public QWidget {
   // MAIN and after a failed run (the table no longer matches the picture).
   void SetShownChart(std::optional<ChartRequest> request);
   void ShowStudyAnswer(QDialog* answer);
+  std::vector<double> GridOf(const SweepChoice& choice) const;
+  void Sweep(const SweepChoice& choice);
+  void FindBest(const SweepChoice& choice);
+  struct StudyValue {
+    const Texts3& text;  // "Greatest: %1 = %2 at %3"
+    double value;        // of the input
+    double figure;       // the figure there
+  };
+  void ShowStudyValues(const SweepChoice& choice, const std::vector<StudyValue>& values);
   QImage ChartImage() const;
   void SaveAs(const Texts3& title, const QString& name, const QString& filter,
               const std::function<std::string()>& bytes);
@@ -139,6 +157,14 @@ class TForm2 : public QWidget {
   std::optional<ChartRequest> shownChart_;
   SaveDialogFunction saveDialog_;
   std::optional<FlightData> lastRunStart_;  // the parameter set as the last START found it
+  // The sweep the chart area shows, which the menu then saves, copies and exports.
+  struct ShownSweep {
+    ComparisonChart chart;
+    std::string csv;  // as orvantis-cli sweep writes the same grid
+  };
+  std::optional<ShownSweep> shownSweep_;
+  SweepChoice sweepChoice_;
+  SweepDialogFunction sweepDialog_;
 };
 
 }  // namespace orv

@@ -18,7 +18,9 @@
 #include "base/parameter_fields.h"
 #include "base/preset_data.h"
 #include "charts/chart_engine.h"
+#include "charts/compared_runs.h"
 #include "charts/comparison_chart.h"
+#include "gui/compare_dialog.h"
 #include "gui/sweep_dialog.h"
 #include "gui/tool_texts.h"
 #include "toolkit/chart_area.h"
@@ -47,6 +49,10 @@ class TForm2 : public QWidget {
   using SweepDialogFunction =
       std::function<std::optional<SweepChoice>(QWidget* parent, int languageNo, const SweepChoice& initial)>;
   void SetSweepDialog(SweepDialogFunction dialog) { sweepDialog_ = std::move(dialog); }
+  // Asks for the comparison's two quantities (AskCompareChoice unless a test answers).
+  using CompareDialogFunction = std::function<std::optional<CompareChoice>(QWidget* parent, int languageNo,
+                                                                           const CompareChoice& initial)>;
+  void SetCompareDialog(CompareDialogFunction dialog) { compareDialog_ = std::move(dialog); }
 
   // Event handlers.
   void FormAktivate();
@@ -80,6 +86,10 @@ class TForm2 : public QWidget {
   void ExportCsv();
   void CheckStepClick();  // "Check the time step": the last run's inputs at dt and dt / 2
   void SweepClick();      // "Sweep...": one input over a grid, or its best value
+  // The comparison of kept runs, in the chart area's menu.
+  void KeepRunClick();      // "Keep this run for comparison"
+  void CompareRunsClick();  // "Compare kept runs..."
+  void ClearRunsClick();    // "Clear kept runs"
 
   // Controls, in creation order.
   QFrame *Bevel2, *Bevel3, *Bevel6;
@@ -101,6 +111,7 @@ class TForm2 : public QWidget {
   QAction *SavePngAction, *SaveSvgAction, *CopyChartAction, *ExportCsvAction;
   QAction* CheckStepAction;
   QAction* SweepAction;
+  QAction *KeepRunAction, *CompareRunsAction, *ClearRunsAction;
   QPointer<QDialog> studyAnswer;  // the last answer of a study, while it is open
   QLabel *Label1, *Label12, *edH, *edV, *Label3, *Label4, *Label8, *Label13, *Label14, *Label17, *Label19,
       *Label9, *Label5, *Label25;
@@ -136,6 +147,10 @@ class TForm2 : public QWidget {
     double figure;       // the figure there
   };
   void ShowStudyValues(const SweepChoice& choice, const std::vector<StudyValue>& values);
+  void InstallComparison();
+  void SetComparisonTexts();
+  // After START: the run that finished (nullopt when it faulted) may be kept.
+  void NoteFinishedRun(const FlightData& start, bool finished);
   QImage ChartImage() const;
   void SaveAs(const Texts3& title, const QString& name, const QString& filter,
               const std::function<std::string()>& bytes);
@@ -174,6 +189,24 @@ class TForm2 : public QWidget {
   std::optional<ShownSweep> shownSweep_;
   SweepChoice sweepChoice_;
   SweepDialogFunction sweepDialog_;
+
+  // Runs kept for a comparison, until the program ends or they are cleared.
+  struct KeptRun {
+    FlightInputs inputs;  // to fly it again with the accurate method
+    ComparedRun run;      // its samples as START flew them
+  };
+  std::optional<KeptRun> lastFinished_;  // the last START's run, while it is not kept yet
+  std::vector<KeptRun> keptRuns_;
+  // The comparison the chart area shows, which the menu then saves, copies and exports.
+  struct ShownComparison {
+    std::vector<ComparedRun> runs;
+    CompareChoice choice;
+    std::string note;
+    ComparisonChart Chart(char decimalSeparator) const;
+  };
+  std::optional<ShownComparison> shownComparison_;
+  CompareChoice compareChoice_;
+  CompareDialogFunction compareDialog_;
 };
 
 }  // namespace orv

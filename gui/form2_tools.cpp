@@ -97,6 +97,7 @@ void TForm2::InstallTools() {
   Image1->setFocusPolicy(Qt::ClickFocus);
   Image1->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(Image1, &QWidget::customContextMenuRequested, this, &TForm2::ShowChartMenu);
+  InstallComparison();
 }
 
 // In the language chosen for this activation; every field loses its mark.
@@ -110,6 +111,7 @@ void TForm2::SetToolTexts() {
     a->setText(Text(MenuText(static_cast<ChartMenuItem>(a->data().toInt())), language));
   CheckStepAction->setText(Text(StepCheckText().menu, language));
   SweepAction->setText(Text(SweepText().menu, language));
+  SetComparisonTexts();
   for (const InputInfo& info : InputTable())
     if (info.field) MarkField(*info.field, false);
 }
@@ -120,12 +122,15 @@ void TForm2::ShowChartMenu(const QPoint& at) {
   menu.addSeparator();
   menu.addAction(CheckStepAction);
   menu.addAction(SweepAction);
+  menu.addSeparator();
+  menu.addActions({KeepRunAction, CompareRunsAction, ClearRunsAction});
   menu.exec(Image1->mapToGlobal(at));
 }
 
 void TForm2::SetShownChart(std::optional<ChartRequest> request) {
   shownChart_ = request;
   shownSweep_.reset();
+  shownComparison_.reset();
   for (QAction* a : {SavePngAction, SaveSvgAction, CopyChartAction, ExportCsvAction})
     a->setEnabled(request.has_value());
 }
@@ -160,6 +165,10 @@ QImage TForm2::ChartImage() const {
     ShowComparison(host, shownSweep_->chart, Separator());
     return host.picture;
   }
+  if (shownComparison_) {
+    ShowComparison(host, shownComparison_->Chart(Separator()), Separator());
+    return host.picture;
+  }
   DrawChart(state_, *shownChart_, host, Separator());
   return host.picture;
 }
@@ -183,6 +192,11 @@ void TForm2::SaveChartPng() {
            [this] { return PngBytes(ChartImage()); });
     return;
   }
+  if (shownComparison_) {
+    SaveAs(SaveChartTitle(), QStringLiteral("Orvantis_comparison.png"), QStringLiteral("PNG (*.png)"),
+           [this] { return PngBytes(ChartImage()); });
+    return;
+  }
   if (!shownChart_) return;
   SaveAs(SaveChartTitle(), QStringLiteral("Orvantis_%1.png").arg(ChartName(*shownChart_)),
          QStringLiteral("PNG (*.png)"), [this] { return PngBytes(ChartImage()); });
@@ -194,13 +208,18 @@ void TForm2::SaveChartSvg() {
            [this] { return ComparisonSvg(shownSweep_->chart, Separator()); });
     return;
   }
+  if (shownComparison_) {
+    SaveAs(SaveChartTitle(), QStringLiteral("Orvantis_comparison.svg"), QStringLiteral("SVG (*.svg)"),
+           [this] { return ComparisonSvg(shownComparison_->Chart(Separator()), Separator()); });
+    return;
+  }
   if (!shownChart_) return;
   SaveAs(SaveChartTitle(), QStringLiteral("Orvantis_%1.svg").arg(ChartName(*shownChart_)),
          QStringLiteral("SVG (*.svg)"), [this] { return ChartSvg(state_, *shownChart_, Separator()); });
 }
 
 void TForm2::CopyChart() {
-  if (!shownChart_ && !shownSweep_) return;
+  if (!shownChart_ && !shownComparison_ && !shownSweep_) return;
   QGuiApplication::clipboard()->setImage(ChartImage());
 }
 
@@ -210,6 +229,14 @@ void TForm2::ExportCsv() {
   if (shownSweep_) {
     SaveAs(ExportDataTitle(), QStringLiteral("Orvantis_sweep.csv"), QStringLiteral("CSV (*.csv)"),
            [this] { return shownSweep_->csv; });
+    return;
+  }
+  if (shownComparison_) {
+    SaveAs(ExportDataTitle(), QStringLiteral("Orvantis_comparison.csv"), QStringLiteral("CSV (*.csv)"),
+           [this] {
+             const ShownComparison& c = *shownComparison_;
+             return ComparisonCsv(c.runs, c.choice.x, c.choice.y, Separator() == ',');
+           });
     return;
   }
   if (!shownChart_) return;

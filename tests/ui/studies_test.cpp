@@ -9,6 +9,10 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <QElapsedTimer>
+#include <QTimer>
+
+#include "gui/run_dialog.h"
 #include "gui/step_check_dialog.h"
 #include "tests/ui/ui_fixture.h"
 
@@ -131,6 +135,41 @@ class StudiesTest : public QObject {
     answer.step = "-5";
     w.SweepAction->trigger();
     QCOMPARE(f.errors, QStringList{"The step must not be 0 and must lead from \"from\" to \"to\"."});
+  }
+
+  // A sweep of long flights shows the progress window, counting flights, and its
+  // Cancel stops every one of them and leaves the chart area as it was.
+  void cancelStopsASweep() {
+    f.ChooseLanguage(2);
+    TForm2& w = *f.form2;
+    w.edH0->setText("100000");  // 10^8 steps a flight
+    w.edTk->setText("5000");
+    const QImage before = w.Image1->Picture();
+    SweepChoice answer;
+    answer.from = "0";
+    answer.to = "10";
+    answer.step = "5";
+    answer.accurate = false;
+    w.SetSweepDialog([&](QWidget*, int, const SweepChoice&) { return std::optional(answer); });
+    QString heading;
+    QTimer probe;
+    probe.setInterval(10);
+    QObject::connect(&probe, &QTimer::timeout, [&] {
+      auto* dialog = w.findChild<RunDialog*>();
+      if (!dialog || !dialog->isVisible()) return;
+      probe.stop();
+      heading = dialog->passText->text();
+      QTest::mouseClick(dialog->cancelButton, Qt::LeftButton);
+    });
+    probe.start();
+    QElapsedTimer clock;
+    clock.start();
+    w.SweepAction->trigger();
+    QVERIFY(clock.elapsed() < 20000);
+    QCOMPARE(heading, QString("Flight 0 of 3"));
+    QCOMPARE(f.errors, QStringList());
+    QVERIFY(!w.ExportCsvAction->isEnabled());
+    QCOMPARE(w.Image1->Picture(), before);
   }
 };
 

@@ -9,7 +9,11 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QTimer>
 
 #include "gui/run_dialog.h"
@@ -170,6 +174,35 @@ class StudiesTest : public QObject {
     QCOMPARE(f.errors, QStringList());
     QVERIFY(!w.ExportCsvAction->isEnabled());
     QCOMPARE(w.Image1->Picture(), before);
+  }
+
+  // The real dialog: the inputs of the fields in the chosen language, from, to and
+  // step around the chosen field's value (kept above 0 for a positive one).
+  void theSweepDialogFillsAroundTheFieldsValue() {
+    f.ChooseLanguage(1);  // German
+    TForm2& w = *f.form2;
+    QStringList seen;
+    QTimer::singleShot(0, [&] {
+      auto* dialog = QApplication::activeModalWidget();
+      QVERIFY(dialog);
+      auto edits = dialog->findChildren<QLineEdit*>();
+      auto* input = dialog->findChild<QComboBox*>();
+      QCOMPARE(edits.size(), 3);
+      seen << edits[0]->text() + ":" + edits[1]->text() + ":" + edits[2]->text();
+      input->setCurrentIndex(input->findData(static_cast<int>(Input::kMass)));
+      QVERIFY(input->currentText().contains("Startmasse"));
+      seen << edits[0]->text() + ":" + edits[1]->text() + ":" + edits[2]->text();
+      dialog->findChild<QCheckBox*>()->setChecked(false);
+      for (QPushButton* b : dialog->findChildren<QPushButton*>())
+        if (b->text() == "Durchrechnen") b->click();
+    });
+    w.SweepAction->trigger();
+    QCOMPARE(f.errors, QStringList());
+    // The angle's 0 gives steps of 1; 0.18 kg steps of 0.02, from 0.02 (above 0).
+    QCOMPARE(seen, (QStringList{"-10:10:1", "0.02:0.38:0.02"}));
+    QVERIFY(w.ExportCsvAction->isEnabled());
+    QVERIFY(w.studyAnswer->findChildren<QLabel*>().first()->text().startsWith(
+        QString::fromUtf8("Größter Wert: Reichweite = ")));
   }
 };
 

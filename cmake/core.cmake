@@ -3,7 +3,8 @@
 #            constants, default values, the drawing surface
 #   physics  standard atmosphere, motion step, floating-point fault checks
 #   files    safe writing, the results file, CSV text
-#   charts   chart engine, markers, column styles, catalogue, SVG surface, font table
+#   charts   chart engine, markers, column styles, catalogue, SVG surface, font table,
+#            the comparison chart of several runs
 #   flight   the flight run, sampling, run control, START in one place
 # orvantis_core is all of them: what the GoogleTest suite, the benchmarks and
 # orvantis-cli link.
@@ -36,15 +37,18 @@ add_library(orvantis_charts STATIC
   charts/chart_font.cpp
   charts/chart_font_table.cpp
   charts/column_styles.cpp
+  charts/compared_runs.cpp
+  charts/comparison_chart.cpp
   charts/draw_marker.cpp
   charts/svg_surface.cpp)
-target_link_libraries(orvantis_charts PUBLIC orvantis_base)
+target_link_libraries(orvantis_charts PUBLIC orvantis_files)
 
 add_library(orvantis_flight STATIC
   flight/flight_run.cpp
   flight/flight_summary.cpp
   flight/sample_record.cpp
-  flight/start_flight.cpp)
+  flight/start_flight.cpp
+  flight/step_check.cpp)
 target_link_libraries(orvantis_flight PUBLIC orvantis_physics orvantis_files orvantis_charts)
 
 add_library(orvantis_core INTERFACE)

@@ -124,6 +124,9 @@ double ToBaseUnit(Col c, double tableValue, const FlightData& fd);
 // "t [s]": symbol and base unit, as the exports head their columns.
 std::string ColumnHeading(Col c);
 
+// "t [min]": symbol and the unit the run's flags put the column in.
+std::string ScaledHeading(Col c, const FlightData& fd);
+
 // The name a command line gives the column: "range", "height"; "" for a reserved
 // column, which no one asks for.
 const char* ColumnKey(Col c);

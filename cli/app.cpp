@@ -9,6 +9,8 @@
 #include "cli/chart_outputs.h"
 #include "cli/input_options.h"
 #include "cli/manual_text.h"
+#include "cli/message_text.h"
+#include "cli/method_options.h"
 #include "cli/run_command.h"
 #include "cli/sweep_command.h"
 #include "cli/sweep_grid.h"
@@ -17,17 +19,20 @@
 namespace orv::cli {
 namespace {
 
-void Report(const std::string& what) { std::fprintf(stderr, "orvantis-cli: %s\n", what.c_str()); }
+// How the program ends, for the help's footer and the manual page's EXIT STATUS.
+constexpr const char* kExitStatus =
+    "Exit status:\n"
+    "  0 success; 1 the flight faulted (nothing written), or a chart could not be drawn or an output not "
+    "written (the message names the files written before it); 2 a usage error, also an output path that "
+    "cannot be written (nothing written); 130 stopped by Ctrl+C, 143 by SIGTERM (the previous files stay "
+    "whole, a sweep ends with whole rows); 141 standard output was a pipe whose reader has gone.\n";
 
 std::string Footer() {
-  return std::string(
-             "Exit codes:\n"
-             "  0 success; 1 the flight faulted (nothing written) or a chart could not be drawn; 2 a usage "
-             "error; 130 stopped by Ctrl+C (the previous results file stays whole).\n"
-             "Numbers:\n"
-             "  read as the main window's fields read them, always with a point as the decimal separator; "
-             "every output writes them with a point unless --decimal-comma is given.\n"
-             "PNG charts:\n") +
+  return std::string(kExitStatus) +
+         "Numbers:\n"
+         "  read as the main window's fields read them, always with a point as the decimal separator; "
+         "every output writes them with a point unless --decimal-comma is given.\n"
+         "PNG charts:\n" +
          (PngBuilt() ? "  built in (Qt's offscreen platform, no display needed).\n"
                      : "  not built into this orvantis-cli (Qt was not there at build time); --chart writes "
                        "SVG only.\n");
@@ -44,6 +49,7 @@ std::string ExtrasMessage(const CLI::App& app) {
 
 struct RunCommand {
   InputOptions inputs;
+  MethodOptions method;
   RunOutputs outputs;
   std::vector<std::string> charts;
 
@@ -54,6 +60,7 @@ struct RunCommand {
                            "results file and the outputs asked for, and print a summary in SI base units "
                            "(angles in degrees).");
     inputs.AddTo(*run);
+    method.AddTo(*run);
     run->add_option("--out", outputs.resultsPath,
                     "the results file (default Orvantis_500.txt in the current folder; '-' for standard "
                     "output), replaced only once the new table is complete")
@@ -93,12 +100,13 @@ struct RunCommand {
 
   int Execute() {
     for (const std::string& option : charts) outputs.charts.push_back(ParseChartOutput(option));
-    return ExecuteRun(inputs.Resolve(), outputs);
+    return ExecuteRun(inputs.Resolve(), method.Resolve(), outputs);
   }
 };
 
 struct SweepCommand {
   InputOptions inputs;
+  MethodOptions method;
   SweepOptions options;
 
   CLI::App* Add(CLI::App& app) {
@@ -108,6 +116,7 @@ struct SweepCommand {
             " runs) and write one CSV row per run on standard output, in grid order: the varied inputs, the "
             "run's summary, and the fault text of a run that faulted. The bytes do not depend on --jobs.");
     inputs.AddTo(*sweep);
+    method.AddTo(*sweep);
     sweep
         ->add_option("--vary", options.vary,
                      "vary input NAME from FROM to TO by STEP, repeatable; the last --vary changes fastest")
@@ -132,7 +141,7 @@ struct SweepCommand {
     return sweep;
   }
 
-  int Execute() { return ExecuteSweep(inputs, options); }
+  int Execute() { return ExecuteSweep(inputs, method.Resolve(), options); }
 };
 
 }  // namespace
@@ -155,15 +164,15 @@ int RunCommandLine(int argc, char** argv) {
   try {
     app.parse(argc, argv);
   } catch (const CLI::ExtrasError&) {
-    Report(ExtrasMessage(app));
+    ReportError(ExtrasMessage(app));
     return kExitUsage;
   } catch (const CLI::ParseError& e) {
     if (e.get_exit_code() == 0) return app.exit(e);  // --help, --version
-    Report(e.what());
+    ReportError(e.what());
     return kExitUsage;
   }
   if (helpAll) {
-    std::fputs(ManualText(app).c_str(), stdout);
+    std::fputs(ManualText(app, kExitStatus).c_str(), stdout);
     return kExitSuccess;
   }
   try {
@@ -171,10 +180,10 @@ int RunCommandLine(int argc, char** argv) {
     if (sweepApp->parsed()) return sweep.Execute();
     throw UsageError("choose a command, run or sweep (see orvantis-cli --help)");
   } catch (const UsageError& e) {
-    Report(e.what());
+    ReportError(e.what());
     return kExitUsage;
   } catch (const std::exception& e) {
-    Report(e.what());
+    ReportError(e.what());
     return kExitFault;
   }
 }

@@ -19,6 +19,7 @@ add_library(orvantis_toolkit STATIC
   toolkit/jpeg_picture.cpp
   toolkit/picture_box.cpp
   toolkit/window_icon.cpp
+  toolkit/qt_translations.cpp
   toolkit/quit_on_signal.cpp
   toolkit/z_order.cpp)
 target_link_libraries(orvantis_toolkit PUBLIC orvantis_base orvantis_qimage_surface Qt6::Widgets JPEG::JPEG)

@@ -1,11 +1,6 @@
 // orvantis-cli as a user runs it: the results file the window's START writes, exit
 // codes and messages, files kept on failure, Ctrl+C, sweeps equal to single runs.
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <charconv>
 #include <filesystem>
@@ -24,60 +19,13 @@
 #include "charts/chart_catalogue.h"
 #include "charts/chart_engine.h"
 #include "flight/start_flight.h"
+#include "tests/cli/cli_process.h"
 #include "tests/recording_surface.h"
-#include "tests/sim_test_support.h"
-
-extern char** environ;
 
 namespace orv {
 namespace {
 
-namespace fs = std::filesystem;
-using Args = std::vector<std::string>;
-
-struct Outcome {
-  int exitCode = -1;  // minus the signal that ended it
-  std::string out, err;
-};
-
-// Starts orvantis-cli in `folder` with its output going to files there.
-pid_t Start(const Args& args, const fs::path& folder) {
-  std::vector<char*> argv{const_cast<char*>(ORVANTIS_CLI)};
-  for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-  argv.push_back(nullptr);
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
-  posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, 1, ".stdout", O_WRONLY | O_CREAT | O_TRUNC, 0644);
-  posix_spawn_file_actions_addopen(&actions, 2, ".stderr", O_WRONLY | O_CREAT | O_TRUNC, 0644);
-  pid_t pid = -1;
-  EXPECT_EQ(posix_spawn(&pid, ORVANTIS_CLI, &actions, nullptr, argv.data(), environ), 0);
-  posix_spawn_file_actions_destroy(&actions);
-  return pid;
-}
-
-Outcome Finish(pid_t pid, const fs::path& folder) {
-  int status = 0;
-  EXPECT_EQ(waitpid(pid, &status, 0), pid);
-  Outcome o;
-  o.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
-  o.out = testing::ReadFile(folder / ".stdout");
-  o.err = testing::ReadFile(folder / ".stderr");
-  fs::remove(folder / ".stdout");
-  fs::remove(folder / ".stderr");
-  return o;
-}
-
-Outcome RunCli(const Args& args, const fs::path& folder) { return Finish(Start(args, folder), folder); }
-
-// Every file of the folder but the captured output, by name.
-std::vector<std::string> Files(const fs::path& folder) {
-  std::vector<std::string> names;
-  for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
-  std::sort(names.begin(), names.end());
-  return names;
-}
+using namespace testing;
 
 // --- The same results file as the window's START --------------------------------
 
@@ -132,7 +80,10 @@ TEST(Program, ResultsFileToStandardOutputAndSummaryToStandardError) {
   const Outcome o = RunCli({"run", "--out", "-"}, folder.path());
   ASSERT_EQ(o.exitCode, 0);
   EXPECT_EQ(o.out, WindowResultsFile({}, folder.path()));
-  EXPECT_NE(o.err.find("steps per pass             7676\n"), std::string::npos) << o.err;
+  // 7676 steps of 0.0001 s, to 10 digits: the sum's last bits are not shown.
+  EXPECT_NE(o.err.find("steps per pass             7676\nflight time                0.7676 s\n"),
+            std::string::npos)
+      << o.err;
   EXPECT_EQ(Files(folder.path()), (std::vector<std::string>{"window.txt"}));
 }
 
@@ -140,10 +91,30 @@ TEST(Program, ResultsFileToStandardOutputAndSummaryToStandardError) {
 
 constexpr const char* kPrevious = "the previous results\r\n";
 
+// A parameter file that would retitle the terminal and then fill it: the escape and
+// the bell shown escaped, the value cut after 60 characters.
+const std::string kHostileParams =
+    "# inputs\ncx = 0.5\nmass = \x1b]2;pwned\x07" + std::string(1 << 20, '9') + "\n";
+
 TEST(Program, UsageErrorsExitTwoWithOneLineAndWriteNothing) {
   const std::vector<std::pair<Args, std::string>> cases{
       {{"run", "--v0", "abc"}, "orvantis-cli: --v0: 'abc' is not a valid floating point value\n"},
-      {{"run", "--v0", "0,5"}, "orvantis-cli: --v0: '0,5' is not a valid floating point value\n"},
+      {{"run", "--v0", "0,5"},
+       "orvantis-cli: --v0: '0,5' is not a valid floating point value; use a point as the decimal separator: "
+       "0.5\n"},
+      {{"run", "--params", "sub"}, "orvantis-cli: --params: cannot read 'sub': Is a directory\n"},
+      {{"run", "--params", "none.txt"},
+       "orvantis-cli: --params: cannot read 'none.txt': No such file or directory\n"},
+      {{"run", "--params", "p.txt"},
+       "orvantis-cli: p.txt:3: mass: '\\x1b]2;pwned\\x07" + std::string(50, '9') +
+           "...' is not a valid floating point value\n"},
+      // Control bytes, a lone byte that is no UTF-8 and a C1 control escaped; valid UTF-8 kept.
+      {{"run", "--cy", "\x1b[2J\xff\xc2\x9b\xc3\xa9"},
+       "orvantis-cli: --cy: '\\x1b[2J\\xff\\xc2\\x9b\xc3\xa9' is not a valid floating point value\n"},
+      {{"run", "--tk", "1", "--v0", "20", "--csv", "."},
+       "orvantis-cli: --csv: '.' is a folder, not a file\n"},
+      {{"run", "--chart", "default=sub"}, "orvantis-cli: --chart default: 'sub' is a folder, not a file\n"},
+      {{"run", "--out", "loop"}, "orvantis-cli: --out: 'loop' loops: too many levels of symbolic links\n"},
       {{"run", "--speed", "3"}, "orvantis-cli: unknown option '--speed'\n"},
       {{"run", "--v0"}, "orvantis-cli: --v0: 1 required NUMBER missing\n"},
       {{"run", "12"}, "orvantis-cli: unexpected argument '12'\n"},
@@ -164,12 +135,16 @@ TEST(Program, UsageErrorsExitTwoWithOneLineAndWriteNothing) {
   for (const auto& [args, message] : cases) {
     testing::TempFolder folder;
     testing::WriteFile(folder / "Orvantis_500.txt", kPrevious);
+    testing::WriteFile(folder / "p.txt", kHostileParams);
+    fs::create_directory(folder / "sub");
+    fs::create_symlink("loop", folder / "loop");
     const Outcome o = RunCli(args, folder.path());
     EXPECT_EQ(o.exitCode, 2) << message;
     EXPECT_EQ(o.err, message);
     EXPECT_EQ(o.out, "");
     EXPECT_EQ(testing::ReadFile(folder / "Orvantis_500.txt"), kPrevious);
-    EXPECT_EQ(Files(folder.path()), (std::vector<std::string>{"Orvantis_500.txt"}));
+    EXPECT_EQ(Files(folder.path()), (std::vector<std::string>{"Orvantis_500.txt", "loop", "p.txt", "sub"}));
+    EXPECT_TRUE(fs::is_empty(folder / "sub"));
   }
 }
 
@@ -192,25 +167,12 @@ TEST(Program, ChartThatCannotBeDrawnCostsOnlyThatChart) {
   const Outcome o =
       RunCli({"run", "--h0", "0", "--chart", "default=c.svg", "--csv", "data.csv"}, folder.path());
   EXPECT_EQ(o.exitCode, 1);
-  EXPECT_EQ(o.err, "orvantis-cli: chart default: Floating point division by zero\n");
+  EXPECT_EQ(o.err,
+            "orvantis-cli: chart default: Floating point division by zero\n"
+            "orvantis-cli: written before this: 'Orvantis_500.txt', 'data.csv'\n");
   EXPECT_NE(o.out.find("steps per pass             1\n"), std::string::npos);
   EXPECT_EQ(Files(folder.path()), (std::vector<std::string>{"Orvantis_500.txt", "data.csv"}));
   EXPECT_NE(testing::ReadFile(folder / "Orvantis_500.txt"), kPrevious);
-}
-
-// Waits until the program catches SIGINT (at most ten seconds), then presses Ctrl+C.
-void Interrupt(pid_t pid) {
-  const std::string status = "/proc/" + std::to_string(pid) + "/status";
-  bool caught = false;
-  for (int tries = 0; !caught && tries < 10000; ++tries) {
-    std::ifstream in(status);
-    std::string line;
-    while (std::getline(in, line))
-      if (line.rfind("SigCgt:", 0) == 0)
-        caught = (std::stoull(line.substr(7), nullptr, 16) >> (SIGINT - 1)) & 1;
-    if (!caught) usleep(1000);
-  }
-  kill(pid, SIGINT);
 }
 
 TEST(Program, CtrlCStopsARunOrASweepWithExitCode130) {
@@ -221,7 +183,7 @@ TEST(Program, CtrlCStopsARunOrASweepWithExitCode130) {
     testing::TempFolder folder;
     testing::WriteFile(folder / "Orvantis_500.txt", kPrevious);
     const pid_t pid = Start(args, folder.path());
-    Interrupt(pid);
+    SendWhenCaught(pid, SIGINT);
     const Outcome o = Finish(pid, folder.path());
     EXPECT_EQ(o.exitCode, 130) << args[0];
     EXPECT_EQ(testing::ReadFile(folder / "Orvantis_500.txt"), kPrevious);
@@ -381,6 +343,9 @@ TEST(Program, HelpVersionAndManPage) {
   EXPECT_NE(man.find("\\-\\-vary"), std::string::npos);
   EXPECT_NE(man.find("\\-\\-decimal\\-comma"), std::string::npos);
   EXPECT_NE(man.find(".SS \"Sweep grid and threads:\""), std::string::npos);
+  for (const char* section :
+       {".SH \"EXIT STATUS\"\n.IP\n0 success", ".SH FILES", ".SH EXAMPLES", ".SH \"SEE ALSO\""})
+    EXPECT_NE(man.find(section), std::string::npos) << section;
 }
 
 TEST(Program, CsvAndChartFiles) {

@@ -93,6 +93,7 @@ std::string SummaryText(const FlightSummary& s, const StepCheck* check) {
     if (!unit.empty()) text += " " + unit;
   };
   line("method", MethodText(s.method), "");
+  text += '\n';
   line("steps per pass", std::to_string(s.stepsPerPass), "");
   text += '\n';
   for (const SummaryValue& v : SummaryValues()) {

@@ -9,6 +9,8 @@ find_package(Qt6 QUIET COMPONENTS Gui)
 add_library(orvantis_cli STATIC
   cli/app.cpp
   cli/chart_outputs.cpp
+  cli/command_checks.cpp
+  cli/compare_command.cpp
   cli/flight_inputs.cpp
   cli/input_options.cpp
   cli/interrupt.cpp

@@ -45,6 +45,7 @@ add_library(orvantis_charts STATIC
 target_link_libraries(orvantis_charts PUBLIC orvantis_files)
 
 add_library(orvantis_flight STATIC
+  flight/compared_flight.cpp
   flight/accurate_run.cpp
   flight/flight_method.cpp
   flight/flight_run.cpp

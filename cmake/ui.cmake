@@ -34,7 +34,9 @@ add_library(orvantis_gui STATIC
   gui/interface_texts.cpp
   gui/tool_texts.cpp
   gui/run_dialog.cpp
-  gui/run_worker.cpp)
+  gui/run_worker.cpp
+  gui/step_check_dialog.cpp
+  gui/study_texts.cpp)
 target_link_libraries(orvantis_gui PUBLIC orvantis_core orvantis_toolkit Threads::Threads)
 
 # The pictures travel inside the program, so it finds them from any folder.

@@ -60,6 +60,7 @@ void TForm2::Button1Click() {
   SendToBack(Panel6);
   SetChartButtonsEnabled(true);
   WaitCursor wait;
+  const FlightData start = state_.fd;
   try {
     RunOnWorker(state_, this, sprache_.LanguageNo);
   } catch (const RunCancelled&) {
@@ -71,9 +72,13 @@ void TForm2::Button1Click() {
   } catch (...) {
     // The table no longer matches the picture.
     SetShownChart(std::nullopt);
+    lastRunStart_ = start;
+    CheckStepAction->setEnabled(true);
     throw;
   }
   SetShownChart(std::nullopt);
+  lastRunStart_ = start;
+  CheckStepAction->setEnabled(true);
   DrawOnChartArea(DefaultChartRequest(), true);
 }
 

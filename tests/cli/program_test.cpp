@@ -81,7 +81,9 @@ TEST(Program, ResultsFileToStandardOutputAndSummaryToStandardError) {
   ASSERT_EQ(o.exitCode, 0);
   EXPECT_EQ(o.out, WindowResultsFile({}, folder.path()));
   // 7676 steps of 0.0001 s, to 10 digits: the sum's last bits are not shown.
-  EXPECT_NE(o.err.find("steps per pass             7676\nflight time                0.7676 s\n"),
+  EXPECT_NE(o.err.find("method                     euler\n"
+                       "steps per pass             7676\n"
+                       "flight time                0.7676 s\n"),
             std::string::npos)
       << o.err;
   EXPECT_EQ(Files(folder.path()), (std::vector<std::string>{"window.txt"}));
@@ -116,6 +118,17 @@ TEST(Program, UsageErrorsExitTwoWithOneLineAndWriteNothing) {
       {{"run", "--chart", "default=sub"}, "orvantis-cli: --chart default: 'sub' is a folder, not a file\n"},
       {{"run", "--out", "loop"}, "orvantis-cli: --out: 'loop' loops: too many levels of symbolic links\n"},
       {{"run", "--speed", "3"}, "orvantis-cli: unknown option '--speed'\n"},
+      {{"run", "--mas", "3"}, "orvantis-cli: unknown option '--mas'; did you mean '--mass'?\n"},
+      {{"rn"}, "orvantis-cli: unexpected argument 'rn'; did you mean 'run'?\n"},
+      // A missing value does not take the next option, whichever command it is.
+      {{"run", "--tk", "1", "--csv", "--mass=0.2"},
+       "orvantis-cli: --csv: '--mass=0.2' is an option, not a value for --csv (for a file of that name write "
+       "./--mass=0.2)\n"},
+      {{"run", "--out", "--json"},
+       "orvantis-cli: --out: '--json' is an option, not a value for --out (for a file of that name write "
+       "./--json)\n"},
+      {{"sweep", "--vary", "angle=0:1:1", "--jobs", "--shard", "1/2"},
+       "orvantis-cli: --jobs: '--shard' is an option, not a value for --jobs\n"},
       {{"run", "--v0"}, "orvantis-cli: --v0: 1 required NUMBER missing\n"},
       {{"run", "12"}, "orvantis-cli: unexpected argument '12'\n"},
       {{"run", "--out", "no/such/folder/r.txt"},
@@ -130,7 +143,24 @@ TEST(Program, UsageErrorsExitTwoWithOneLineAndWriteNothing) {
        "orvantis-cli: --angle is given and varied at once\n"},
       {{"sweep", "--vary", "angle=0:1:1", "--shard", "4/3"},
        "orvantis-cli: --shard: expected K/N with 1 <= K <= N, not '4/3'\n"},
-      {{}, "orvantis-cli: choose a command, run or sweep (see orvantis-cli --help)\n"},
+      {{"run", "--method", "rk4"}, "orvantis-cli: --method: 'rk4' is not a method; choose euler or rk45\n"},
+      {{"run", "--tol", "1e-6"}, "orvantis-cli: --tol applies to --method rk45 only\n"},
+      {{"sweep", "--vary", "angle=0:1:1", "--method", "rk45", "--tol", "0"},
+       "orvantis-cli: --tol: 0 is not a tolerance between 0 and 1\n"},
+      {{"run", "--method", "rk45", "--check-step"},
+       "orvantis-cli: --check-step applies to --method euler only\n"},
+      {{"compare", "--case", "v0=30 vo=35", "--x", "range", "--y", "H", "--chart", "c.svg"},
+       "orvantis-cli: --case 1: no input is called 'vo' (cx, cy, mass, area, angle, h0, v0, tk, hk, dt, "
+       "wind)\n"},
+      {{"compare", "--case", "v0=30", "--case", "v0=3x", "--x", "range", "--y", "H", "--csv", "-"},
+       "orvantis-cli: --case 2 v0: '3x' is not a valid floating point value\n"},
+      {{"compare", "--case", "v0=30", "--x", "range", "--y", "height"},
+       "orvantis-cli: compare: give --chart PATH, --csv PATH or both\n"},
+      {{"compare", "--case", "v0=30", "--x", "slot1", "--y", "H", "--csv", "-"},
+       "orvantis-cli: --x: no quantity is called 'slot1' (time, speed, energy, height, angle, minus-drag, "
+       "range, load-factor, net-force, buoyancy-term, wind, impulse, thrust, mass, thrust-per-mass, volume, "
+       "buoyancy, drag, lift, cx, cy, mach, temperature, pressure, density, reynolds)\n"},
+      {{}, "orvantis-cli: choose a command, run, sweep or compare (see orvantis-cli --help)\n"},
   };
   for (const auto& [args, message] : cases) {
     testing::TempFolder folder;
@@ -146,6 +176,18 @@ TEST(Program, UsageErrorsExitTwoWithOneLineAndWriteNothing) {
     EXPECT_EQ(Files(folder.path()), (std::vector<std::string>{"Orvantis_500.txt", "loop", "p.txt", "sub"}));
     EXPECT_TRUE(fs::is_empty(folder / "sub"));
   }
+}
+
+TEST(Program, OptionsGivenHereWinOverTheParameterFile) {
+  testing::TempFolder folder;
+  testing::WriteFile(folder / "study.txt", "# a heavier harpoon\nmass = 2.5\nv0 = 12  # m/s\n");
+  const Outcome o =
+      RunCli({"run", "--params", "study.txt", "--mass", "0.5", "--no-file", "--json"}, folder.path());
+  ASSERT_EQ(o.exitCode, 0) << o.err;
+  const auto json = nlohmann::json::parse(o.out);
+  EXPECT_EQ(json["inputs"]["mass"].get<double>(), 0.5);
+  EXPECT_EQ(json["inputs"]["v0"].get<double>(), 12.0);
+  EXPECT_EQ(json["inputs"]["angle"].get<double>(), 0.0);
 }
 
 TEST(Program, FaultedFlightExitsOneAndKeepsThePreviousFile) {
@@ -253,28 +295,53 @@ TEST(Program, EveryInputReachesTheRunAsItsFieldDoes) {
 }
 
 TEST(Program, SweepRowsEqualSingleRuns) {
-  testing::TempFolder folder;
-  const Outcome sweep =
-      RunCli({"sweep", "--vary", "angle=-10:20:15", "--vary", "v0=10:30:20", "--jobs", "2"}, folder.path());
-  ASSERT_EQ(sweep.exitCode, 0) << sweep.err;
-  const std::vector<std::string> lines = Lines(sweep.out);
-  ASSERT_EQ(lines.size(), 7u);
-  EXPECT_EQ(
-      lines[0],
-      "angle [deg],v0 [m/s],steps per pass,flight time [s],range [m],greatest height [m],speed at the end "
-      "[m/s],path angle at the end [deg],kinetic energy at the end [J],fault");
-  for (std::size_t r = 1; r < lines.size(); ++r) {
-    const std::vector<std::string> f = Fields(lines[r]);
-    const Outcome single =
-        RunCli({"run", "--no-file", "--json", "--angle", f[0], "--v0", f[1]}, folder.path());
-    ASSERT_EQ(single.exitCode, 0);
-    const auto json = nlohmann::json::parse(single.out);
-    EXPECT_EQ(json["inputs"]["angle"].get<double>(), Number(f[0]));
-    EXPECT_EQ(json["steps_per_pass"].get<double>(), Number(f[2]));
-    for (std::size_t k = 0; k < 6; ++k)
-      EXPECT_EQ(json[kSummaryKeys[k]].get<double>(), Number(f[3 + k])) << kSummaryKeys[k];
-    EXPECT_EQ(f[9], "");
+  for (const Args& method : {Args{}, Args{"--method", "rk45"}}) {
+    testing::TempFolder folder;
+    Args args{"sweep", "--vary", "angle=-10:20:15", "--vary", "v0=10:30:20", "--jobs", "2"};
+    args.insert(args.end(), method.begin(), method.end());
+    const Outcome sweep = RunCli(args, folder.path());
+    ASSERT_EQ(sweep.exitCode, 0) << sweep.err;
+    const std::vector<std::string> lines = Lines(sweep.out);
+    ASSERT_EQ(lines.size(), 7u);
+    EXPECT_EQ(
+        lines[0],
+        "angle [deg],v0 [m/s],steps per pass,flight time [s],range [m],greatest height [m],speed at the end "
+        "[m/s],path angle at the end [deg],kinetic energy at the end [J],fault");
+    for (std::size_t r = 1; r < lines.size(); ++r) {
+      const std::vector<std::string> f = Fields(lines[r]);
+      Args run{"run", "--no-file", "--json", "--angle", f[0], "--v0", f[1]};
+      run.insert(run.end(), method.begin(), method.end());
+      const Outcome single = RunCli(run, folder.path());
+      ASSERT_EQ(single.exitCode, 0);
+      const auto json = nlohmann::json::parse(single.out);
+      EXPECT_EQ(json["method"], method.empty() ? "euler" : "rk45");
+      EXPECT_EQ(json["inputs"]["angle"].get<double>(), Number(f[0]));
+      EXPECT_EQ(json["steps_per_pass"].get<double>(), Number(f[2]));
+      for (std::size_t k = 0; k < 6; ++k)
+        EXPECT_EQ(json[kSummaryKeys[k]].get<double>(), Number(f[3 + k])) << kSummaryKeys[k];
+      EXPECT_EQ(f[9], "");
+    }
   }
+}
+
+// The accurate method in a vacuum (no drag): the parabola's landing and apex, with
+// the classic table's layout and every row in the CSV.
+TEST(Program, AccurateMethodFliesTheParabola) {
+  testing::TempFolder folder;
+  const Outcome o =
+      RunCli({"run", "--method", "rk45", "--cx", "0", "--angle", "45", "--json", "--csv", "data.csv"},
+             folder.path());
+  ASSERT_EQ(o.exitCode, 0) << o.err;
+  const auto json = nlohmann::json::parse(o.out);
+  EXPECT_EQ(json["method"], "rk45");
+  EXPECT_EQ(json["tolerance"].get<double>(), 1e-9);
+  const double vy = 30.2 * std::sin(45 / 57.3), g = 9.8, T = (vy + std::sqrt(vy * vy + 2 * g * 1.7)) / g;
+  EXPECT_NEAR(json["flight_time_s"].get<double>(), T, 1e-6);
+  EXPECT_NEAR(json["range_m"].get<double>(), 30.2 * std::cos(45 / 57.3) * T, 1e-6);
+  EXPECT_NEAR(json["greatest_height_m"].get<double>(), 1.7 + vy * vy / (2 * g), 1e-6);
+  const std::string table = testing::ReadFile(folder / "Orvantis_500.txt");
+  EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), 503);
+  EXPECT_EQ(Lines(testing::ReadFile(folder / "data.csv")).size(), 501u);
 }
 
 TEST(Program, SweepBytesDoNotDependOnThreadsOrShards) {
@@ -326,12 +393,59 @@ TEST(Program, StepCheckIsTwiceTheChangeOfHalvingTheStep) {
 
 // --- Help, version, man page, CSV, pictures ------------------------------------
 
+// Each case flies as run does: its CSV rows are run's own samples of x and y; a case
+// that faults is named and the others are drawn.
+TEST(Program, CompareDrawsTheCasesThatFlyAndTheirSamples) {
+  testing::TempFolder folder;
+  Args args{"compare", "--mass", "0.2", "--case", "v0=30.2", "--case", "v0=0",  "--case", "v0=35  angle=10",
+            "--x",     "range",  "--y", "height", "--chart", "c.svg",  "--csv", "c.csv"};
+  if (ORVANTIS_CLI_PNG) args.insert(args.end(), {"--chart", "c.png"});
+  const Outcome o = RunCli(args, folder.path());
+  EXPECT_EQ(o.exitCode, 1);
+  EXPECT_EQ(o.err, "orvantis-cli: case 2 (v0=0): Floating point division by zero\n");
+  EXPECT_EQ(o.out, "");
+
+  const std::vector<std::string> rows = Lines(testing::ReadFile(folder / "c.csv"));
+  EXPECT_EQ(rows.front(), "run,assignments,X [m],H [m]");
+  const Outcome single = RunCli(
+      {"run", "--no-file", "--mass", "0.2", "--v0", "35", "--angle", "10", "--csv", "-"}, folder.path());
+  ASSERT_EQ(single.exitCode, 0);
+  std::vector<std::string> expected{rows.front()};
+  for (const std::string& line : Lines(single.out)) {
+    const std::vector<std::string> f = Fields(line);
+    if (f[0] != "t [s]") expected.push_back("3,v0=35 angle=10," + f[1] + "," + f[2]);
+  }
+  ASSERT_EQ(rows.size(), 1 + 2 * (expected.size() - 1));
+  EXPECT_EQ(std::vector<std::string>(rows.begin() + static_cast<long>(expected.size()), rows.end()),
+            std::vector<std::string>(expected.begin() + 1, expected.end()));
+  EXPECT_EQ(rows[1].substr(0, 10), "1,v0=30.2,");
+
+  // The legend: the first case by its key inputs, the third by what sets it apart.
+  const std::string svg = testing::ReadFile(folder / "c.svg");
+  EXPECT_NE(svg.find(">1: v0 = 30.2 m/s, angle = 0 deg, mass = 0.2 kg</text>"), std::string::npos);
+  EXPECT_NE(svg.find(">3: v0 = 35 m/s, angle = 10 deg</text>"), std::string::npos);
+  EXPECT_EQ(svg.find(">2: "), std::string::npos);
+  EXPECT_NE(svg.find(">euler</text>"), std::string::npos);  // how the cases were flown
+  const Outcome accurate = RunCli({"compare", "--method", "rk45", "--tol", "1e-8", "--case", "v0=30", "--x",
+                                   "time", "--y", "speed", "--chart", "rk45.svg"},
+                                  folder.path());
+  EXPECT_EQ(accurate.exitCode, 0) << accurate.err;
+  EXPECT_NE(testing::ReadFile(folder / "rk45.svg").find(">rk45, tolerance 1e-08</text>"), std::string::npos);
+  EXPECT_EQ(std::system(("xmllint --noout " + (folder / "c.svg")).c_str()), 0);
+  if (ORVANTIS_CLI_PNG) {
+    const std::string png = testing::ReadFile(folder / "c.png");
+    ASSERT_GT(png.size(), 24u);
+    EXPECT_EQ(png.substr(16, 8), std::string("\0\0\x02\xf8\0\0\x01\xf4", 8));  // 760 x 500
+  }
+}
+
 TEST(Program, HelpVersionAndManPage) {
   testing::TempFolder folder;
   const Outcome version = RunCli({"--version"}, folder.path());
   EXPECT_EQ(version.exitCode, 0);
   EXPECT_EQ(version.out, "orvantis-cli " ORVANTIS_VERSION "\n");
-  for (const Args& args : {Args{"--help"}, Args{"run", "--help"}, Args{"sweep", "--help"}}) {
+  for (const Args& args :
+       {Args{"--help"}, Args{"run", "--help"}, Args{"sweep", "--help"}, Args{"compare", "--help"}}) {
     const Outcome help = RunCli(args, folder.path());
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_NE(help.out.find("Usage: orvantis-cli"), std::string::npos);
@@ -343,6 +457,7 @@ TEST(Program, HelpVersionAndManPage) {
   EXPECT_NE(man.find("\\-\\-vary"), std::string::npos);
   EXPECT_NE(man.find("\\-\\-decimal\\-comma"), std::string::npos);
   EXPECT_NE(man.find(".SS \"Sweep grid and threads:\""), std::string::npos);
+  EXPECT_NE(man.find("\\-\\-case"), std::string::npos);
   for (const char* section :
        {".SH \"EXIT STATUS\"\n.IP\n0 success", ".SH FILES", ".SH EXAMPLES", ".SH \"SEE ALSO\""})
     EXPECT_NE(man.find(section), std::string::npos) << section;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "base/number_text.h"
 #include "cli/chart_outputs.h"
 #include "cli/command_checks.h"
 #include "cli/compare_command.h"
@@ -13,10 +14,12 @@
 #include "cli/manual_text.h"
 #include "cli/message_text.h"
 #include "cli/method_options.h"
+#include "cli/optimize_command.h"
 #include "cli/run_command.h"
 #include "cli/sweep_command.h"
 #include "cli/sweep_grid.h"
 #include "cli/usage_error.h"
+#include "flight/best_value.h"
 
 namespace orv::cli {
 namespace {
@@ -143,6 +146,56 @@ struct SweepCommand {
   int Execute() { return ExecuteSweep(inputs, method.Resolve(), options); }
 };
 
+struct OptimizeCommand {
+  InputOptions inputs;
+  MethodOptions method;
+  OptimizeOptions options;
+
+  CLI::App* Add(CLI::App& app) {
+    CLI::App* optimize = app.add_subcommand(
+        "optimize",
+        "Find the value of one input that makes a figure of the summary greatest or smallest: a grid of at "
+        "most " +
+            std::to_string(kSearchGridIntervals + 1) +
+            " runs over FROM..TO on all processors (so a second hump is not missed), then a golden-section "
+            "search around the best grid point down to --tol. Prints the value, to --tol's decimal place, "
+            "and "
+            "the summary of the run there; the answer does not depend on --jobs.");
+    inputs.AddTo(*optimize);
+    method.AddTo(*optimize, "--method-tol");
+    optimize->add_option("--maximize", options.maximize, "the figure to make greatest: " + ResultNames())
+        ->type_name("RESULT")
+        ->group("Search");
+    optimize->add_option("--minimize", options.minimize, "the figure to make smallest")
+        ->type_name("RESULT")
+        ->group("Search");
+    optimize
+        ->add_option("--over", options.over,
+                     "search input NAME from FROM to TO, in the input's unit (the options' names above)")
+        ->type_name("NAME=FROM:TO")
+        ->required()
+        ->group("Search");
+    optimize
+        ->add_option("--tol", options.tolerance,
+                     "how close to the best value the search goes, in the input's unit (default " +
+                         FloatToText(kDefaultSearchTolerance, '.') + ")")
+        ->type_name("X")
+        ->group("Search");
+    optimize->add_option("--jobs", options.jobs, "threads to run the grid on (default: one per processor)")
+        ->type_name("N")
+        ->check(CLI::Range(1, 4096))
+        ->group("Search");
+    optimize
+        ->add_flag("--json", options.json,
+                   "print a JSON object: the input's name with its best value, then the summary's keys as "
+                   "run --json writes them")
+        ->group("Search");
+    return optimize;
+  }
+
+  int Execute() { return ExecuteOptimize(inputs, method.Resolve(), options); }
+};
+
 struct CompareCommand {
   InputOptions inputs;
   MethodOptions method;
@@ -216,10 +269,12 @@ int RunCommandLine(int argc, char** argv) {
   app.footer(Footer());
   RunCommand run;
   SweepCommand sweep;
+  OptimizeCommand optimize;
   CompareCommand compare;
   CLI::App* runApp = run.Add(app);
   CLI::App* sweepApp = sweep.Add(app);
   CLI::App* compareApp = compare.Add(app);
+  CLI::App* optimizeApp = optimize.Add(app);
 
   try {
     try {
@@ -245,7 +300,8 @@ int RunCommandLine(int argc, char** argv) {
     if (runApp->parsed()) return run.Execute();
     if (sweepApp->parsed()) return sweep.Execute();
     if (compareApp->parsed()) return compare.Execute();
-    throw UsageError("choose a command, run, sweep or compare (see orvantis-cli --help)");
+    if (optimizeApp->parsed()) return optimize.Execute();
+    throw UsageError("choose a command, run, sweep, compare or optimize (see orvantis-cli --help)");
   } catch (const UsageError& e) {
     ReportError(e.what());
     return kExitUsage;

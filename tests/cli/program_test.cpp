@@ -143,6 +143,13 @@ TEST(Program, UsageErrorsExitTwoWithOneLineAndWriteNothing) {
        "orvantis-cli: --angle is given and varied at once\n"},
       {{"sweep", "--vary", "angle=0:1:1", "--shard", "4/3"},
        "orvantis-cli: --shard: expected K/N with 1 <= K <= N, not '4/3'\n"},
+      {{"optimize", "--over", "angle=0:60"},
+       "orvantis-cli: give one of --maximize RESULT and --minimize RESULT\n"},
+      {{"optimize", "--maximize", "height", "--over", "angle=0:60"},
+       "orvantis-cli: --maximize: no result is called 'height' (one of flight_time, range, greatest_height, "
+       "end_speed, end_path_angle, end_kinetic_energy)\n"},
+      {{"optimize", "--minimize", "range", "--over", "angle=60:0"},
+       "orvantis-cli: --over angle=60:0: FROM must be less than TO\n"},
       {{"run", "--method", "rk4"}, "orvantis-cli: --method: 'rk4' is not a method; choose euler or rk45\n"},
       {{"run", "--tol", "1e-6"}, "orvantis-cli: --tol applies to --method rk45 only\n"},
       {{"sweep", "--vary", "angle=0:1:1", "--method", "rk45", "--tol", "0"},
@@ -160,7 +167,7 @@ TEST(Program, UsageErrorsExitTwoWithOneLineAndWriteNothing) {
        "orvantis-cli: --x: no quantity is called 'slot1' (time, speed, energy, height, angle, minus-drag, "
        "range, load-factor, net-force, buoyancy-term, wind, impulse, thrust, mass, thrust-per-mass, volume, "
        "buoyancy, drag, lift, cx, cy, mach, temperature, pressure, density, reynolds)\n"},
-      {{}, "orvantis-cli: choose a command, run, sweep or compare (see orvantis-cli --help)\n"},
+      {{}, "orvantis-cli: choose a command, run, sweep, compare or optimize (see orvantis-cli --help)\n"},
   };
   for (const auto& [args, message] : cases) {
     testing::TempFolder folder;
@@ -386,9 +393,53 @@ TEST(Program, StepCheckIsTwiceTheChangeOfHalvingTheStep) {
 
   const Outcome text = RunCli({"run", "--no-file", "--check-step"}, folder.path());
   ASSERT_EQ(text.exitCode, 0);
+  EXPECT_EQ(text.out.rfind("method                     euler\nsteps per pass             7676\n", 0), 0u);
   EXPECT_NE(text.out.find("\nrange                      6.9396 m (step error about 0.0006 m)\n"),
             std::string::npos)
       << text.out;
+}
+
+// --- The best value of an input -------------------------------------------------
+
+// The accurate run makes the range a smooth function of the angle: the search over
+// 0..60 degrees lands on the best angle of a sweep a hundred times finer than its
+// grid, whatever the number of threads.
+TEST(Program, OptimizeFindsTheBestPointOfAFineSweep) {
+  testing::TempFolder folder;
+  const Outcome sweep = RunCli({"sweep", "--method", "rk45", "--vary", "angle=20:26:0.01"}, folder.path());
+  ASSERT_EQ(sweep.exitCode, 0) << sweep.err;
+  double bestAngle = 0, bestRange = 0;
+  const std::vector<std::string> lines = Lines(sweep.out);
+  for (std::size_t r = 1; r < lines.size(); ++r) {
+    const std::vector<std::string> f = Fields(lines[r]);
+    if (Number(f[3]) > bestRange) std::tie(bestAngle, bestRange) = std::pair(Number(f[0]), Number(f[3]));
+  }
+  ASSERT_GT(bestAngle, 20.5);  // inside the sweep, not at its edge
+  ASSERT_LT(bestAngle, 25.5);
+
+  const Args optimize{"optimize", "--method", "rk45",       "--maximize",
+                      "range",    "--over",   "angle=0:60", "--json"};
+  Args oneJob = optimize, twoJobs = optimize;
+  oneJob.insert(oneJob.end(), {"--jobs", "1"});
+  twoJobs.insert(twoJobs.end(), {"--jobs", "2"});
+  const Outcome best = RunCli(oneJob, folder.path());
+  ASSERT_EQ(best.exitCode, 0) << best.err;
+  EXPECT_EQ(RunCli(twoJobs, folder.path()).out, best.out);
+  const auto json = nlohmann::json::parse(best.out);
+  EXPECT_EQ(json.begin().key(), "angle");
+  EXPECT_NEAR(json["angle"].get<double>(), bestAngle, 0.0100001);
+  EXPECT_GE(json["range_m"].get<double>(), bestRange - 1e-6);
+  // The figures are those of a run at the printed angle.
+  const Outcome there = RunCli(
+      {"run", "--no-file", "--json", "--method", "rk45", "--angle", json["angle"].dump()}, folder.path());
+  for (const char* key : kSummaryKeys) EXPECT_EQ(json[key], nlohmann::json::parse(there.out)[key]) << key;
+
+  // The classic run's answer is as good as its time step allows, and in text.
+  const Outcome text =
+      RunCli({"optimize", "--maximize", "range", "--over", "angle=0:60", "--tol", "0.1"}, folder.path());
+  ASSERT_EQ(text.exitCode, 0) << text.err;
+  EXPECT_EQ(text.out.rfind("angle                      2", 0), 0u) << text.out;
+  EXPECT_NE(text.out.find(" degrees\nmethod                     euler\n"), std::string::npos) << text.out;
 }
 
 // --- Help, version, man page, CSV, pictures ------------------------------------
@@ -455,6 +506,7 @@ TEST(Program, HelpVersionAndManPage) {
   const std::string man = testing::ReadFile(ORVANTIS_CLI_MAN);
   EXPECT_NE(man.find(".TH ORVANTIS-CLI \"1\""), std::string::npos);
   EXPECT_NE(man.find("\\-\\-vary"), std::string::npos);
+  EXPECT_NE(man.find("\\-\\-maximize"), std::string::npos);
   EXPECT_NE(man.find("\\-\\-decimal\\-comma"), std::string::npos);
   EXPECT_NE(man.find(".SS \"Sweep grid and threads:\""), std::string::npos);
   EXPECT_NE(man.find("\\-\\-case"), std::string::npos);

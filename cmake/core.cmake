@@ -10,6 +10,7 @@
 # orvantis_core is all of them: what the GoogleTest suite, the benchmarks and
 # orvantis-cli link.
 add_library(orvantis_base STATIC
+  base/decimal_grid.cpp
   base/number_text.cpp
   base/input_table.cpp
   base/parameter_fields.cpp
@@ -45,6 +46,7 @@ add_library(orvantis_charts STATIC
 target_link_libraries(orvantis_charts PUBLIC orvantis_files)
 
 add_library(orvantis_flight STATIC
+  flight/compared_flight.cpp
   flight/accurate_run.cpp
   flight/flight_method.cpp
   flight/flight_run.cpp
@@ -52,7 +54,10 @@ add_library(orvantis_flight STATIC
   flight/pass_start.cpp
   flight/sample_record.cpp
   flight/start_flight.cpp
-  flight/step_check.cpp)
+  flight/step_check.cpp
+  flight/parallel_runs.cpp
+  flight/best_value.cpp
+  flight/sweep_rows.cpp)
 # The accurate run's stepper (Boost.Odeint) and root search (Boost.Math): headers only.
 find_package(Boost 1.74 CONFIG REQUIRED)
 target_link_libraries(orvantis_flight PUBLIC orvantis_physics orvantis_files orvantis_charts)

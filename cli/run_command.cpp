@@ -17,6 +17,7 @@
 #include "cli/interrupt.h"
 #include "cli/message_text.h"
 #include "cli/output_files.h"
+#include "cli/summary_report.h"
 #include "cli/usage_error.h"
 #include "files/csv_export.h"
 #include "files/csv_text.h"
@@ -27,18 +28,6 @@
 
 namespace orv::cli {
 namespace {
-
-// For people: 10 significant digits hide the last bits of a sum of many steps
-// (0.7676, not 0.7675999999999318); --json and CSV keep every digit.
-constexpr int kSummaryDigits = 10;
-
-std::string SummaryKey(const SummaryValue& v) { return std::string(v.key) + "_" + v.JsonUnit(); }
-
-std::string Number(double v) {
-  char text[32];
-  const auto end = std::to_chars(text, text + sizeof text, v, std::chars_format::general, kSummaryDigits).ptr;
-  return std::string(text, end);
-}
 
 // A run whose estimate exceeds this says so on a terminal, and how to stop it.
 constexpr double kLongRunSeconds = 5;
@@ -81,45 +70,11 @@ class LongRunNotice {
   std::jthread watcher_;  // last: stopped and joined first
 };
 
-// One line a figure; with a step check each value is cut to the digits that its
-// step error leaves meaningful: "range  6.9396 m (step error about 0.0006 m)".
-std::string SummaryText(const FlightSummary& s, const StepCheck* check) {
-  constexpr int kLabelWidth = 27;
-  std::string text;
-  const auto line = [&](const std::string& label, const std::string& value, const std::string& unit) {
-    text += label;
-    text.append(static_cast<std::size_t>(kLabelWidth) - label.size(), ' ');
-    text += value;
-    if (!unit.empty()) text += " " + unit;
-  };
-  line("method", MethodText(s.method), "");
-  text += '\n';
-  line("steps per pass", std::to_string(s.stepsPerPass), "");
-  text += '\n';
-  for (const SummaryValue& v : SummaryValues()) {
-    const std::string unit(v.Unit());
-    if (!check) {
-      line(v.label, Number(s.*v.member), unit);
-    } else {
-      const ValueAndError rounded = RoundToError(s.*v.member, check->Error(v), '.');
-      line(v.label, rounded.value, unit);
-      text += " (step error about " + rounded.error + (unit.empty() ? "" : " ") + unit + ")";
-    }
-    text += '\n';
-  }
-  return text;
-}
-
 std::string SummaryJson(const FlightInputs& inputs, const FlightSummary& s, const StepCheck* check) {
   nlohmann::ordered_json json;
   for (const InputInfo& info : InputTable())
     json["inputs"][info.name] = inputs[static_cast<std::size_t>(info.id)];
-  json["method"] = MethodName(s.method.method);
-  if (s.method.method == FlightMethod::kRk45) json["tolerance"] = s.method.tolerance;
-  json["steps_per_pass"] = s.stepsPerPass;
-  for (const SummaryValue& v : SummaryValues()) json[SummaryKey(v)] = s.*v.member;
-  if (check)
-    for (const SummaryValue& v : SummaryValues()) json["step_check"][SummaryKey(v)] = check->Error(v);
+  AddSummaryJson(json, s, check);
   return json.dump(2) + "\n";
 }
 

@@ -10,6 +10,7 @@ add_library(orvantis_cli STATIC
   cli/app.cpp
   cli/chart_outputs.cpp
   cli/command_checks.cpp
+  cli/compare_command.cpp
   cli/flight_inputs.cpp
   cli/input_options.cpp
   cli/interrupt.cpp
@@ -19,7 +20,9 @@ add_library(orvantis_cli STATIC
   cli/output_files.cpp
   cli/params_file.cpp
   cli/png_module.cpp
+  cli/optimize_command.cpp
   cli/run_command.cpp
+  cli/summary_report.cpp
   cli/sweep_command.cpp
   cli/sweep_grid.cpp
   cli/sweep_runner.cpp)

@@ -146,13 +146,31 @@ TEST(Program, UsageErrorsExitTwoWithOneLineAndWriteNothing) {
        "orvantis-cli: --angle is given and varied at once\n"},
       {{"sweep", "--vary", "angle=0:1:1", "--shard", "4/3"},
        "orvantis-cli: --shard: expected K/N with 1 <= K <= N, not '4/3'\n"},
+      {{"optimize", "--over", "angle=0:60"},
+       "orvantis-cli: give one of --maximize RESULT and --minimize RESULT\n"},
+      {{"optimize", "--maximize", "height", "--over", "angle=0:60"},
+       "orvantis-cli: --maximize: no result is called 'height' (one of flight_time, range, greatest_height, "
+       "end_speed, end_path_angle, end_kinetic_energy)\n"},
+      {{"optimize", "--minimize", "range", "--over", "angle=60:0"},
+       "orvantis-cli: --over angle=60:0: FROM must be less than TO\n"},
       {{"run", "--method", "rk4"}, "orvantis-cli: --method: 'rk4' is not a method; choose euler or rk45\n"},
       {{"run", "--tol", "1e-6"}, "orvantis-cli: --tol applies to --method rk45 only\n"},
       {{"sweep", "--vary", "angle=0:1:1", "--method", "rk45", "--tol", "0"},
        "orvantis-cli: --tol: 0 is not a tolerance between 0 and 1\n"},
       {{"run", "--method", "rk45", "--check-step"},
        "orvantis-cli: --check-step applies to --method euler only\n"},
-      {{}, "orvantis-cli: choose a command, run or sweep (see orvantis-cli --help)\n"},
+      {{"compare", "--case", "v0=30 vo=35", "--x", "range", "--y", "H", "--chart", "c.svg"},
+       "orvantis-cli: --case 1: no input is called 'vo' (cx, cy, mass, area, angle, h0, v0, tk, hk, dt, "
+       "wind)\n"},
+      {{"compare", "--case", "v0=30", "--case", "v0=3x", "--x", "range", "--y", "H", "--csv", "-"},
+       "orvantis-cli: --case 2 v0: '3x' is not a valid floating point value\n"},
+      {{"compare", "--case", "v0=30", "--x", "range", "--y", "height"},
+       "orvantis-cli: compare: give --chart PATH, --csv PATH or both\n"},
+      {{"compare", "--case", "v0=30", "--x", "slot1", "--y", "H", "--csv", "-"},
+       "orvantis-cli: --x: no quantity is called 'slot1' (time, speed, energy, height, angle, minus-drag, "
+       "range, load-factor, net-force, buoyancy-term, wind, impulse, thrust, mass, thrust-per-mass, volume, "
+       "buoyancy, drag, lift, cx, cy, mach, temperature, pressure, density, reynolds)\n"},
+      {{}, "orvantis-cli: choose a command, run, sweep, compare or optimize (see orvantis-cli --help)\n"},
   };
   for (const auto& [args, message] : cases) {
     testing::TempFolder folder;
@@ -378,19 +396,110 @@ TEST(Program, StepCheckIsTwiceTheChangeOfHalvingTheStep) {
 
   const Outcome text = RunCli({"run", "--no-file", "--check-step"}, folder.path());
   ASSERT_EQ(text.exitCode, 0);
+  EXPECT_EQ(text.out.rfind("method                     euler\nsteps per pass             7676\n", 0), 0u);
   EXPECT_NE(text.out.find("\nrange                      6.9396 m (step error about 0.0006 m)\n"),
             std::string::npos)
       << text.out;
 }
 
+// --- The best value of an input -------------------------------------------------
+
+// The accurate run makes the range a smooth function of the angle: the search over
+// 0..60 degrees lands on the best angle of a sweep a hundred times finer than its
+// grid, whatever the number of threads.
+TEST(Program, OptimizeFindsTheBestPointOfAFineSweep) {
+  testing::TempFolder folder;
+  const Outcome sweep = RunCli({"sweep", "--method", "rk45", "--vary", "angle=20:26:0.01"}, folder.path());
+  ASSERT_EQ(sweep.exitCode, 0) << sweep.err;
+  double bestAngle = 0, bestRange = 0;
+  const std::vector<std::string> lines = Lines(sweep.out);
+  for (std::size_t r = 1; r < lines.size(); ++r) {
+    const std::vector<std::string> f = Fields(lines[r]);
+    if (Number(f[3]) > bestRange) std::tie(bestAngle, bestRange) = std::pair(Number(f[0]), Number(f[3]));
+  }
+  ASSERT_GT(bestAngle, 20.5);  // inside the sweep, not at its edge
+  ASSERT_LT(bestAngle, 25.5);
+
+  const Args optimize{"optimize", "--method", "rk45",       "--maximize",
+                      "range",    "--over",   "angle=0:60", "--json"};
+  Args oneJob = optimize, twoJobs = optimize;
+  oneJob.insert(oneJob.end(), {"--jobs", "1"});
+  twoJobs.insert(twoJobs.end(), {"--jobs", "2"});
+  const Outcome best = RunCli(oneJob, folder.path());
+  ASSERT_EQ(best.exitCode, 0) << best.err;
+  EXPECT_EQ(RunCli(twoJobs, folder.path()).out, best.out);
+  const auto json = nlohmann::json::parse(best.out);
+  EXPECT_EQ(json.begin().key(), "angle");
+  EXPECT_NEAR(json["angle"].get<double>(), bestAngle, 0.0100001);
+  EXPECT_GE(json["range_m"].get<double>(), bestRange - 1e-6);
+  // The figures are those of a run at the printed angle.
+  const Outcome there = RunCli(
+      {"run", "--no-file", "--json", "--method", "rk45", "--angle", json["angle"].dump()}, folder.path());
+  for (const char* key : kSummaryKeys) EXPECT_EQ(json[key], nlohmann::json::parse(there.out)[key]) << key;
+
+  // The classic run's answer is as good as its time step allows, and in text.
+  const Outcome text =
+      RunCli({"optimize", "--maximize", "range", "--over", "angle=0:60", "--tol", "0.1"}, folder.path());
+  ASSERT_EQ(text.exitCode, 0) << text.err;
+  EXPECT_EQ(text.out.rfind("angle                      2", 0), 0u) << text.out;
+  EXPECT_NE(text.out.find(" degrees\nmethod                     euler\n"), std::string::npos) << text.out;
+}
+
 // --- Help, version, man page, CSV, pictures ------------------------------------
+
+// Each case flies as run does: its CSV rows are run's own samples of x and y; a case
+// that faults is named and the others are drawn.
+TEST(Program, CompareDrawsTheCasesThatFlyAndTheirSamples) {
+  testing::TempFolder folder;
+  Args args{"compare", "--mass", "0.2", "--case", "v0=30.2", "--case", "v0=0",  "--case", "v0=35  angle=10",
+            "--x",     "range",  "--y", "height", "--chart", "c.svg",  "--csv", "c.csv"};
+  if (ORVANTIS_CLI_PNG) args.insert(args.end(), {"--chart", "c.png"});
+  const Outcome o = RunCli(args, folder.path());
+  EXPECT_EQ(o.exitCode, 1);
+  EXPECT_EQ(o.err, "orvantis-cli: case 2 (v0=0): Floating point division by zero\n");
+  EXPECT_EQ(o.out, "");
+
+  const std::vector<std::string> rows = Lines(testing::ReadFile(folder / "c.csv"));
+  EXPECT_EQ(rows.front(), "run,assignments,X [m],H [m]");
+  const Outcome single = RunCli(
+      {"run", "--no-file", "--mass", "0.2", "--v0", "35", "--angle", "10", "--csv", "-"}, folder.path());
+  ASSERT_EQ(single.exitCode, 0);
+  std::vector<std::string> expected{rows.front()};
+  for (const std::string& line : Lines(single.out)) {
+    const std::vector<std::string> f = Fields(line);
+    if (f[0] != "t [s]") expected.push_back("3,v0=35 angle=10," + f[1] + "," + f[2]);
+  }
+  ASSERT_EQ(rows.size(), 1 + 2 * (expected.size() - 1));
+  EXPECT_EQ(std::vector<std::string>(rows.begin() + static_cast<long>(expected.size()), rows.end()),
+            std::vector<std::string>(expected.begin() + 1, expected.end()));
+  EXPECT_EQ(rows[1].substr(0, 10), "1,v0=30.2,");
+
+  // The legend: the first case by its key inputs, the third by what sets it apart.
+  const std::string svg = testing::ReadFile(folder / "c.svg");
+  EXPECT_NE(svg.find(">1: v0 = 30.2 m/s, angle = 0 deg, mass = 0.2 kg</text>"), std::string::npos);
+  EXPECT_NE(svg.find(">3: v0 = 35 m/s, angle = 10 deg</text>"), std::string::npos);
+  EXPECT_EQ(svg.find(">2: "), std::string::npos);
+  EXPECT_NE(svg.find(">euler</text>"), std::string::npos);  // how the cases were flown
+  const Outcome accurate = RunCli({"compare", "--method", "rk45", "--tol", "1e-8", "--case", "v0=30", "--x",
+                                   "time", "--y", "speed", "--chart", "rk45.svg"},
+                                  folder.path());
+  EXPECT_EQ(accurate.exitCode, 0) << accurate.err;
+  EXPECT_NE(testing::ReadFile(folder / "rk45.svg").find(">rk45, tolerance 1e-08</text>"), std::string::npos);
+  EXPECT_EQ(std::system(("xmllint --noout " + (folder / "c.svg")).c_str()), 0);
+  if (ORVANTIS_CLI_PNG) {
+    const std::string png = testing::ReadFile(folder / "c.png");
+    ASSERT_GT(png.size(), 24u);
+    EXPECT_EQ(png.substr(16, 8), std::string("\0\0\x02\xf8\0\0\x01\xf4", 8));  // 760 x 500
+  }
+}
 
 TEST(Program, HelpVersionAndManPage) {
   testing::TempFolder folder;
   const Outcome version = RunCli({"--version"}, folder.path());
   EXPECT_EQ(version.exitCode, 0);
   EXPECT_EQ(version.out, "orvantis-cli " ORVANTIS_VERSION "\n");
-  for (const Args& args : {Args{"--help"}, Args{"run", "--help"}, Args{"sweep", "--help"}}) {
+  for (const Args& args :
+       {Args{"--help"}, Args{"run", "--help"}, Args{"sweep", "--help"}, Args{"compare", "--help"}}) {
     const Outcome help = RunCli(args, folder.path());
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_NE(help.out.find("Usage: orvantis-cli"), std::string::npos);
@@ -400,8 +509,10 @@ TEST(Program, HelpVersionAndManPage) {
   const std::string man = testing::ReadFile(ORVANTIS_CLI_MAN);
   EXPECT_NE(man.find(".TH ORVANTIS-CLI \"1\""), std::string::npos);
   EXPECT_NE(man.find("\\-\\-vary"), std::string::npos);
+  EXPECT_NE(man.find("\\-\\-maximize"), std::string::npos);
   EXPECT_NE(man.find("\\-\\-decimal\\-comma"), std::string::npos);
   EXPECT_NE(man.find(".SS \"Sweep grid and threads:\""), std::string::npos);
+  EXPECT_NE(man.find("\\-\\-case"), std::string::npos);
   for (const char* section :
        {".SH \"EXIT STATUS\"\n.IP\n0 success", ".SH FILES", ".SH EXAMPLES", ".SH \"SEE ALSO\""})
     EXPECT_NE(man.find(section), std::string::npos) << section;

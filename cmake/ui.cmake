@@ -21,6 +21,7 @@ add_library(orvantis_toolkit STATIC
   toolkit/window_icon.cpp
   toolkit/qt_translations.cpp
   toolkit/quit_on_signal.cpp
+  toolkit/screen_place.cpp
   toolkit/z_order.cpp)
 target_link_libraries(orvantis_toolkit PUBLIC orvantis_base orvantis_qimage_surface Qt6::Widgets JPEG::JPEG)
 

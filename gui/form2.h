@@ -123,7 +123,16 @@ class TForm2 : public QWidget {
               const std::function<std::string()>& bytes);
   char Separator() const;
   QLineEdit* EditOf(Field field) const;
+  QString FieldName(Field field) const;
   void ReadField(Field field);
+  void ThrowIfNotANumber(Field field) const;
+  void FieldLeft(Field field, Qt::FocusReason reason);
+  void BoxWhenReleased(Field field);
+
+  static constexpr int kMouseLookMs = 20;
+  static constexpr Field kFieldsInTabOrder[] = {
+      Field::edH0,    Field::edV0, Field::edTk, Field::eddt0, Field::edMassaStart,
+      Field::edVwind, Field::EdS0, Field::EdCx, Field::EdCy,  Field::EdTTO};
 
   template <class Handler>
   void Guarded(Handler&& handler) {

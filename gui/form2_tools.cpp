@@ -25,6 +25,7 @@
 #include "toolkit/edit_field.h"
 #include "toolkit/qimage_chart_host.h"
 #include "toolkit/qimage_surface.h"
+#include "toolkit/screen_place.h"
 #include "toolkit/wait_cursor.h"
 
 namespace orv {
@@ -45,6 +46,17 @@ QString ChartName(const ChartRequest& request) {
     if (button.request.count == request.count && button.request.column == request.column)
       return QString::fromLatin1(button.name);
   return QStringLiteral("chart");
+}
+
+// The toolkit's own save dialog (the same on every desktop), kept on the screen.
+QString AskSavePath(QWidget* parent, const QString& title, const QString& suggested, const QString& filter) {
+  QFileDialog dialog(parent, title, suggested, filter);
+  dialog.setOptions(QFileDialog::DontUseNativeDialog);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  KeepOnScreen(&dialog);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+  return dialog.selectedFiles().constFirst();
 }
 
 }  // namespace
@@ -149,8 +161,7 @@ void TForm2::SaveAs(const Texts3& title, const QString& name, const QString& fil
   const QString suggested = QDir(LastFolder()).filePath(name);
   const QString heading = Text(title, sprache_.LanguageNo);
   const QString path = saveDialog_ ? saveDialog_(this, heading, suggested, filter)
-                                   : QFileDialog::getSaveFileName(this, heading, suggested, filter, nullptr,
-                                                                  QFileDialog::DontUseNativeDialog);
+                                   : AskSavePath(this, heading, suggested, filter);
   if (path.isEmpty()) return;
   QSettings().setValue(QString::fromLatin1(kFolderKey), QFileInfo(path).absolutePath());
   WriteFileSafely(QFile::encodeName(path).toStdString(), bytes());

@@ -52,6 +52,10 @@ const Texts3 kMenu[] = {
     {"Экспортировать данные в CSV...", "Daten als CSV exportieren...", "Export data as CSV..."},
 };
 
+const Texts3 kFieldKeeps[3]{{"Поле «", "Das Feld „", "The field \""},
+                            {"» сохраняет значение ", "“ behält den Wert ", "\" keeps the value "},
+                            {", пока его текст не станет числом.", ", bis sein Text eine Zahl ist.",
+                             " until its text is a number."}};
 const Texts3 kNotANumber{"Не число; используется значение ", "Keine Zahl; verwendet wird der Wert ",
                          "Not a number; the value in use is "};
 const Texts3 kFileWritten{"Файл результатов Orvantis_500.txt записан. ",
@@ -91,6 +95,11 @@ const Texts3& MenuText(ChartMenuItem item) { return kMenu[static_cast<int>(item)
 
 std::string NotANumberText(int languageNo, const std::string& valueInUse) {
   return Pick(kNotANumber, languageNo) + valueInUse;
+}
+
+std::string FieldKeepsText(int languageNo, const std::string& name, const std::string& valueInUse) {
+  return Pick(kFieldKeeps[0], languageNo) + name + Pick(kFieldKeeps[1], languageNo) + valueInUse +
+         Pick(kFieldKeeps[2], languageNo);
 }
 
 std::string NoScaleText(int languageNo, const std::string& name, bool xAxis, bool resultsWritten) {

@@ -30,6 +30,9 @@ add_library(orvantis_gui STATIC
   gui/form1.cpp
   gui/form2.cpp
   gui/form2_handlers.cpp
+  gui/compare_dialog.cpp
+  gui/comparison_texts.cpp
+  gui/form2_compare.cpp
   gui/form2_tools.cpp
   gui/program_state.cpp
   gui/interface_texts.cpp

@@ -94,6 +94,7 @@ void TForm2::InstallTools() {
   Image1->setFocusPolicy(Qt::ClickFocus);
   Image1->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(Image1, &QWidget::customContextMenuRequested, this, &TForm2::ShowChartMenu);
+  InstallComparison();
 }
 
 // In the language chosen for this activation; every field loses its mark.
@@ -106,6 +107,7 @@ void TForm2::SetToolTexts() {
   for (QAction* a : {SavePngAction, SaveSvgAction, CopyChartAction, ExportCsvAction})
     a->setText(Text(MenuText(static_cast<ChartMenuItem>(a->data().toInt())), language));
   CheckStepAction->setText(Text(StepCheckText().menu, language));
+  SetComparisonTexts();
   for (const InputInfo& info : InputTable())
     if (info.field) MarkField(*info.field, false);
 }
@@ -115,11 +117,14 @@ void TForm2::ShowChartMenu(const QPoint& at) {
   menu.addActions({SavePngAction, SaveSvgAction, CopyChartAction, ExportCsvAction});
   menu.addSeparator();
   menu.addAction(CheckStepAction);
+  menu.addSeparator();
+  menu.addActions({KeepRunAction, CompareRunsAction, ClearRunsAction});
   menu.exec(Image1->mapToGlobal(at));
 }
 
 void TForm2::SetShownChart(std::optional<ChartRequest> request) {
   shownChart_ = request;
+  shownComparison_.reset();
   for (QAction* a : {SavePngAction, SaveSvgAction, CopyChartAction, ExportCsvAction})
     a->setEnabled(request.has_value());
 }
@@ -150,6 +155,10 @@ void TForm2::MarkField(Field field, bool notANumber) {
 // The picture the chart area shows, drawn again from the table it was drawn from.
 QImage TForm2::ChartImage() const {
   QImageChartHost host;
+  if (shownComparison_) {
+    ShowComparison(host, shownComparison_->Chart(Separator()), Separator());
+    return host.picture;
+  }
   DrawChart(state_, *shownChart_, host, Separator());
   return host.picture;
 }
@@ -168,25 +177,43 @@ void TForm2::SaveAs(const Texts3& title, const QString& name, const QString& fil
 }
 
 void TForm2::SaveChartPng() {
+  if (shownComparison_) {
+    SaveAs(SaveChartTitle(), QStringLiteral("Orvantis_comparison.png"), QStringLiteral("PNG (*.png)"),
+           [this] { return PngBytes(ChartImage()); });
+    return;
+  }
   if (!shownChart_) return;
   SaveAs(SaveChartTitle(), QStringLiteral("Orvantis_%1.png").arg(ChartName(*shownChart_)),
          QStringLiteral("PNG (*.png)"), [this] { return PngBytes(ChartImage()); });
 }
 
 void TForm2::SaveChartSvg() {
+  if (shownComparison_) {
+    SaveAs(SaveChartTitle(), QStringLiteral("Orvantis_comparison.svg"), QStringLiteral("SVG (*.svg)"),
+           [this] { return ComparisonSvg(shownComparison_->Chart(Separator()), Separator()); });
+    return;
+  }
   if (!shownChart_) return;
   SaveAs(SaveChartTitle(), QStringLiteral("Orvantis_%1.svg").arg(ChartName(*shownChart_)),
          QStringLiteral("SVG (*.svg)"), [this] { return ChartSvg(state_, *shownChart_, Separator()); });
 }
 
 void TForm2::CopyChart() {
-  if (!shownChart_) return;
+  if (!shownChart_ && !shownComparison_) return;
   QGuiApplication::clipboard()->setImage(ChartImage());
 }
 
 // As the fields write numbers: a decimal comma (and semicolons between the values)
 // where the locale uses one.
 void TForm2::ExportCsv() {
+  if (shownComparison_) {
+    SaveAs(ExportDataTitle(), QStringLiteral("Orvantis_comparison.csv"), QStringLiteral("CSV (*.csv)"),
+           [this] {
+             const ShownComparison& c = *shownComparison_;
+             return ComparisonCsv(c.runs, c.choice.x, c.choice.y, Separator() == ',');
+           });
+    return;
+  }
   if (!shownChart_) return;
   SaveAs(ExportDataTitle(), QStringLiteral("Orvantis_flight.csv"), QStringLiteral("CSV (*.csv)"),
          [this] { return FormatCsv(state_, Separator() == ','); });

@@ -1,7 +1,7 @@
 // The window a long run shows after its first 300 ms: the pass, the flight time
-// reached against the end time Tk (with a bar), the steps per second, an estimate of
-// the time left, and Cancel. Escape, Cancel and the close box all reject it; the
-// run's owner turns that into a cancel.
+// reached against the end time Tk, a bar over the whole run, the steps per second, an
+// estimate of the time left, and Cancel. Escape, Cancel and the close box all reject
+// it; the run's owner turns that into a cancel.
 #pragma once
 
 #include <QDialog>
@@ -19,6 +19,7 @@ struct RunProgress {
   double time = 0;     // s, flight time reached
   double endTime = 0;  // s, Tk
   double stepsPerSecond = 0;
+  double share = 0;         // 0..1 of the whole run, both passes weighted by their cost
   double secondsLeft = -1;  // negative: no estimate
 };
 

@@ -4,6 +4,7 @@
 #include <QEventLoop>
 #include <QTimer>
 #include <algorithm>
+#include <cstdint>
 #include <exception>
 #include <memory>
 #include <thread>
@@ -69,9 +70,12 @@ void RunOnWorker(SharedState& state, QWidget* window, int languageNo, const std:
     p.time = control.time.load(std::memory_order_relaxed);
     p.endTime = Tk;
     const double seconds = static_cast<double>(clock.nsecsElapsed()) * 1e-9;
-    p.stepsPerSecond = static_cast<double>(control.steps.load(std::memory_order_relaxed)) / seconds;
-    estimate.Look(p.pass, p.time);
-    p.secondsLeft = estimate.SecondsLeft(p.pass, p.time, p.stepsPerSecond);
+    const std::int64_t steps = control.steps.load(std::memory_order_relaxed);
+    p.stepsPerSecond = static_cast<double>(steps) / seconds;
+    const RunEstimate::Reading r =
+        estimate.Look(p.pass, p.time, steps, control.total.load(std::memory_order_relaxed), p.stepsPerSecond);
+    p.share = r.share;
+    p.secondsLeft = r.secondsLeft;
     return p;
   };
 

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -120,5 +121,15 @@ double ToBaseUnit(Col c, double tableValue, const FlightData& fd);
 
 // "t [s]": symbol and base unit, as the exports head their columns.
 std::string ColumnHeading(Col c);
+
+// "t [min]": symbol and the unit the run's flags put the column in.
+std::string ScaledHeading(Col c, const FlightData& fd);
+
+// The name a command line gives the column: "range", "height"; "" for a reserved
+// column, which no one asks for.
+const char* ColumnKey(Col c);
+
+// The filled column of that name or symbol ("range" or "X"), if there is one.
+std::optional<Col> FindColumn(std::string_view keyOrSymbol);
 
 }  // namespace orv

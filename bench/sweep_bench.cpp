@@ -1,8 +1,9 @@
 // A sweep's speed: 1 000 flights of the default kind with the launch angle varied,
-// on one thread and on two. ns_per_step is wall time over the steps of all flights,
-// to set beside BM_FlightRun_Default's per-step time of a single flight;
-// cpu_us_per_flight is the processor time of the whole process per flight, which
-// holds still on a machine that other work keeps busy.
+// on one thread and on two, flown by the classic method and by rk45 at its default
+// tolerance. ns_per_step is wall time over the steps of all flights, to set beside
+// BM_FlightRun_Default's per-step time of a single flight; ns_per_flight compares
+// the two methods; cpu_us_per_flight is the processor time of the whole process per
+// flight, which holds still on a machine that other work keeps busy.
 #include <benchmark/benchmark.h>
 #include <time.h>
 
@@ -20,12 +21,13 @@ double CpuSeconds() {
   return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) * 1e-9;
 }
 
-void BM_Sweep_1000(benchmark::State& bench) {
+void Sweep1000(benchmark::State& bench, FlightMethod method) {
   const int jobs = static_cast<int>(bench.range(0));
   SweepPlan plan;
   plan.fixed = DefaultInputs();
   plan.axes.push_back(ParseVary("angle=-45:44.91:0.09"));
   plan.last = GridSize(plan.axes);
+  plan.method.method = method;
   double steps = 0, flights = 0;
   const auto start = std::chrono::steady_clock::now();
   const double cpuStart = CpuSeconds();
@@ -38,12 +40,17 @@ void BM_Sweep_1000(benchmark::State& bench) {
   }
   const std::chrono::duration<double, std::nano> wall = std::chrono::steady_clock::now() - start;
   bench.counters["ns_per_step"] = wall.count() / steps;
+  bench.counters["ns_per_flight"] = wall.count() / flights;
   bench.counters["cpu_us_per_flight"] = (CpuSeconds() - cpuStart) * 1e6 / flights;
   bench.counters["flights"] = static_cast<double>(plan.last);
 }
-// The calling thread only hands rows on, so its processor time says little: timed
+
+void BM_Sweep_1000(benchmark::State& bench) { Sweep1000(bench, FlightMethod::kEuler); }
+void BM_Sweep_1000_RK45(benchmark::State& bench) { Sweep1000(bench, FlightMethod::kRk45); }
+// The calling thread only hands rows on, so its processor time says nothing: timed
 // on the wall clock.
 BENCHMARK(BM_Sweep_1000)->Arg(1)->Arg(2)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Sweep_1000_RK45)->Arg(1)->Arg(2)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace orv::cli

@@ -3,12 +3,15 @@
 #            constants, default values, the drawing surface
 #   physics  standard atmosphere, motion step, floating-point fault checks
 #   files    safe writing, the results file, CSV text
-#   charts   chart engine, markers, column styles, catalogue, SVG surface, font table
-#   flight   the flight run, sampling, run control, START in one place
+#   charts   chart engine, markers, column styles, catalogue, SVG surface, font table,
+#            the comparison chart of several runs
+#   flight   the flight run (classic Euler and accurate RK45), sampling, run control,
+#            START in one place
 # orvantis_core is all of them: what the GoogleTest suite, the benchmarks and
 # orvantis-cli link.
 add_library(orvantis_base STATIC
   base/number_text.cpp
+  base/input_table.cpp
   base/parameter_fields.cpp
   base/sample_columns.cpp
   base/preset_data.cpp)
@@ -35,15 +38,24 @@ add_library(orvantis_charts STATIC
   charts/chart_font.cpp
   charts/chart_font_table.cpp
   charts/column_styles.cpp
+  charts/compared_runs.cpp
+  charts/comparison_chart.cpp
   charts/draw_marker.cpp
   charts/svg_surface.cpp)
-target_link_libraries(orvantis_charts PUBLIC orvantis_base)
+target_link_libraries(orvantis_charts PUBLIC orvantis_files)
 
 add_library(orvantis_flight STATIC
+  flight/compared_flight.cpp
+  flight/accurate_run.cpp
+  flight/flight_method.cpp
   flight/flight_run.cpp
   flight/flight_summary.cpp
+  flight/pass_start.cpp
   flight/sample_record.cpp
-  flight/start_flight.cpp)
+  flight/start_flight.cpp
+  flight/step_check.cpp
+  flight/parallel_runs.cpp
+  flight/best_value.cpp)
 target_link_libraries(orvantis_flight PUBLIC orvantis_physics orvantis_files orvantis_charts)
 
 add_library(orvantis_core INTERFACE)

@@ -11,6 +11,7 @@
 #include "base/errors.h"
 #include "base/number_text.h"
 #include "flight/checkpoints.h"
+#include "flight/pass_start.h"
 #include "flight/sample_record.h"
 #include "physics/atmosphere_table.h"
 #include "physics/motion_step.h"
@@ -34,32 +35,6 @@ inline bool RecordsRow(double before, double after, bool first) {
          (std::trunc(after) > std::trunc(before) && Fraction(after) - Fraction(before) <= kSampleTolerance);
 }
 
-void StartPass(SharedState& state) {
-  FlightData& fd = state.fd;
-  fd.TimeUnitCode = 0;
-  fd.HeightInKm = 0;
-  fd.RangeInKm = 0;
-  fd.ThrustInKn = 0;
-  fd.MassInTonnes = 0;
-  fd.RhoMedium = kRhoWater;
-  fd.CxCur() = fd.Cx();
-  fd.CyCur() = fd.Cy();
-  fd.slot[kSlot2Reserved] = 0.0;
-  state.ReservedColumn11 = 0.0;
-  fd.X0() = 0.0;
-  fd.X() = fd.X0();
-  fd.H() = fd.H0();
-  fd.t() = 0.0;
-  fd.V() = fd.V0();
-  fd.Q0grad() = fd.TTO();
-  fd.Q() = fd.Q0grad() / kDegreesPerRadian;  // rad
-  fd.Mass = fd.MassaStart();
-  fd.SRef = fd.S0;
-  fd.Volumen = 0.0;
-  fd.Hk() = fd.HkInit();
-  state.NextRow = 1;
-}
-
 // The body after step `number` of a pass and what that step worked out on the way:
 // all that a sample, a fault or the end of a pass puts into the slots.
 struct Step {
@@ -81,41 +56,8 @@ Step SlotStep(FlightData& fd) {
 }
 
 // Puts a step where the rest of the program reads it (at a sample, a fault and the
-// end of a pass). It takes a copy, so the loop's step never has its address taken
-// and stays in registers across the calls of sin and cos.
-void Commit(FlightData& fd, Step s) {
-  fd.Temp() = s.air.Temp;
-  fd.Pres() = s.air.Pres;
-  fd.Sound() = s.air.Sound;
-  fd.Rho() = s.air.Rho;
-  fd.Visc() = s.air.Visc;
-  fd.Mach() = s.mach;
-  fd.Thrust = 0.0;
-  fd.IudCur() = 0.0;
-  fd.t() = s.body.t;
-  fd.H() = s.body.H;
-  fd.X() = s.body.X;
-  fd.V() = s.body.V;
-  fd.Q() = s.body.Q;
-  fd.qDyn() = s.out.qDyn;
-  fd.Auftrieb = s.out.Auftrieb;
-  fd.Accel = s.out.Accel;
-  fd.Drag = s.out.Drag;
-  fd.Lift = s.out.Lift;
-  fd.nx() = s.out.nx;
-  fd.Fin() = s.out.Fin;
-}
-
-// The first five assignments of a step: the air at height H, the medium's speed of
-// sound and density in place of the air's, and the Mach number of the speed V (both
-// from before the motion). `layer` is where the search for H's layer starts.
-inline void MediumAt(double H, double V, double rhoMedium, int& layer, AirState& air, double& mach) {
-  layer = AtmosphereLayerFrom(H, layer);
-  AtmosphereInLayer(layer, H, air);
-  air.Sound = H > kHighAltitude ? kSoundHigh : kSoundWater;  // the medium's, not the air's
-  air.Rho = rhoMedium;
-  mach = V / air.Sound;
-}
+// end of a pass).
+inline void Commit(FlightData& fd, const Step& s) { Commit(fd, s.body, s.out, s.air, s.mach); }
 
 // The rare step in which the fast path met a fault: redo it operation by operation
 // so the fault is raised where it happens, with that step's earlier assignments kept.
@@ -297,6 +239,7 @@ std::int64_t RunFlight(SharedState& state, RunControl* control, SecondPass secon
   state.SampleRows = kSampleRowsMax;
   state.FieldSeparator = "  ";
   state.SamplingPass = 0;
+  state.RunIncomplete = true;  // until the table is whole again
   ClearSampleTable(state);
 
   StartPass(state);
@@ -327,6 +270,7 @@ std::int64_t RunFlight(SharedState& state, RunControl* control, SecondPass secon
   state.SampleInterval = end.body.t / 500;
 
   ScaleSampleUnits(state);
+  state.RunIncomplete = false;
   return 2 * end.number;
 }
 

@@ -4,29 +4,35 @@
 #include <array>
 
 #include "base/constants.h"
-#include "base/sample_columns.h"
+#include "files/csv_text.h"
 
 namespace orv {
 namespace {
 
 constexpr std::array<SummaryValue, 6> kValues{{
-    {"flight_time", "flight time", "s", "s", &FlightSummary::flightTime},
-    {"range", "range", "m", "m", &FlightSummary::range},
-    {"greatest_height", "greatest height", "m", "m", &FlightSummary::greatestHeight},
-    {"end_speed", "speed at the end", "m/s", "m_s", &FlightSummary::endSpeed},
-    {"end_path_angle", "path angle at the end", "deg", "deg", &FlightSummary::endPathAngle},
-    {"end_kinetic_energy", "kinetic energy at the end", "J", "J", &FlightSummary::endKineticEnergy},
+    {"flight_time", "flight time", Col::kTime, &FlightSummary::flightTime},
+    {"range", "range", Col::kRange, &FlightSummary::range},
+    {"greatest_height", "greatest height", Col::kHeight, &FlightSummary::greatestHeight},
+    {"end_speed", "speed at the end", Col::kSpeed, &FlightSummary::endSpeed},
+    {"end_path_angle", "path angle at the end", Col::kPathAngle, &FlightSummary::endPathAngle},
+    {"end_kinetic_energy", "kinetic energy at the end", Col::kEnergy, &FlightSummary::endKineticEnergy},
 }};
 
 }  // namespace
 
+std::string SummaryValue::JsonUnit() const {
+  std::string unit(Unit());
+  std::replace(unit.begin(), unit.end(), '/', '_');
+  return unit;
+}
+
 std::span<const SummaryValue> SummaryValues() { return kValues; }
 
-FlightSummary Summarize(const SharedState& state, std::int64_t steps) {
+FlightSummary Summarize(const SharedState& state, const FlightOutcome& outcome) {
   const FlightData& fd = state.fd;
   FlightSummary s;
-  // Both passes fly the same steps.
-  s.stepsPerPass = steps / 2;
+  s.method = outcome.choice;
+  s.stepsPerPass = outcome.stepsPerPass;
   s.flightTime = fd.slot[kT];
   s.range = fd.slot[kX];
   s.endSpeed = fd.slot[kV];
@@ -35,8 +41,31 @@ FlightSummary Summarize(const SharedState& state, std::int64_t steps) {
   double greatest = fd.slot[kH0];
   for (int row = 1; row <= state.RecordedRows; ++row)
     greatest = std::max(greatest, ToBaseUnit(Col::kHeight, state.Sample(Col::kHeight, row), fd));
-  s.greatestHeight = greatest;
+  s.greatestHeight = outcome.greatestHeight.value_or(greatest);
   return s;
+}
+
+FlightSummary Summarize(const SharedState& state, std::int64_t steps) {
+  // Both passes fly the same steps.
+  return Summarize(state, FlightOutcome{{}, steps, steps / 2, std::nullopt});
+}
+
+std::string MethodText(const MethodChoice& method) {
+  std::string text(MethodName(method.method));
+  if (method.method == FlightMethod::kRk45) {
+    text += ", tolerance ";
+    AppendCsvNumber(text, method.tolerance, kCsvPoint);
+  }
+  return text;
+}
+
+ScaledValue Scaled(const SummaryValue& v, const FlightSummary& s, const FlightData& fd) {
+  const ColumnInfo& info = ColumnInfoOf(v.column);
+  const int level = UnitLevel(info, fd);
+  const double base = s.*v.member;
+  if (level == 0) return {base, info.unit};
+  const UnitStep& step = info.steps[static_cast<std::size_t>(level - 1)];
+  return {base / step.divisor, step.unit};
 }
 
 }  // namespace orv

@@ -1,37 +1,58 @@
-// What a run reports on the command line, in its sweeps and in the window's studies:
-// steps per pass, and the end of the flight in SI base units (angles in degrees, as
-// the inputs), whatever scaling the run chose for its sample table.
+// What a run amounts to at a glance: the method that flew it, steps per pass, and the end of the flight in
+// the sample columns' base units (angles in degrees, as the inputs), whatever scaling the run chose for its
+// sample table. The command line prints it, the sweep writes it a row per run, and the main window shows it
+// in its results frame.
 #pragma once
 
 #include <cstdint>
 #include <span>
+#include <string>
+#include <string_view>
 
 #include "base/flight_data.h"
+#include "base/sample_columns.h"
+#include "flight/flight_method.h"
 
 namespace orv {
 
 struct FlightSummary {
+  MethodChoice method;
   std::int64_t stepsPerPass = 0;
-  double flightTime = 0;        // s
-  double range = 0;             // m
-  double greatestHeight = 0;    // m, of the launch and the recorded samples
-  double endSpeed = 0;          // m/s
-  double endPathAngle = 0;      // degree
+  double flightTime = 0;      // s
+  double range = 0;           // m
+  double greatestHeight = 0;  // m, the rk45 run's apex, or the highest of the launch and the recorded samples
+  double endSpeed = 0;        // m/s
+  double endPathAngle = 0;    // degree
   double endKineticEnergy = 0;  // J
 };
 
-// Of a finished run; `steps` are those of both passes, as RunFlight returns them.
+// Of a finished run, as FlyFlight reports it.
+FlightSummary Summarize(const SharedState& state, const FlightOutcome& outcome);
+// Of a finished classic run; `steps` are those of both passes, as RunFlight returns them.
 FlightSummary Summarize(const SharedState& state, std::int64_t steps);
 
+// "euler", or "rk45" with its tolerance: "rk45, tolerance 1e-09".
+std::string MethodText(const MethodChoice& method);
+
 struct SummaryValue {
-  const char* key;       // JSON key and CSV heading: "range"
-  const char* label;     // for people: "range"
-  const char* unit;      // "m/s"
-  const char* jsonUnit;  // the unit as a JSON key's suffix: "m_s"
+  const char* key;    // JSON key and CSV heading: "range"
+  const char* label;  // for people, in English: "range"
+  Col column;         // the sample column of the same quantity: its unit and its larger units
   double FlightSummary::*member;
+
+  std::string_view Unit() const { return ColumnInfoOf(column).unit; }  // "m/s"
+  std::string JsonUnit() const;                                        // as a JSON key's suffix: "m_s"
 };
 
 // The values after the steps per pass, in the order they are reported.
 std::span<const SummaryValue> SummaryValues();
+
+// A value in the unit the run's flags chose for its column (km, min, h), as the
+// sample table and the charts show it.
+struct ScaledValue {
+  double value = 0;
+  std::string_view unit;
+};
+ScaledValue Scaled(const SummaryValue& v, const FlightSummary& s, const FlightData& fd);
 
 }  // namespace orv

@@ -1,21 +1,27 @@
 #include "flight/start_flight.h"
 
 #include "base/errors.h"
-#include "charts/chart_catalogue.h"
-#include "flight/flight_run.h"
+#include "files/results_table.h"
+#include "files/safe_write.h"
 
 namespace orv {
 
-void RunFlightAndWriteResults(SharedState& state, RunControl* control, const std::string& resultsPath) {
-  RunFlight(state, control);
+FlightOutcome StartFlight(SharedState& state, const MethodChoice& method, RunControl* control,
+                          const ResultsSink& sink) {
+  const FlightOutcome outcome = FlyFlight(state, method, SampleRowsWanted::kYes, control);
   // The run may have ended just as the user cancelled: nothing is written then.
   if (control && control->cancel.load(std::memory_order_relaxed)) throw RunCancelled();
-  WriteResultsFile(state, resultsPath);
+  if (sink) sink(FormatResultsTable(state));
+  return outcome;
 }
 
-void StartFlight(SharedState& state, ChartHost& host, char decimalSeparator, const std::string& resultsPath) {
-  RunFlightAndWriteResults(state, nullptr, resultsPath);
-  DrawChart(state, DefaultChartRequest(), host, decimalSeparator);
+std::int64_t StartFlight(SharedState& state, RunControl* control, const ResultsSink& sink) {
+  return StartFlight(state, MethodChoice{}, control, sink).steps;
+}
+
+std::int64_t StartFlight(SharedState& state, RunControl* control, const std::string& resultsPath) {
+  return StartFlight(state, control,
+                     [&resultsPath](const std::string& table) { WriteFileSafely(resultsPath, table); });
 }
 
 }  // namespace orv

@@ -7,6 +7,8 @@
 #include "gui/interface_texts.h"
 #include "toolkit/controls.h"
 #include "toolkit/jpeg_picture.h"
+#include "toolkit/qt_translations.h"
+#include "toolkit/screen_place.h"
 #include "toolkit/z_order.h"
 
 namespace orv {
@@ -40,7 +42,7 @@ TForm1::TForm1(SpracheState& sprache, ErrorBoxFunction errorBox)
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                  Qt::MSWindowsFixedSizeDialogHint);
   setFixedSize(768, 499);
-  move(237, 199);
+  new ScreenPlace(this, QPoint(237, 199));
   setFont(MakeFont("MS Sans Serif", 11));
   Fill(this, kButtonFace);
 
@@ -75,6 +77,7 @@ void TForm1::RadioSprachClick() {
   const int item = ItemIndex();
   if (item < 0) return;
   sprache_.LanguageNo = item + 1;  // 1 Russian, 2 German, 3 English
+  UseQtTexts(sprache_.LanguageNo == kRussian ? "ru" : sprache_.LanguageNo == kGerman ? "de" : nullptr);
   Image1->hide();
   RadioSprach->hide();
   StoreDefaultValues(sprache_.PresetData);

@@ -4,9 +4,11 @@
 #pragma once
 
 #include <QAction>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QWidget>
 #include <functional>
@@ -69,6 +71,7 @@ class TForm2 : public QWidget {
   void SaveChartSvg();
   void CopyChart();
   void ExportCsv();
+  void CheckStepClick();  // "Check the time step": the last run's inputs at dt and dt / 2
 
   // Controls, in creation order.
   QFrame *Bevel2, *Bevel3, *Bevel6;
@@ -88,6 +91,8 @@ class TForm2 : public QWidget {
   QPlainTextEdit* Memo1;
   QPushButton* Button28;
   QAction *SavePngAction, *SaveSvgAction, *CopyChartAction, *ExportCsvAction;
+  QAction* CheckStepAction;
+  QPointer<QDialog> studyAnswer;  // the last answer of a study, while it is open
   QLabel *Label1, *Label12, *edH, *edV, *Label3, *Label4, *Label8, *Label13, *Label14, *Label17, *Label19,
       *Label9, *Label5, *Label25;
 
@@ -112,12 +117,22 @@ class TForm2 : public QWidget {
   // The chart the area shows, and which the menu saves; none before a run, after
   // MAIN and after a failed run (the table no longer matches the picture).
   void SetShownChart(std::optional<ChartRequest> request);
+  void ShowStudyAnswer(QDialog* answer);
   QImage ChartImage() const;
   void SaveAs(const Texts3& title, const QString& name, const QString& filter,
               const std::function<std::string()>& bytes);
   char Separator() const;
   QLineEdit* EditOf(Field field) const;
+  QString FieldName(Field field) const;
   void ReadField(Field field);
+  void ThrowIfNotANumber(Field field) const;
+  void FieldLeft(Field field, Qt::FocusReason reason);
+  void BoxWhenReleased(Field field);
+
+  static constexpr int kMouseLookMs = 20;
+  static constexpr Field kFieldsInTabOrder[] = {
+      Field::edH0,    Field::edV0, Field::edTk, Field::eddt0, Field::edMassaStart,
+      Field::edVwind, Field::EdS0, Field::EdCx, Field::EdCy,  Field::EdTTO};
 
   template <class Handler>
   void Guarded(Handler&& handler) {
@@ -132,6 +147,7 @@ class TForm2 : public QWidget {
   bool activeLast_ = false;  // this window, not the start window, was the last of the two active
   std::optional<ChartRequest> shownChart_;
   SaveDialogFunction saveDialog_;
+  std::optional<FlightData> lastRunStart_;  // the parameter set as the last START found it
 };
 
 }  // namespace orv

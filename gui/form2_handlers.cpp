@@ -1,9 +1,12 @@
 // The main window's event handlers. Each runs inside the window's guard, so a fault
 // ends the handler where it happened and shows the error box.
+#include <QApplication>
 #include <QImage>
-#include <array>
+#include <QTimer>
 
 #include "base/errors.h"
+#include "base/input_table.h"
+#include "base/number_text.h"
 #include "charts/chart_catalogue.h"
 #include "gui/form2.h"
 #include "gui/interface_texts.h"
@@ -19,9 +22,7 @@ namespace orv {
 char TForm2::Separator() const { return LocaleDecimalSeparator(); }
 
 QLineEdit* TForm2::EditOf(Field field) const {
-  const std::array<QLineEdit*, kFieldCount> edits{edH0,    edV0, edTk, eddt0, edMassaStart,
-                                                  edVwind, EdS0, EdCx, EdCy,  EdTTO};
-  return edits[static_cast<std::size_t>(field)];
+  return findChild<QLineEdit*>(QString::fromLatin1(InfoOf(field).control), Qt::FindDirectChildrenOnly);
 }
 
 // Each field shows the value just stored; a text that differs from the shown one
@@ -53,24 +54,51 @@ void TForm2::SetLanguageTexts() {
 }
 
 // The run and the results file go to a worker thread (a long run shows its progress
-// and can be cancelled); the chart is drawn here, once the worker is done.
+// and can be cancelled); the chart is drawn here, once the worker is done. A
+// cancelled run changes nothing: the buttons' cover, the table, the chart and its
+// menu stay as the last finished run left them.
 void TForm2::Button1Click() {
+  // A field whose text is not a number stops START before anything changes.
+  for (const Field field : kFieldsInTabOrder) ThrowIfNotANumber(field);
+  const bool covered = !Button3->isEnabled();
   SendToBack(Panel6);
   SetChartButtonsEnabled(true);
   WaitCursor wait;
+  const FlightData start = state_.fd;
+  try {
+    RunOnWorker(state_, this, sprache_.LanguageNo);
+  } catch (const RunCancelled&) {
+    if (covered) {
+      BringToFront(Panel6);
+      SetChartButtonsEnabled(false);
+    }
+    throw;
+  } catch (...) {
+    // The table no longer matches the picture.
+    SetShownChart(std::nullopt);
+    lastRunStart_ = start;
+    CheckStepAction->setEnabled(true);
+    throw;
+  }
   SetShownChart(std::nullopt);
-  RunOnWorker(state_, this, sprache_.LanguageNo);
+  lastRunStart_ = start;
+  CheckStepAction->setEnabled(true);
   DrawOnChartArea(DefaultChartRequest(), true);
 }
 
-// A chart without a scale keeps its message and says why, and whether the results
-// file was written before.
+// A chart without a scale keeps its message and says why (in the units the chart
+// shows), whether the results file was written before, and whether the last run
+// stopped in a fault.
 void TForm2::DrawOnChartArea(const ChartRequest& request, bool afterRun) {
   try {
     DrawChart(state_, request, *chartArea_, Separator());
   } catch (const ChartScaleFault& f) {
-    throw Fault(f.message(),
-                NoScaleText(sprache_.LanguageNo, static_cast<Col>(f.column()), f.xAxis(), afterRun));
+    const int language = sprache_.LanguageNo;
+    std::string detail =
+        state_.RunIncomplete ? RunFaultText(language, FloatToText(state_.fd.t(), Separator())) : "";
+    detail +=
+        NoScaleText(language, ScaledHeading(static_cast<Col>(f.column()), state_.fd), f.xAxis(), afterRun);
+    throw Fault(f.message(), detail);
   }
   SetShownChart(request);
 }
@@ -91,14 +119,53 @@ void TForm2::Button5Click() {
 
 void TForm2::Button28Click() { Memo1->show(); }
 
+// A text that is a number goes into the slot at once; any other text leaves the
+// slot as it was and marks the field, without a box: the user may still be typing
+// ("5E" on the way to "5E-5"). The box comes when the user leaves the field or
+// presses START.
 void TForm2::ReadField(Field field) {
   try {
     ReadValue(EditOf(field), Separator(), FieldSlot(field, state_.fd));
   } catch (const ConvertFault&) {
     MarkField(field, true);
-    throw;
+    return;
   }
   MarkField(field, false);
+}
+
+// The conversion message of a marked field, and a line that names the field and
+// the value in use.
+void TForm2::ThrowIfNotANumber(Field field) const {
+  QLineEdit* edit = EditOf(field);
+  if (!edit->property("notANumber").toBool()) return;
+  double ignored = 0;
+  try {
+    ReadValue(edit, Separator(), ignored);
+  } catch (const ConvertFault& f) {
+    const QByteArray name = FieldName(field).toUtf8();
+    throw ConvertFault(f.message(), FieldKeepsText(sprache_.LanguageNo, name.toStdString(),
+                                                   FloatToText(FieldSlot(field, state_.fd), Separator())));
+  }
+}
+
+// Left with a text that is not a number: the box, once the mouse button that moved
+// the focus is up again (a box under a pressed button would keep it pressed). A
+// click on START leaves the box to START; a switch to another window or a popup is
+// no leaving.
+void TForm2::FieldLeft(Field field, Qt::FocusReason reason) {
+  if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) return;
+  if (!EditOf(field)->property("notANumber").toBool()) return;
+  if (reason == Qt::MouseFocusReason && QApplication::focusWidget() == Button1) return;
+  QTimer::singleShot(0, this, [this, field] { BoxWhenReleased(field); });
+}
+
+void TForm2::BoxWhenReleased(Field field) {
+  if (QGuiApplication::mouseButtons() != Qt::NoButton) {
+    QTimer::singleShot(kMouseLookMs, this, [this, field] { BoxWhenReleased(field); });
+    return;
+  }
+  if (!isVisible()) return;
+  Guarded([this, field] { ThrowIfNotANumber(field); });
 }
 
 void TForm2::edH0Change() { ReadField(Field::edH0); }

@@ -11,16 +11,22 @@
 #include <QSettings>
 #include <QShortcut>
 
+#include "base/input_table.h"
 #include "base/number_text.h"
 #include "charts/chart_catalogue.h"
 #include "charts/svg_surface.h"
 #include "files/csv_export.h"
 #include "files/safe_write.h"
 #include "gui/form2.h"
+#include "gui/run_worker.h"
+#include "gui/step_check_dialog.h"
+#include "gui/study_texts.h"
 #include "gui/tool_texts.h"
 #include "toolkit/edit_field.h"
 #include "toolkit/qimage_chart_host.h"
 #include "toolkit/qimage_surface.h"
+#include "toolkit/screen_place.h"
+#include "toolkit/wait_cursor.h"
 
 namespace orv {
 namespace {
@@ -40,6 +46,17 @@ QString ChartName(const ChartRequest& request) {
     if (button.request.count == request.count && button.request.column == request.column)
       return QString::fromLatin1(button.name);
   return QStringLiteral("chart");
+}
+
+// The toolkit's own save dialog (the same on every desktop), kept on the screen.
+QString AskSavePath(QWidget* parent, const QString& title, const QString& suggested, const QString& filter) {
+  QFileDialog dialog(parent, title, suggested, filter);
+  dialog.setOptions(QFileDialog::DontUseNativeDialog);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  KeepOnScreen(&dialog);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+  return dialog.selectedFiles().constFirst();
 }
 
 }  // namespace
@@ -68,6 +85,9 @@ void TForm2::InstallTools() {
   CopyChartAction =
       action(ChartMenuItem::kCopy, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &TForm2::CopyChart);
   ExportCsvAction = action(ChartMenuItem::kExportCsv, QKeySequence(Qt::CTRL | Qt::Key_E), &TForm2::ExportCsv);
+  CheckStepAction = new QAction(this);
+  CheckStepAction->setEnabled(false);
+  connect(CheckStepAction, &QAction::triggered, this, [this] { Guarded([this] { CheckStepClick(); }); });
 
   // The chart area takes focus from a click only, so Tab keeps its order, and then
   // opens its menu from the Menu key too.
@@ -85,12 +105,16 @@ void TForm2::SetToolTexts() {
   }
   for (QAction* a : {SavePngAction, SaveSvgAction, CopyChartAction, ExportCsvAction})
     a->setText(Text(MenuText(static_cast<ChartMenuItem>(a->data().toInt())), language));
-  for (int f = 0; f < kFieldCount; ++f) MarkField(static_cast<Field>(f), false);
+  CheckStepAction->setText(Text(StepCheckText().menu, language));
+  for (const InputInfo& info : InputTable())
+    if (info.field) MarkField(*info.field, false);
 }
 
 void TForm2::ShowChartMenu(const QPoint& at) {
   QMenu menu(this);
   menu.addActions({SavePngAction, SaveSvgAction, CopyChartAction, ExportCsvAction});
+  menu.addSeparator();
+  menu.addAction(CheckStepAction);
   menu.exec(Image1->mapToGlobal(at));
 }
 
@@ -137,8 +161,7 @@ void TForm2::SaveAs(const Texts3& title, const QString& name, const QString& fil
   const QString suggested = QDir(LastFolder()).filePath(name);
   const QString heading = Text(title, sprache_.LanguageNo);
   const QString path = saveDialog_ ? saveDialog_(this, heading, suggested, filter)
-                                   : QFileDialog::getSaveFileName(this, heading, suggested, filter, nullptr,
-                                                                  QFileDialog::DontUseNativeDialog);
+                                   : AskSavePath(this, heading, suggested, filter);
   if (path.isEmpty()) return;
   QSettings().setValue(QString::fromLatin1(kFolderKey), QFileInfo(path).absolutePath());
   WriteFileSafely(QFile::encodeName(path).toStdString(), bytes());
@@ -167,6 +190,28 @@ void TForm2::ExportCsv() {
   if (!shownChart_) return;
   SaveAs(ExportDataTitle(), QStringLiteral("Orvantis_flight.csv"), QStringLiteral("CSV (*.csv)"),
          [this] { return FormatCsv(state_, Separator() == ','); });
+}
+
+// Flies the last START's inputs again at its time step and at half of it, behind the
+// progress dialog (the run at dt / 2 is the one it follows), and shows the table.
+void TForm2::CheckStepClick() {
+  if (!lastRunStart_) return;
+  const FlightData start = *lastRunStart_;
+  RunControl control;
+  StepCheck check;
+  WaitCursor wait;
+  RunJobOnWorker(this, sprache_.LanguageNo, control,
+                 FlightProgress(control, start.slot[kTk], start.slot[kDt0] / 2),
+                 [&] { check = CheckTimeStep(start, &control); });
+  ShowStudyAnswer(new StepCheckDialog(this, sprache_.LanguageNo, check, start.slot[kDt0], Separator()));
+}
+
+// Not modal: the answer stays beside the window while the user goes on.
+void TForm2::ShowStudyAnswer(QDialog* answer) {
+  delete studyAnswer;
+  studyAnswer = answer;
+  answer->setAttribute(Qt::WA_DeleteOnClose);
+  answer->show();
 }
 
 }  // namespace orv

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "toolkit/screen_place.h"
+
 namespace orv {
 namespace {
 
@@ -61,6 +63,7 @@ RunDialog::RunDialog(QWidget* parent, int languageNo) : QDialog(parent), texts_(
     layout->addWidget(row);
   layout->addLayout(buttons);
   setMinimumWidth(380);
+  KeepOnScreen(this);
   Show(RunProgress{});
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "base/input_table.h"
 #include "gui/interface_texts.h"
 
 namespace orv {
@@ -14,22 +15,6 @@ struct ControlTip {
 
 // clang-format off
 const ControlTip kTips[] = {
-    {"EdCx", {"Коэффициент лобового сопротивления Cx (безразмерный)", "Widerstandsbeiwert Cx (dimensionslos)",
-              "Drag coefficient Cx (dimensionless)"}},
-    {"EdCy", {"Коэффициент подъёмной силы Cy (безразмерный)", "Auftriebsbeiwert Cy (dimensionslos)",
-              "Lift coefficient Cy (dimensionless)"}},
-    {"edMassaStart", {"Начальная масса гарпуна, кг", "Startmasse der Harpune, kg", "Launch mass of the harpoon, kg"}},
-    {"EdS0", {"Площадь миделя (поперечного сечения), м²", "Bezugsfläche (Querschnitt), m²",
-              "Reference (cross-section) area, m²"}},
-    {"EdTTO", {"Начальный угол траектории, градусы (0 — горизонтально, меньше 0 — вниз)",
-               "Abschusswinkel der Bahn, Grad (0 = waagerecht, negativ = abwärts)",
-               "Launch path angle, degrees (0 = horizontal, negative = downwards)"}},
-    {"edH0", {"Начальная высота (глубина отсчитывается вниз от 0), м", "Abschusshöhe, m", "Launch height, m"}},
-    {"edV0", {"Начальная скорость, м/с", "Abschussgeschwindigkeit, m/s", "Launch speed, m/s"}},
-    {"edTk", {"Время окончания расчёта, с", "Endzeit der Rechnung, s", "End time of the calculation, s"}},
-    {"eddt0", {"Шаг интегрирования по времени, с", "Zeitschritt der Integration, s", "Integration time step, s"}},
-    {"edVwind", {"Скорость течения среды, м/с", "Strömungsgeschwindigkeit des Mediums, m/s",
-                 "Speed of the medium's current, m/s"}},
     {"Button1", {"Старт: рассчитать полёт, записать Orvantis_500.txt и построить основной график (F5, Ctrl+Enter)",
                  "Start: Flug berechnen, Orvantis_500.txt schreiben und das Standarddiagramm zeichnen (F5, Strg+Eingabe)",
                  "Start: compute the flight, write Orvantis_500.txt and draw the default chart (F5, Ctrl+Return)"}},
@@ -67,6 +52,10 @@ const Texts3 kMenu[] = {
     {"Экспортировать данные в CSV...", "Daten als CSV exportieren...", "Export data as CSV..."},
 };
 
+const Texts3 kFieldKeeps[3]{{"Поле «", "Das Feld „", "The field \""},
+                            {"» сохраняет значение ", "“ behält den Wert ", "\" keeps the value "},
+                            {", пока его текст не станет числом.", ", bis sein Text eine Zahl ist.",
+                             " until its text is a number."}};
 const Texts3 kNotANumber{"Не число; используется значение ", "Keine Zahl; verwendet wird der Wert ",
                          "Not a number; the value in use is "};
 const Texts3 kFileWritten{"Файл результатов Orvantis_500.txt записан. ",
@@ -78,6 +67,10 @@ const Texts3 kNeverPositive{") ни разу не больше нуля.", ") is
 const Texts3 kNoCurveScale{"График не имеет масштаба: кривая ", "Das Diagramm hat keinen Maßstab: die Kurve ",
                            "The chart has no scale: the curve "};
 const Texts3 kZeroThroughout{" всюду равна нулю.", " ist überall null.", " is zero throughout."};
+const Texts3 kRunFault[2]{{"Последний расчёт остановлен ошибкой при t = ", "Der letzte Lauf brach bei t = ",
+                           "The last run stopped with a fault at t = "},
+                          {" с, поэтому его данные неполны. ", " s mit einem Fehler ab, seine Daten sind daher unvollständig. ",
+                           " s, so its samples are incomplete. "}};
 const Texts3 kSaveChart{"Сохранить график", "Diagramm speichern", "Save chart"};
 const Texts3 kExportData{"Экспорт данных", "Daten exportieren", "Export data"};
 // clang-format on
@@ -91,6 +84,8 @@ const char* Pick(const Texts3& texts, int languageNo) {
 }
 
 const Texts3* ToolTipOf(const char* control) {
+  for (const InputInfo& info : InputTable())
+    if (info.control && std::strcmp(info.control, control) == 0) return &info.tip;
   for (const ControlTip& tip : kTips)
     if (std::strcmp(tip.control, control) == 0) return &tip.tip;
   return nullptr;
@@ -102,11 +97,19 @@ std::string NotANumberText(int languageNo, const std::string& valueInUse) {
   return Pick(kNotANumber, languageNo) + valueInUse;
 }
 
-std::string NoScaleText(int languageNo, Col column, bool xAxis, bool resultsWritten) {
+std::string FieldKeepsText(int languageNo, const std::string& name, const std::string& valueInUse) {
+  return Pick(kFieldKeeps[0], languageNo) + name + Pick(kFieldKeeps[1], languageNo) + valueInUse +
+         Pick(kFieldKeeps[2], languageNo);
+}
+
+std::string NoScaleText(int languageNo, const std::string& name, bool xAxis, bool resultsWritten) {
   std::string text = resultsWritten ? Pick(kFileWritten, languageNo) : "";
-  const std::string name = ColumnHeading(column);
   if (xAxis) return text + Pick(kNoXScale, languageNo) + name + Pick(kNeverPositive, languageNo);
   return text + Pick(kNoCurveScale, languageNo) + "\"" + name + "\"" + Pick(kZeroThroughout, languageNo);
+}
+
+std::string RunFaultText(int languageNo, const std::string& time) {
+  return Pick(kRunFault[0], languageNo) + time + Pick(kRunFault[1], languageNo);
 }
 
 const Texts3& SaveChartTitle() { return kSaveChart; }

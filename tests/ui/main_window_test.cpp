@@ -33,6 +33,12 @@ void Retype(QLineEdit* field, const QString& text) {
   QTest::keyClicks(field, text);
 }
 
+// Leaves the field by Tab, as a user does, and lets its box come.
+void Leave(QLineEdit* field) {
+  QTest::keyClick(field, Qt::Key_Tab);
+  QCoreApplication::processEvents();
+}
+
 int LineCount(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return -1;
@@ -192,6 +198,8 @@ class MainWindowTest : public QObject {
     QCOMPARE(f.errors, QStringList());
   }
 
+  // No box while typing: a text that is not (yet) a number leaves the slot and
+  // marks the field; every key reaches the field.
   void typingWritesTheSlotKeystrokeByKeystroke() {
     f.ChooseLanguage(2);
     QLineEdit* edV0 = f.form2->edV0;
@@ -203,23 +211,44 @@ class MainWindowTest : public QObject {
     QCOMPARE(f.state->fd.V0(), 12.0);
     QTest::keyClick(edV0, Qt::Key_Backspace);
     QCOMPARE(f.state->fd.V0(), 1.0);
-    QCOMPARE(f.errors, QStringList());
     QTest::keyClick(edV0, Qt::Key_Backspace);
-    QCOMPARE(f.errors, QStringList{"'' is not a valid floating point value."});
     QCOMPARE(f.state->fd.V0(), 1.0);
+    QVERIFY(edV0->property("notANumber").toBool());
+    QTest::keyClicks(edV0, WithSeparator("5E-5"));  // passes "5E" and "5E-"
+    QCOMPARE(edV0->text(), WithSeparator("5E-5"));
+    QCOMPARE(f.state->fd.V0(), 5e-5);
+    QVERIFY(!edV0->property("notANumber").toBool());
+    QCOMPARE(f.errors, QStringList());
   }
 
-  void badTextsShowTheMessageAndKeepTheValue() {
+  // The box comes when the user leaves the field, or presses START, which then
+  // does not run.
+  void badTextsShowTheMessageWhenLeftAndKeepTheValue() {
     f.ChooseLanguage(2);
-    Retype(f.form2->EdCx, "2x");
-    QCOMPARE(f.errors.last(), QString("'2x' is not a valid floating point value."));
+    TForm2& w = *f.form2;
+    Retype(w.EdCx, "2x");
     QCOMPARE(f.state->fd.Cx(), 2.0);
-    f.errors.clear();
-    f.form2->EdCx->setText("-");
-    QCOMPARE(f.errors, QStringList{"'-' is not a valid floating point value."});
-    QCOMPARE(f.state->fd.Cx(), 2.0);
-    f.form2->EdCx->setText(QString::fromUtf8("три"));
+    QCOMPARE(f.errors, QStringList());
+    Leave(w.EdCx);
+    QCOMPARE(f.errors, QStringList{"'2x' is not a valid floating point value."});
+    QCOMPARE(f.details,
+             QStringList{"The field \"drag coefficient,Cd\" keeps the value 2 until its text is a number."});
+    QCOMPARE(QApplication::focusWidget(), w.EdTTO);  // the focus went on (EdCy is hidden)
+
+    const QImage background = w.Image1->Picture();
+    w.edV0->setFocus();
+    w.edV0->setText(QString::fromUtf8("три"));
+    QTest::keyClick(w.edV0, Qt::Key_F5);  // START from the field
+    QTest::mouseClick(w.Button1, Qt::LeftButton);
+    QCOMPARE(f.errors.size(), 3);
     QCOMPARE(f.errors.last(), QString::fromUtf8("'три' is not a valid floating point value."));
+    QCOMPARE(f.details.last(),
+             QString("The field \"velocity,Vo,m/s\" keeps the value 30.2 until its text is a number."));
+    QVERIFY(!QFile::exists(f.folder.filePath("Orvantis_500.txt")));
+    QCOMPARE(w.Image1->Picture(), background);
+    QVERIFY(!w.Button3->isEnabled());
+    QCOMPARE(f.state->fd.Cx(), 2.0);
+    QCOMPARE(f.state->fd.V0(), 30.2);
   }
 
   void exponentAndBlanksAreAccepted() {
@@ -244,15 +273,15 @@ class MainWindowTest : public QObject {
     f.ChooseLanguage(2);
     const bool comma = ExpectedSeparator() == ',';
     QCOMPARE(f.form2->edMassaStart->text(), QString(comma ? "0,18" : "0.18"));
-    f.form2->edMassaStart->setText("0,25");
-    f.form2->edMassaStart->setText("0.5");
-    if (comma) {
-      QCOMPARE(f.state->fd.MassaStart(), 0.25);
-      QCOMPARE(f.errors, QStringList{"'0.5' is not a valid floating point value."});
-    } else {
-      QCOMPARE(f.state->fd.MassaStart(), 0.5);
-      QCOMPARE(f.errors, QStringList{"'0,25' is not a valid floating point value."});
-    }
+    QLineEdit* field = f.form2->edMassaStart;
+    field->setFocus();
+    field->setText(comma ? "0,25" : "0.25");
+    QCOMPARE(f.state->fd.MassaStart(), 0.25);
+    field->setText(comma ? "0.5" : "0,5");
+    Leave(field);
+    QCOMPARE(f.state->fd.MassaStart(), 0.25);
+    QCOMPARE(f.errors, QStringList{comma ? "'0.5' is not a valid floating point value."
+                                         : "'0,5' is not a valid floating point value."});
   }
 
   void texts_data() {

@@ -78,11 +78,13 @@ void TForm2::Button1Click() {
     SetShownChart(std::nullopt);
     lastRunStart_ = start;
     CheckStepAction->setEnabled(true);
+    NoteFinishedRun(start, false);
     throw;
   }
   SetShownChart(std::nullopt);
   lastRunStart_ = start;
   CheckStepAction->setEnabled(true);
+  NoteFinishedRun(start, true);
   DrawOnChartArea(DefaultChartRequest(), true);
 }
 

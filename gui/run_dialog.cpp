@@ -68,8 +68,13 @@ RunDialog::RunDialog(QWidget* parent, int languageNo) : QDialog(parent), texts_(
 }
 
 void RunDialog::Show(const RunProgress& p) {
-  passText->setText(QString::fromUtf8(texts_.pass).arg(p.pass));
-  timeText->setText(QString::fromUtf8(texts_.flightTime).arg(TimeText(p.time), TimeText(p.endTime)));
+  if (p.heading.isEmpty()) {
+    passText->setText(QString::fromUtf8(texts_.pass).arg(p.pass));
+    timeText->setText(QString::fromUtf8(texts_.flightTime).arg(TimeText(p.time), TimeText(p.endTime)));
+  } else {
+    passText->setText(p.heading);
+    timeText->clear();
+  }
   bar->setValue(static_cast<int>(std::lround(std::clamp(p.share, 0.0, 1.0) * kBarSteps)));
   rateText->setText(
       QString::fromUtf8(texts_.rate).arg(QLocale::system().toString(std::llround(p.stepsPerSecond))));

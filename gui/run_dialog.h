@@ -19,8 +19,12 @@ struct RunProgress {
   double time = 0;     // s, flight time reached
   double endTime = 0;  // s, Tk
   double stepsPerSecond = 0;
-  double share = 0;         // 0..1 of the whole run, both passes weighted by their cost
   double secondsLeft = -1;  // negative: no estimate
+  // A job of many flights (a sweep) shows this in place of the pass and the flight
+  // time.
+  QString heading;
+  // 0..1 of the job done, on the bar: of a flight, both passes weighted by their cost.
+  double share = 0;
 };
 
 class RunDialog : public QDialog {

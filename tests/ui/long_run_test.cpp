@@ -285,7 +285,14 @@ class LongRunTest : public QObject {
                             {2, 400, 401000, 401000, 1000, "Time left: about 1 s"}};
     for (const LookAt& look : looks) {
       const RunEstimate::Reading r = estimate.Look(look.pass, look.time, look.steps, look.total, 1e4);
-      dialog.Show({look.pass, look.time, 1000, 1e4, r.share, r.secondsLeft});
+      RunProgress p;
+      p.pass = look.pass;
+      p.time = look.time;
+      p.endTime = 1000;
+      p.stepsPerSecond = 1e4;
+      p.share = r.share;
+      p.secondsLeft = r.secondsLeft;
+      dialog.Show(p);
       QCOMPARE(dialog.passText->text(), QString("Pass %1 of 2").arg(look.pass));
       QCOMPARE(dialog.bar->value(), look.bar);
       QCOMPARE(dialog.leftText->text(), look.left);

@@ -34,13 +34,15 @@ add_library(orvantis_gui STATIC
   gui/comparison_texts.cpp
   gui/form2_compare.cpp
   gui/form2_tools.cpp
+  gui/form2_sweep.cpp
   gui/program_state.cpp
   gui/interface_texts.cpp
   gui/tool_texts.cpp
   gui/run_dialog.cpp
   gui/run_worker.cpp
   gui/step_check_dialog.cpp
-  gui/study_texts.cpp)
+  gui/study_texts.cpp
+  gui/sweep_dialog.cpp)
 target_link_libraries(orvantis_gui PUBLIC orvantis_core orvantis_toolkit Threads::Threads)
 
 # The pictures travel inside the program, so it finds them from any folder.

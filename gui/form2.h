@@ -19,7 +19,9 @@
 #include "base/preset_data.h"
 #include "charts/chart_engine.h"
 #include "charts/compared_runs.h"
+#include "charts/comparison_chart.h"
 #include "gui/compare_dialog.h"
+#include "gui/sweep_dialog.h"
 #include "gui/tool_texts.h"
 #include "toolkit/chart_area.h"
 #include "toolkit/error_box.h"
@@ -43,6 +45,10 @@ class TForm2 : public QWidget {
                                                    const QString& suggested, const QString& filter)>;
   void SetSaveDialog(SaveDialogFunction dialog) { saveDialog_ = std::move(dialog); }
 
+  // Asks what to sweep (AskSweepChoice unless a test answers).
+  using SweepDialogFunction =
+      std::function<std::optional<SweepChoice>(QWidget* parent, int languageNo, const SweepChoice& initial)>;
+  void SetSweepDialog(SweepDialogFunction dialog) { sweepDialog_ = std::move(dialog); }
   // Asks for the comparison's two quantities (AskCompareChoice unless a test answers).
   using CompareDialogFunction = std::function<std::optional<CompareChoice>(QWidget* parent, int languageNo,
                                                                            const CompareChoice& initial)>;
@@ -79,6 +85,7 @@ class TForm2 : public QWidget {
   void CopyChart();
   void ExportCsv();
   void CheckStepClick();  // "Check the time step": the last run's inputs at dt and dt / 2
+  void SweepClick();      // "Sweep...": one input over a grid, or its best value
   // The comparison of kept runs, in the chart area's menu.
   void KeepRunClick();      // "Keep this run for comparison"
   void CompareRunsClick();  // "Compare kept runs..."
@@ -103,6 +110,7 @@ class TForm2 : public QWidget {
   QPushButton* Button28;
   QAction *SavePngAction, *SaveSvgAction, *CopyChartAction, *ExportCsvAction;
   QAction* CheckStepAction;
+  QAction* SweepAction;
   QAction *KeepRunAction, *CompareRunsAction, *ClearRunsAction;
   QPointer<QDialog> studyAnswer;  // the last answer of a study, while it is open
   QLabel *Label1, *Label12, *edH, *edV, *Label3, *Label4, *Label8, *Label13, *Label14, *Label17, *Label19,
@@ -130,6 +138,15 @@ class TForm2 : public QWidget {
   // MAIN and after a failed run (the table no longer matches the picture).
   void SetShownChart(std::optional<ChartRequest> request);
   void ShowStudyAnswer(QDialog* answer);
+  std::vector<double> GridOf(const SweepChoice& choice) const;
+  void Sweep(const SweepChoice& choice);
+  void FindBest(const SweepChoice& choice);
+  struct StudyValue {
+    const Texts3& text;  // "Greatest: %1 = %2 at %3"
+    double value;        // of the input
+    double figure;       // the figure there
+  };
+  void ShowStudyValues(const SweepChoice& choice, const std::vector<StudyValue>& values);
   void InstallComparison();
   void SetComparisonTexts();
   // After START: the run that finished (nullopt when it faulted) may be kept.
@@ -164,6 +181,14 @@ class TForm2 : public QWidget {
   std::optional<ChartRequest> shownChart_;
   SaveDialogFunction saveDialog_;
   std::optional<FlightData> lastRunStart_;  // the parameter set as the last START found it
+  // The sweep the chart area shows, which the menu then saves, copies and exports.
+  struct ShownSweep {
+    ComparisonChart chart;
+    std::string csv;  // as orvantis-cli sweep writes the same grid
+  };
+  std::optional<ShownSweep> shownSweep_;
+  SweepChoice sweepChoice_;
+  SweepDialogFunction sweepDialog_;
 
   // Runs kept for a comparison, until the program ends or they are cleared.
   struct KeptRun {

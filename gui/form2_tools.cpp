@@ -14,6 +14,7 @@
 #include "base/input_table.h"
 #include "base/number_text.h"
 #include "charts/chart_catalogue.h"
+#include "charts/comparison_chart.h"
 #include "charts/svg_surface.h"
 #include "files/csv_export.h"
 #include "files/safe_write.h"
@@ -88,6 +89,8 @@ void TForm2::InstallTools() {
   CheckStepAction = new QAction(this);
   CheckStepAction->setEnabled(false);
   connect(CheckStepAction, &QAction::triggered, this, [this] { Guarded([this] { CheckStepClick(); }); });
+  SweepAction = new QAction(this);
+  connect(SweepAction, &QAction::triggered, this, [this] { Guarded([this] { SweepClick(); }); });
 
   // The chart area takes focus from a click only, so Tab keeps its order, and then
   // opens its menu from the Menu key too.
@@ -107,6 +110,7 @@ void TForm2::SetToolTexts() {
   for (QAction* a : {SavePngAction, SaveSvgAction, CopyChartAction, ExportCsvAction})
     a->setText(Text(MenuText(static_cast<ChartMenuItem>(a->data().toInt())), language));
   CheckStepAction->setText(Text(StepCheckText().menu, language));
+  SweepAction->setText(Text(SweepText().menu, language));
   SetComparisonTexts();
   for (const InputInfo& info : InputTable())
     if (info.field) MarkField(*info.field, false);
@@ -117,6 +121,7 @@ void TForm2::ShowChartMenu(const QPoint& at) {
   menu.addActions({SavePngAction, SaveSvgAction, CopyChartAction, ExportCsvAction});
   menu.addSeparator();
   menu.addAction(CheckStepAction);
+  menu.addAction(SweepAction);
   menu.addSeparator();
   menu.addActions({KeepRunAction, CompareRunsAction, ClearRunsAction});
   menu.exec(Image1->mapToGlobal(at));
@@ -124,6 +129,7 @@ void TForm2::ShowChartMenu(const QPoint& at) {
 
 void TForm2::SetShownChart(std::optional<ChartRequest> request) {
   shownChart_ = request;
+  shownSweep_.reset();
   shownComparison_.reset();
   for (QAction* a : {SavePngAction, SaveSvgAction, CopyChartAction, ExportCsvAction})
     a->setEnabled(request.has_value());
@@ -155,6 +161,10 @@ void TForm2::MarkField(Field field, bool notANumber) {
 // The picture the chart area shows, drawn again from the table it was drawn from.
 QImage TForm2::ChartImage() const {
   QImageChartHost host;
+  if (shownSweep_) {
+    ShowComparison(host, shownSweep_->chart, Separator());
+    return host.picture;
+  }
   if (shownComparison_) {
     ShowComparison(host, shownComparison_->Chart(Separator()), Separator());
     return host.picture;
@@ -177,6 +187,11 @@ void TForm2::SaveAs(const Texts3& title, const QString& name, const QString& fil
 }
 
 void TForm2::SaveChartPng() {
+  if (shownSweep_) {
+    SaveAs(SaveChartTitle(), QStringLiteral("Orvantis_sweep.png"), QStringLiteral("PNG (*.png)"),
+           [this] { return PngBytes(ChartImage()); });
+    return;
+  }
   if (shownComparison_) {
     SaveAs(SaveChartTitle(), QStringLiteral("Orvantis_comparison.png"), QStringLiteral("PNG (*.png)"),
            [this] { return PngBytes(ChartImage()); });
@@ -188,6 +203,11 @@ void TForm2::SaveChartPng() {
 }
 
 void TForm2::SaveChartSvg() {
+  if (shownSweep_) {
+    SaveAs(SaveChartTitle(), QStringLiteral("Orvantis_sweep.svg"), QStringLiteral("SVG (*.svg)"),
+           [this] { return ComparisonSvg(shownSweep_->chart, Separator()); });
+    return;
+  }
   if (shownComparison_) {
     SaveAs(SaveChartTitle(), QStringLiteral("Orvantis_comparison.svg"), QStringLiteral("SVG (*.svg)"),
            [this] { return ComparisonSvg(shownComparison_->Chart(Separator()), Separator()); });
@@ -199,13 +219,18 @@ void TForm2::SaveChartSvg() {
 }
 
 void TForm2::CopyChart() {
-  if (!shownChart_ && !shownComparison_) return;
+  if (!shownChart_ && !shownComparison_ && !shownSweep_) return;
   QGuiApplication::clipboard()->setImage(ChartImage());
 }
 
 // As the fields write numbers: a decimal comma (and semicolons between the values)
 // where the locale uses one.
 void TForm2::ExportCsv() {
+  if (shownSweep_) {
+    SaveAs(ExportDataTitle(), QStringLiteral("Orvantis_sweep.csv"), QStringLiteral("CSV (*.csv)"),
+           [this] { return shownSweep_->csv; });
+    return;
+  }
   if (shownComparison_) {
     SaveAs(ExportDataTitle(), QStringLiteral("Orvantis_comparison.csv"), QStringLiteral("CSV (*.csv)"),
            [this] {

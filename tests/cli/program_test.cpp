@@ -110,6 +110,9 @@ TEST(Program, UsageErrorsExitTwoWithOneLineAndWriteNothing) {
       {{"run", "--params", "p.txt"},
        "orvantis-cli: p.txt:3: mass: '\\x1b]2;pwned\\x07" + std::string(50, '9') +
            "...' is not a valid floating point value\n"},
+      // Any long word of a message is cut, also in CLI11's own messages.
+      {{"sweep", "--vary", "angle=0:1:1", "--jobs", std::string(100000, '9')},
+       "orvantis-cli: --jobs: Value " + std::string(60, '9') + "... not in range 1 to 4096\n"},
       // Control bytes, a lone byte that is no UTF-8 and a C1 control escaped; valid UTF-8 kept.
       {{"run", "--cy", "\x1b[2J\xff\xc2\x9b\xc3\xa9"},
        "orvantis-cli: --cy: '\\x1b[2J\\xff\\xc2\\x9b\xc3\xa9' is not a valid floating point value\n"},

@@ -161,7 +161,7 @@ class ChartToolsTest : public QObject {
     f.ChooseLanguage(2);
     TForm2& w = *f.form2;
     const QString tip = w.edMassaStart->toolTip();
-    QCOMPARE(tip, QString("Launch mass of the harpoon, kg"));
+    QCOMPARE(tip, QString("Launching mass m, kg: the mass of the harpoon at launch"));
     w.edMassaStart->setText("0.18x");
     QCOMPARE(f.errors.size(), 0);  // no box while the user types
     QCOMPARE(w.edMassaStart->toolTip(), QString("Not a number; the value in use is 0.18"));

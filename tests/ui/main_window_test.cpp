@@ -315,6 +315,37 @@ class MainWindowTest : public QObject {
     }
     if (item == 0) QCOMPARE(w.edV->text(), w.Label4->text());
     QCOMPARE(w.Label17->text(), QString("START"));
+
+    // Tooltips begin with the words of the field's label (up to its first comma) or
+    // of the button's caption, then explain.
+    int fields = 0;
+    for (QLabel* label : w.findChildren<QLabel*>()) {
+      if (!label->buddy()) continue;
+      ++fields;
+      const QString words = label->text().section(',', 0, 0).trimmed();
+      QVERIFY2(label->buddy()->toolTip().startsWith(words, Qt::CaseInsensitive),
+               qPrintable(words + " | " + label->buddy()->toolTip()));
+    }
+    QCOMPARE(fields, 7);
+    for (QPushButton* button : w.findChildren<QPushButton*>())
+      QVERIFY2(button->toolTip().startsWith(button->text() + ": "), qPrintable(button->toolTip()));
+    QVERIFY(w.Button5->toolTip().contains("QUIT"));
+    if (item == 2) {
+      QVERIFY(w.EdS0->toolTip().startsWith("Lifting area So, m"));
+      QVERIFY(w.EdCx->toolTip().contains("Cd") && !w.EdCx->toolTip().contains("Cx"));
+    }
+  }
+
+  // A value wider than its field shows from its first character.
+  void aFieldShowsItsTextFromTheStart() {
+    f.ChooseLanguage(2);
+    f.sprache.PresetData[kPresetH0] = 100000.125;
+    f.Activate(f.form1.get());
+    f.Activate(f.form2.get());
+    QLineEdit* edH0 = f.form2->edH0;
+    QCOMPARE(edH0->text(), WithSeparator("100000.125"));
+    QVERIFY(edH0->fontMetrics().horizontalAdvance(edH0->text()) > edH0->width());
+    QVERIFY2(edH0->inputMethodQuery(Qt::ImCursorRectangle).toRect().left() < 8, "the field shows its end");
   }
 
   void russianTextsKeepTheirLatinSymbols() {

@@ -443,6 +443,15 @@ TEST(Program, OptimizeFindsTheBestPointOfAFineSweep) {
   ASSERT_EQ(text.exitCode, 0) << text.err;
   EXPECT_EQ(text.out.rfind("angle                      2", 0), 0u) << text.out;
   EXPECT_NE(text.out.find(" degrees\nmethod                     euler\n"), std::string::npos) << text.out;
+
+  // Exit codes as run's: a grid on which every flight faults is a fault.
+  const Outcome faulted = RunCli({"optimize", "--maximize", "range", "--over", "dt=-1:0"}, folder.path());
+  EXPECT_EQ(faulted.exitCode, 1);
+  EXPECT_EQ(
+      faulted.err,
+      "orvantis-cli: every run of the grid faulted; the first: The time step -1 s is not greater than zero, "
+      "so the flight time would never advance\n");
+  EXPECT_EQ(faulted.out, "");
 }
 
 // --- Help, version, man page, CSV, pictures ------------------------------------

@@ -20,26 +20,26 @@ constexpr ResultsField kNoField{};
 // title and its dx; legend marker; curve marker; spacing offset; x titles.
 // clang-format off
 constexpr std::array<ColumnInfo, kSampleColumns> kColumns = {{
-    {kTime, "t", "flight time", "s", true, &FlightData::TimeUnitCode,
+    {kTime, "t", "time", "s", true, &FlightData::TimeUnitCode,
      {{{2, kMinutesThreshold, 60, "min"}, {3, kHoursThreshold, 3600, "h"}}}, {1, 8, 2},
      {{" t,Min"}, 0, 20, 20, nullptr, 0, {0, 0}, {0, 0}, 0, {"t,s", "t,min", "t,h"}}},
-    {kSpeed, "V", "speed along the path", "m/s", true, nullptr, kNoSteps, {4, 5, 1},
+    {kSpeed, "V", "speed", "m/s", true, nullptr, kNoSteps, {4, 5, 1},
      {{"V,m/s"}, 0, 42, 20, "V,m/s", -6, {7, 6}, {7, 6}, -3, {"V,m/s"}}},
     {kEnergy, "E", "kinetic energy", "J", true, nullptr, kNoSteps, {5, 5, 1},
      {{"E,J"}, 0, 20, 20, nullptr, 0, {1, 6}, {1, 8}, -2}},
-    {kHeight, "H", "height above ground (0 below it)", "m", true, &FlightData::HeightInKm, Kilo("km"), {3, 5, 1},
+    {kHeight, "H", "height", "m", true, &FlightData::HeightInKm, Kilo("km"), {3, 5, 1},
      {{"H,m", "H,km"}, 0, 18, 20, nullptr, 0, {6, 6}, {6, 6}, 0}},
     {kPathAngle, "Q", "path angle", "deg", true, nullptr, kNoSteps, {6, 5, 1},
      {{"Q,grad"}, 0, 20, 20, "Q,*", -2, {5, 4}, {5, 6}, -1}},
-    {kMinusDrag, "-D", "drag force, negated", "N", true, nullptr, kNoSteps, {8, 12, 1},
+    {kMinusDrag, "-D", "minus drag force", "N", true, nullptr, kNoSteps, {8, 12, 1},
      {{"X,N"}, -5, 30, 30, "X,N", -2, {12, 6}, {12, 8}, -2}},
     {kReserved6, "slot2", "reserved (slot 2)", "-", false, nullptr, kNoSteps, kNoField,
      {{" Gas,L"}, 0, 30, 30, "Nl,g", -2, {13, 6}, {13, 8}, -2}},
-    {kRange, "X", "horizontal range", "m", true, &FlightData::RangeInKm, Kilo("km"), {2, 6, 2},
+    {kRange, "X", "range", "m", true, &FlightData::RangeInKm, Kilo("km"), {2, 6, 2},
      {{"X,m", "X,km"}, 0, 20, 20, nullptr, 0, {3, 6}, {3, 6}, 0, {"X,m", "X,km"}}},
     {kReserved8, "slot1", "reserved (slot 1)", "-", false, nullptr, kNoSteps, kNoField,
      {{"Cl"}, 0, 20, 20, "Cl", -2, {14, 8}, {15, 9}, 0}},
-    {kLoadFactor, "nx", "longitudinal load factor", "g", true, nullptr, kNoSteps, kNoField,
+    {kLoadFactor, "nx", "load factor", "g", true, nullptr, kNoSteps, kNoField,
      {{"nx,g"}, 0, 20, 20, "nx,g", -2, {13, 6}, {13, 7}, 0}},
     {kNetForce, "Fin", "net force along the path", "N", true, nullptr, kNoSteps, kNoField,
      {{"F,N"}, 0, 20, 20, "F,N", -2, {12, 6}, {12, 7}, -1}},
@@ -55,11 +55,11 @@ constexpr std::array<ColumnInfo, kSampleColumns> kColumns = {{
      {{"P,N", "P,kN"}, 0, 20, 20, "P,N", -2, {4, 8}, {4, 8}, 0}},
     {kMass, "m", "mass", "kg", true, &FlightData::MassInTonnes, Kilo("t"), {7, 10, 1},
      {{"m,kg", "m,t"}, 0, 20, 20, "m,kg/s", -2, {10, 8}, {10, 8}, 3}},
-    {kThrustAccel, "P/m", "thrust per mass", "m/s2", true, nullptr, kNoSteps, kNoField,
+    {kThrustAccel, "P/m", "thrust acceleration", "m/s2", true, nullptr, kNoSteps, kNoField,
      {{"P/m, N/kg"}, 0, 35, 35, "P/m,N/kg", -2, {11, 8}, {11, 9}, -1}},
     {kReserved18, "slot91", "reserved (slot 91)", "-", false, nullptr, kNoSteps, kNoField,
      {{"Vx,m/s"}, 0, 20, 20, nullptr, 0, {11, 8}, {11, 8}, 1}},
-    {kVolume, "Volumen", "volume of the body", "m3", true, nullptr, kNoSteps, kNoField,
+    {kVolume, "Volumen", "body volume", "m3", true, nullptr, kNoSteps, kNoField,
      {{"Volumen,m3"}, 0, 20, 20, nullptr, 0, {2, 8}, {2, 7}, -2}},
     {kBuoyancy, "Auftrieb", "buoyancy", "N", true, nullptr, kNoSteps, kNoField,
      {{" Auftrieb,N"}, 0, 20, 20, nullptr, 0, {2, 8}, {1, 8}, -3}},
@@ -67,19 +67,19 @@ constexpr std::array<ColumnInfo, kSampleColumns> kColumns = {{
      {{"D,N"}, 0, 20, 20, nullptr, 0, {9, 8}, {9, 8}, -3}},
     {kLift, "L", "lift force", "N", true, nullptr, kNoSteps, kNoField,
      {{"L,N"}, 0, 20, 20, "L,H", -2, {8, 8}, {8, 8}, -2}},
-    {kCxCur, "Cx", "drag coefficient in use", "-", true, nullptr, kNoSteps, kNoField,
+    {kCxCur, "Cx", "drag coefficient", "-", true, nullptr, kNoSteps, kNoField,
      {{"Cx"}, 0, 20, 20, nullptr, 0, {16, 8}, {16, 8}, -1}},
-    {kCyCur, "Cy", "lift coefficient in use", "-", true, nullptr, kNoSteps, kNoField,
+    {kCyCur, "Cy", "lift coefficient", "-", true, nullptr, kNoSteps, kNoField,
      {{"Cy"}, 0, 20, 20, nullptr, 0, {17, 8}, {17, 8}, -2}},
-    {kMach, "Mach", "Mach number in the medium", "-", true, nullptr, kNoSteps, kNoField,
+    {kMach, "Mach", "Mach number", "-", true, nullptr, kNoSteps, kNoField,
      {{"Mach"}, 0, 20, 20, nullptr, 0, {18, 8}, {18, 8}, -3}},
-    {kTemperature, "T", "temperature of the air", "K", true, nullptr, kNoSteps, kNoField,
+    {kTemperature, "T", "air temperature", "K", true, nullptr, kNoSteps, kNoField,
      {{"T,K"}, 0, 20, 20, nullptr, 0, {12, 8}, {12, 8}, -1}},
-    {kPressure, "p", "pressure of the air", "bar", true, nullptr, kNoSteps, kNoField,
+    {kPressure, "p", "air pressure", "bar", true, nullptr, kNoSteps, kNoField,
      {{"P,bar"}, 0, 20, 20, nullptr, 0, {13, 8}, {13, 8}, -2}},
-    {kDensity, "rho", "density of the medium", "kg/m3", true, nullptr, kNoSteps, kNoField,
+    {kDensity, "rho", "medium density", "kg/m3", true, nullptr, kNoSteps, kNoField,
      {{"r,kg/m3"}, 0, 20, 20, nullptr, 0, {16, 8}, {16, 8}, 0}},
-    {kReynolds, "Re/1000", "Reynolds number for 1 m, divided by 1000", "-", true, nullptr, kNoSteps, kNoField,
+    {kReynolds, "Re/10000", "Reynolds number for 1 m / 10000", "-", true, nullptr, kNoSteps, kNoField,
      {{"Re/1000(1m)"}, 0, 20, 20, nullptr, 0, {4, 8}, {4, 8}, 1}},
 }};
 // clang-format on
@@ -142,7 +142,7 @@ double ToBaseUnit(Col c, double tableValue, const FlightData& fd) {
 
 std::string ColumnHeading(Col c) {
   const ColumnInfo& info = ColumnInfoOf(c);
-  return std::string(info.symbol) + " [" + info.unit + "]";
+  return std::string(info.quantity) + " [" + info.unit + "]";
 }
 
 }  // namespace orv

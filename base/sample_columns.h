@@ -92,8 +92,8 @@ struct ColumnStyle {
 struct ColumnInfo {
   Col id;
   const char* symbol;              // short name, unique: "t", "X", ...
-  const char* quantity;            // in words
-  const char* unit;                // base unit of the recorded value
+  const char* quantity;            // in plain words, unique: "time", "path angle", ...
+  const char* unit;                // unit of the recorded value before any scaling: "s", "deg", "bar"
   bool filled;                     // false: a reserved column that always holds 0
   std::int32_t FlightData::*flag;  // the unit flag that scales it, or nullptr
   std::array<UnitStep, 2> steps;   // larger units, smallest first
@@ -118,7 +118,8 @@ std::string_view ScaledUnit(Col c, const FlightData& fd);
 // A value of the scaled table back in the column's base unit.
 double ToBaseUnit(Col c, double tableValue, const FlightData& fd);
 
-// "t [s]": symbol and base unit, as the exports head their columns.
+// "time [s]": the quantity and its unit before scaling, as the exports head their
+// columns for a spreadsheet's reader.
 std::string ColumnHeading(Col c);
 
 }  // namespace orv

@@ -51,8 +51,8 @@ struct RunCommand {
     CLI::App* run =
         app.add_subcommand("run",
                            "Fly once exactly as START does (both passes, unit scaling, sampling), write the "
-                           "results file and the outputs asked for, and print a summary in SI base units "
-                           "(angles in degrees).");
+                           "results file and the outputs asked for, and print a summary in metres, seconds, "
+                           "m/s and joules (angles in degrees).");
     inputs.AddTo(*run);
     run->add_option("--out", outputs.resultsPath,
                     "the results file (default Orvantis_500.txt in the current folder; '-' for standard "
@@ -61,8 +61,9 @@ struct RunCommand {
         ->group("Outputs");
     run->add_flag("--no-file", outputs.noResultsFile, "write no results file")->group("Outputs");
     run->add_option("--csv", outputs.csvPath,
-                    "every recorded sample as CSV (RFC 4180): one column per quantity the run fills, in SI "
-                    "base units; '-' for standard output")
+                    "every recorded sample as CSV (RFC 4180): one column per quantity the run fills, "
+                    "headed by its name and unit ('time [s]', 'path angle [deg]', 'air pressure [bar]'), "
+                    "never in km, min or h; '-' for standard output")
         ->type_name("PATH")
         ->group("Outputs");
     run->add_flag("--decimal-comma", outputs.decimalComma,

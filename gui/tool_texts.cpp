@@ -104,7 +104,8 @@ std::string NotANumberText(int languageNo, const std::string& valueInUse) {
 
 std::string NoScaleText(int languageNo, Col column, bool xAxis, bool resultsWritten) {
   std::string text = resultsWritten ? Pick(kFileWritten, languageNo) : "";
-  const std::string name = ColumnHeading(column);
+  const ColumnInfo& info = ColumnInfoOf(column);
+  const std::string name = std::string(info.symbol) + " [" + info.unit + "]";
   if (xAxis) return text + Pick(kNoXScale, languageNo) + name + Pick(kNeverPositive, languageNo);
   return text + Pick(kNoCurveScale, languageNo) + "\"" + name + "\"" + Pick(kZeroThroughout, languageNo);
 }

@@ -316,7 +316,7 @@ TEST(Program, CsvAndChartFiles) {
   const Outcome o = RunCli(args, folder.path());
   ASSERT_EQ(o.exitCode, 0) << o.err;
   const std::string csv = testing::ReadFile(folder / "data.csv");
-  EXPECT_EQ(csv.substr(0, csv.find("\r\n")).substr(0, 33), "t [s],X [m],H [m],V [m/s],E [J],Q");
+  EXPECT_EQ(csv.substr(0, csv.find("\r\n")).substr(0, 44), "time [s],range [m],height [m],speed [m/s],ki");
   EXPECT_EQ(Lines(csv).size(), 501u);
   EXPECT_EQ(testing::ReadFile(folder / "d.svg").substr(0, 38), "<?xml version=\"1.0\" encoding=\"UTF-8\"?>");
   EXPECT_EQ(std::system(("xmllint --noout " + (folder / "b.svg")).c_str()), 0);

@@ -136,7 +136,7 @@ class ChartToolsTest : public QObject {
     };
     QVERIFY(bytes("window.svg").startsWith("<?xml"));
     QCOMPARE(bytes("window.svg"), bytes("cli.svg"));
-    QVERIFY(bytes("window.csv").startsWith("t [s]"));
+    QVERIFY(bytes("window.csv").startsWith("time [s],range [m]"));
     QCOMPARE(bytes("window.csv"), bytes("cli.csv"));
   }
 

@@ -8,14 +8,12 @@
 #include <string>
 
 #include "base/flight_data.h"
+#include "base/input_table.h"
 #include "base/preset_data.h"
 
 namespace orv {
 
-enum class Field { edH0, edV0, edTk, eddt0, edMassaStart, edVwind, EdS0, EdCx, EdCy, EdTTO };
-inline constexpr int kFieldCount = 10;
-
-// The working slot a field's change handler writes.
+// The working slot a field's change handler writes (base/input_table.h).
 double& FieldSlot(Field field, FlightData& fd);
 
 // Where an activation shows a value. Showing a text that differs from the field's
@@ -26,9 +24,10 @@ class FieldDisplay {
   virtual void Show(Field field, double value) = 0;
 };
 
-// Stores each default value into its slot (the loading slots TkInit, dt0Init and
-// VwindInit for the end time, time step and wind) and shows it in its field; the
-// end altitude goes only to HkInit, which no field shows.
+// Stores each default value into the slot its input loads it into (the loading
+// slots TkInit, dt0Init and VwindInit for the end time, time step and wind) and
+// shows it in the input's field; the end altitude goes only to HkInit, which no
+// field shows.
 void ActivateParameterSet(const PresetRecord& preset, FlightData& fd, FieldDisplay& display);
 
 // Fields that hold a text each, as the window's fields do, with a point or a comma

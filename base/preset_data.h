@@ -29,7 +29,8 @@ struct SpracheState {
   PresetRecord PresetData{};
 };
 
-// Writes all thirty elements: the default flight values, zeros elsewhere.
+// Writes all thirty elements: the default flight values of the input table
+// (base/input_table.h), zeros elsewhere.
 void StoreDefaultValues(PresetRecord& preset);
 
 }  // namespace orv

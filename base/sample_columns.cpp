@@ -84,6 +84,38 @@ constexpr std::array<ColumnInfo, kSampleColumns> kColumns = {{
 }};
 // clang-format on
 
+// Command-line names, in column order; reserved columns have none.
+constexpr std::array<const char*, kSampleColumns> kKeys{"time",
+                                                        "speed",
+                                                        "energy",
+                                                        "height",
+                                                        "angle",
+                                                        "minus-drag",
+                                                        "",
+                                                        "range",
+                                                        "",
+                                                        "load-factor",
+                                                        "net-force",
+                                                        "",
+                                                        "buoyancy-term",
+                                                        "wind",
+                                                        "impulse",
+                                                        "thrust",
+                                                        "mass",
+                                                        "thrust-per-mass",
+                                                        "",
+                                                        "volume",
+                                                        "buoyancy",
+                                                        "drag",
+                                                        "lift",
+                                                        "cx",
+                                                        "cy",
+                                                        "mach",
+                                                        "temperature",
+                                                        "pressure",
+                                                        "density",
+                                                        "reynolds"};
+
 constexpr bool IdsInOrder() {
   for (int c = 0; c < kSampleColumns; ++c)
     if (Index(kColumns[static_cast<std::size_t>(c)].id) != c) return false;
@@ -143,6 +175,14 @@ double ToBaseUnit(Col c, double tableValue, const FlightData& fd) {
 std::string ColumnHeading(Col c) {
   const ColumnInfo& info = ColumnInfoOf(c);
   return std::string(info.quantity) + " [" + info.unit + "]";
+}
+
+const char* ColumnKey(Col c) { return kKeys[static_cast<std::size_t>(Index(c))]; }
+
+std::optional<Col> FindColumn(std::string_view keyOrSymbol) {
+  for (const ColumnInfo& info : kColumns)
+    if (info.filled && (keyOrSymbol == ColumnKey(info.id) || keyOrSymbol == info.symbol)) return info.id;
+  return std::nullopt;
 }
 
 }  // namespace orv

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -121,5 +122,12 @@ double ToBaseUnit(Col c, double tableValue, const FlightData& fd);
 // "time [s]": the quantity and its unit before scaling, as the exports head their
 // columns for a spreadsheet's reader.
 std::string ColumnHeading(Col c);
+
+// The name a command line gives the column: "range", "height"; "" for a reserved
+// column, which no one asks for.
+const char* ColumnKey(Col c);
+
+// The filled column of that name or symbol ("range" or "X"), if there is one.
+std::optional<Col> FindColumn(std::string_view keyOrSymbol);
 
 }  // namespace orv

@@ -10,9 +10,8 @@
 #include "cli/usage_error.h"
 #include "files/csv_export.h"
 #include "files/csv_text.h"
-#include "files/results_table.h"
-#include "flight/flight_run.h"
 #include "flight/flight_summary.h"
+#include "flight/start_flight.h"
 
 namespace orv::cli {
 namespace {
@@ -74,22 +73,6 @@ int ExecuteRun(const FlightInputs& inputs, const RunOutputs& outputs) {
   auto state = std::make_unique<SharedState>();
   ApplyInputs(inputs, state->fd);
 
-  std::int64_t steps = 0;
-  try {
-    RunControl control;
-    const InterruptScope interrupt(control);
-    steps = RunFlight(*state, &control);
-  } catch (const RunCancelled&) {
-    return kExitInterrupted;
-  } catch (const Fault& fault) {
-    Report(fault.what());
-    return kExitFault;
-  }
-  if (Interrupted()) return kExitInterrupted;
-
-  // The results file first, written as START writes it (WriteResultsFile is this
-  // table through WriteFileSafely); a failure there ends the outputs, as it ends
-  // START before the chart.
   const auto write = [](const std::string& path, const std::string& bytes) {
     try {
       WriteOutput(path, bytes);
@@ -99,7 +82,25 @@ int ExecuteRun(const FlightInputs& inputs, const RunOutputs& outputs) {
       return false;
     }
   };
-  if (!outputs.noResultsFile && !write(outputs.resultsPath, FormatResultsTable(*state))) return kExitFault;
+
+  // START as the window's worker does it; the results file goes where --out says,
+  // and a failure there ends the outputs, as it ends START before the chart.
+  std::int64_t steps = 0;
+  bool resultsWritten = true;
+  try {
+    RunControl control;
+    const InterruptScope interrupt(control);
+    ResultsSink results;
+    if (!outputs.noResultsFile)
+      results = [&](const std::string& table) { resultsWritten = write(outputs.resultsPath, table); };
+    steps = StartFlight(*state, &control, results);
+  } catch (const RunCancelled&) {
+    return kExitInterrupted;
+  } catch (const Fault& fault) {
+    Report(fault.what());
+    return kExitFault;
+  }
+  if (!resultsWritten) return kExitFault;
   if (!outputs.csvPath.empty() && !write(outputs.csvPath, FormatCsv(*state, outputs.decimalComma)))
     return kExitFault;
   const bool dataOnStandardOutput = (!outputs.noResultsFile && outputs.resultsPath == kStandardOutput) ||

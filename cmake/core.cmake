@@ -3,12 +3,14 @@
 #            constants, default values, the drawing surface
 #   physics  standard atmosphere, motion step, floating-point fault checks
 #   files    safe writing, the results file, CSV text
-#   charts   chart engine, markers, column styles, catalogue, SVG surface, font table
+#   charts   chart engine, markers, column styles, catalogue, SVG surface, font table,
+#            the comparison chart of several runs
 #   flight   the flight run, sampling, run control, START in one place
 # orvantis_core is all of them: what the GoogleTest suite, the benchmarks and
 # orvantis-cli link.
 add_library(orvantis_base STATIC
   base/number_text.cpp
+  base/input_table.cpp
   base/parameter_fields.cpp
   base/sample_columns.cpp
   base/preset_data.cpp)
@@ -35,9 +37,11 @@ add_library(orvantis_charts STATIC
   charts/chart_font.cpp
   charts/chart_font_table.cpp
   charts/column_styles.cpp
+  charts/compared_runs.cpp
+  charts/comparison_chart.cpp
   charts/draw_marker.cpp
   charts/svg_surface.cpp)
-target_link_libraries(orvantis_charts PUBLIC orvantis_base)
+target_link_libraries(orvantis_charts PUBLIC orvantis_files)
 
 add_library(orvantis_flight STATIC
   flight/flight_run.cpp

@@ -1,25 +1,33 @@
-// What START does after uncovering the chart buttons: the run, the results file,
-// the default chart. A fault ends it where it happens.
+// START in one place: the run (run start, both passes, the unit scaling) and the
+// results file, for the window's worker, the command line's run and the tests. The
+// caller draws the chart: the window on its chart area, the command line into the
+// files asked for. A fault ends it where it happens.
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "base/flight_data.h"
-#include "charts/chart_engine.h"
 #include "files/results_file.h"
 #include "flight/run_control.h"
 
 namespace orv {
 
-// The run and the results file: the part of START that may take long and so runs
-// away from the window thread. With a `control`, a cancel that arrives before the
-// file is begun ends it with RunCancelled and leaves the previous file as it was.
-// Returns the steps of both passes, as RunFlight does.
-std::int64_t RunFlightAndWriteResults(SharedState& state, RunControl* control = nullptr,
-                                      const std::string& resultsPath = kResultsFileName);
+// Takes the results table's bytes, once the run is done; writes them where the
+// caller wants them (a file, standard output).
+using ResultsSink = std::function<void(const std::string& table)>;
 
-void StartFlight(SharedState& state, ChartHost& host, char decimalSeparator,
-                 const std::string& resultsPath = kResultsFileName);
+// Flies and hands the results table to `sink` (an empty sink: no table). With a
+// `control`, another thread can follow the run and stop it; a cancel that arrives
+// before the table is begun ends START with RunCancelled and the sink is not called,
+// so the previous file stays as it was. Returns the steps of both passes, as
+// RunFlight does.
+std::int64_t StartFlight(SharedState& state, RunControl* control, const ResultsSink& sink);
+
+// The same with the results file at `resultsPath`, written through WriteFileSafely
+// (InOutFault on failure, a previous file intact).
+std::int64_t StartFlight(SharedState& state, RunControl* control = nullptr,
+                         const std::string& resultsPath = kResultsFileName);
 
 }  // namespace orv

@@ -1,9 +1,9 @@
 // The main window's event handlers. Each runs inside the window's guard, so a fault
 // ends the handler where it happened and shows the error box.
 #include <QImage>
-#include <array>
 
 #include "base/errors.h"
+#include "base/input_table.h"
 #include "charts/chart_catalogue.h"
 #include "gui/form2.h"
 #include "gui/interface_texts.h"
@@ -19,9 +19,7 @@ namespace orv {
 char TForm2::Separator() const { return LocaleDecimalSeparator(); }
 
 QLineEdit* TForm2::EditOf(Field field) const {
-  const std::array<QLineEdit*, kFieldCount> edits{edH0,    edV0, edTk, eddt0, edMassaStart,
-                                                  edVwind, EdS0, EdCx, EdCy,  EdTTO};
-  return edits[static_cast<std::size_t>(field)];
+  return findChild<QLineEdit*>(QString::fromLatin1(InfoOf(field).control), Qt::FindDirectChildrenOnly);
 }
 
 // Each field shows the value just stored; a text that differs from the shown one

@@ -11,6 +11,7 @@
 #include <QSettings>
 #include <QShortcut>
 
+#include "base/input_table.h"
 #include "base/number_text.h"
 #include "charts/chart_catalogue.h"
 #include "charts/svg_surface.h"
@@ -85,7 +86,8 @@ void TForm2::SetToolTexts() {
   }
   for (QAction* a : {SavePngAction, SaveSvgAction, CopyChartAction, ExportCsvAction})
     a->setText(Text(MenuText(static_cast<ChartMenuItem>(a->data().toInt())), language));
-  for (int f = 0; f < kFieldCount; ++f) MarkField(static_cast<Field>(f), false);
+  for (const InputInfo& info : InputTable())
+    if (info.field) MarkField(*info.field, false);
 }
 
 void TForm2::ShowChartMenu(const QPoint& at) {

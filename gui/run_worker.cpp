@@ -57,7 +57,7 @@ std::int64_t RunOnWorker(SharedState& state, QWidget* window, int languageNo,
 
   Worker worker(control, std::thread([&] {
                   try {
-                    steps = RunFlightAndWriteResults(state, &control, resultsPath);
+                    steps = StartFlight(state, &control, resultsPath);
                   } catch (...) {
                     failure = std::current_exception();
                   }

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "base/input_table.h"
 #include "gui/interface_texts.h"
 
 namespace orv {
@@ -14,22 +15,6 @@ struct ControlTip {
 
 // clang-format off
 const ControlTip kTips[] = {
-    {"EdCx", {"Коэффициент лобового сопротивления Cx (безразмерный)", "Widerstandsbeiwert Cx (dimensionslos)",
-              "Drag coefficient Cx (dimensionless)"}},
-    {"EdCy", {"Коэффициент подъёмной силы Cy (безразмерный)", "Auftriebsbeiwert Cy (dimensionslos)",
-              "Lift coefficient Cy (dimensionless)"}},
-    {"edMassaStart", {"Начальная масса гарпуна, кг", "Startmasse der Harpune, kg", "Launch mass of the harpoon, kg"}},
-    {"EdS0", {"Площадь миделя (поперечного сечения), м²", "Bezugsfläche (Querschnitt), m²",
-              "Reference (cross-section) area, m²"}},
-    {"EdTTO", {"Начальный угол траектории, градусы (0 — горизонтально, меньше 0 — вниз)",
-               "Abschusswinkel der Bahn, Grad (0 = waagerecht, negativ = abwärts)",
-               "Launch path angle, degrees (0 = horizontal, negative = downwards)"}},
-    {"edH0", {"Начальная высота (глубина отсчитывается вниз от 0), м", "Abschusshöhe, m", "Launch height, m"}},
-    {"edV0", {"Начальная скорость, м/с", "Abschussgeschwindigkeit, m/s", "Launch speed, m/s"}},
-    {"edTk", {"Время окончания расчёта, с", "Endzeit der Rechnung, s", "End time of the calculation, s"}},
-    {"eddt0", {"Шаг интегрирования по времени, с", "Zeitschritt der Integration, s", "Integration time step, s"}},
-    {"edVwind", {"Скорость течения среды, м/с", "Strömungsgeschwindigkeit des Mediums, m/s",
-                 "Speed of the medium's current, m/s"}},
     {"Button1", {"Старт: рассчитать полёт, записать Orvantis_500.txt и построить основной график (F5, Ctrl+Enter)",
                  "Start: Flug berechnen, Orvantis_500.txt schreiben und das Standarddiagramm zeichnen (F5, Strg+Eingabe)",
                  "Start: compute the flight, write Orvantis_500.txt and draw the default chart (F5, Ctrl+Return)"}},
@@ -91,6 +76,8 @@ const char* Pick(const Texts3& texts, int languageNo) {
 }
 
 const Texts3* ToolTipOf(const char* control) {
+  for (const InputInfo& info : InputTable())
+    if (info.control && std::strcmp(info.control, control) == 0) return &info.tip;
   for (const ControlTip& tip : kTips)
     if (std::strcmp(tip.control, control) == 0) return &tip.tip;
   return nullptr;

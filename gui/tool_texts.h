@@ -6,19 +6,15 @@
 #include <string>
 
 #include "base/sample_columns.h"
+#include "base/texts3.h"
 
 namespace orv {
-
-struct Texts3 {
-  const char* russian;
-  const char* german;
-  const char* english;
-};
 
 // The text for LanguageNo 1, 2 or 3; German, the window's own language, otherwise.
 const char* Pick(const Texts3& texts, int languageNo);
 
-// Tooltip of a control by its object name; nullptr for a control without one.
+// Tooltip of a control by its object name, an input's field's from the input table;
+// nullptr for a control without one.
 const Texts3* ToolTipOf(const char* control);
 
 enum class ChartMenuItem { kSavePng, kSaveSvg, kCopy, kExportCsv };

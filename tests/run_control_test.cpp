@@ -150,13 +150,13 @@ TEST(RunControl, ACancelBeforeTheFileLeavesThePreviousFile) {
   state->fd.Tk() = 0.1;  // 1000 steps a pass
   RunControl control;
   control.cancel.store(true);
-  EXPECT_THROW(RunFlightAndWriteResults(*state, &control, path), RunCancelled);
+  EXPECT_THROW(StartFlight(*state, &control, path), RunCancelled);
   EXPECT_EQ(state->SamplingPass, 1);  // the run itself completed
   EXPECT_GE(state->fd.t(), 0.1);
   EXPECT_EQ(testing::ReadFile(path), "previous");
 
   control.cancel.store(false);
-  RunFlightAndWriteResults(*state, &control, path);
+  StartFlight(*state, &control, path);
   EXPECT_EQ(testing::ReadFile(path), FormatResultsTable(*state));
 }
 
@@ -188,7 +188,7 @@ TEST(RunControl, ATimeThatStopsAdvancingIsRefusedAndNothingWritten) {
   _mm_setcsr(saved | 0x8000);
   std::string message;
   try {
-    RunFlightAndWriteResults(*state, nullptr, path);
+    StartFlight(*state, nullptr, path);
   } catch (const InputFault& e) {
     message = e.what();
   }

@@ -17,8 +17,12 @@
 #include <string>
 #include <vector>
 
+#include "base/input_table.h"
+#include "base/number_text.h"
 #include "base/parameter_fields.h"
 #include "base/preset_data.h"
+#include "charts/chart_catalogue.h"
+#include "charts/chart_engine.h"
 #include "flight/start_flight.h"
 #include "tests/recording_surface.h"
 #include "tests/sim_test_support.h"
@@ -77,25 +81,28 @@ std::vector<std::string> Files(const fs::path& folder) {
 
 // --- The same results file as the window's START --------------------------------
 
-// The field each option stands for, as the main window's labels do.
-const std::map<std::string, Field> kFieldOfOption{
-    {"--cx", Field::EdCx},     {"--cy", Field::EdCy},     {"--mass", Field::edMassaStart},
-    {"--area", Field::EdS0},   {"--angle", Field::EdTTO}, {"--h0", Field::edH0},
-    {"--v0", Field::edV0},     {"--tk", Field::edTk},     {"--dt", Field::eddt0},
-    {"--wind", Field::edVwind}};
-
 // The window's way: the activation with the default values, the user types each
-// value into its field, START.
+// value into its input's field (a value without a field is a default of the start
+// window), START.
 std::string WindowResultsFile(const Args& args, const fs::path& folder) {
   auto state = std::make_unique<SharedState>();
   PresetRecord preset;
   StoreDefaultValues(preset);
+  std::vector<std::pair<Field, std::string>> typed;
+  for (std::size_t i = 0; i + 1 < args.size(); i += 2) {
+    const InputInfo& info = InfoOf(FindInput(std::string_view(args[i]).substr(2)).value());
+    if (info.field)
+      typed.emplace_back(*info.field, args[i + 1]);
+    else
+      TextToFloat(args[i + 1], '.', preset[info.preset]);
+  }
   TextFields fields(state->fd, '.');
   ActivateParameterSet(preset, state->fd, fields);
-  for (std::size_t i = 0; i + 1 < args.size(); i += 2) fields.Type(kFieldOfOption.at(args[i]), args[i + 1]);
+  for (const auto& [field, text] : typed) fields.Type(field, text);
   test::RecordingHost host;
   const std::string path = (folder / "window.txt").string();
-  StartFlight(*state, host, '.', path);
+  StartFlight(*state, nullptr, path);
+  DrawChart(*state, DefaultChartRequest(), host, '.');
   EXPECT_EQ(host.pictures, 1);
   return testing::ReadFile(path);
 }
@@ -241,6 +248,42 @@ double Number(const std::string& text) {
   double v = 0;
   std::from_chars(text.data(), text.data() + text.size(), v);
   return v;
+}
+
+// Every input of the table, as an option, a parameter file's line and a sweep's
+// axis, flies as the window flies it with the value typed into the input's field.
+TEST(Program, EveryInputReachesTheRunAsItsFieldDoes) {
+  testing::TempFolder folder;
+  const std::string help = RunCli({"run", "--help"}, folder.path()).out;
+  for (const InputInfo& info : InputTable()) {
+    const std::string option = std::string("--") + info.name;
+    EXPECT_NE(help.find(option + " NUMBER"), std::string::npos) << option;
+    const std::string text = FloatToText(info.defaultValue == 0 ? 0.5 : info.defaultValue * 1.5, '.');
+    double value = 0;
+    TextToFloat(text, '.', value);
+    const std::string window = WindowResultsFile({option, text}, folder.path());
+
+    const Outcome byOption = RunCli({"run", "--json", option, text}, folder.path());
+    ASSERT_EQ(byOption.exitCode, 0) << option << byOption.err;
+    EXPECT_EQ(nlohmann::json::parse(byOption.out)["inputs"][info.name].get<double>(), value) << option;
+    EXPECT_TRUE(testing::ReadFile(folder / "Orvantis_500.txt") == window) << option;
+
+    std::ofstream(folder / "study.txt") << "# one input\n" << info.name << " = " << text << "\n";
+    const Outcome byFile = RunCli({"run", "--params", "study.txt", "--out", "file.txt"}, folder.path());
+    ASSERT_EQ(byFile.exitCode, 0) << option << byFile.err;
+    EXPECT_TRUE(testing::ReadFile(folder / "file.txt") == window) << option;
+
+    const Outcome swept =
+        RunCli({"sweep", "--no-header", "--vary", std::string(info.name) + "=" + text + ":" + text + ":1"},
+               folder.path());
+    ASSERT_EQ(swept.exitCode, 0) << option << swept.err;
+    const std::string steps =
+        std::to_string(nlohmann::json::parse(byOption.out)["steps_per_pass"].get<int>());
+    const std::vector<std::string> row = Fields(swept.out.substr(0, swept.out.find('\r')));
+    ASSERT_GT(row.size(), 2u) << option;
+    EXPECT_EQ(Number(row[0]), value) << option;
+    EXPECT_EQ(row[1], steps) << option;
+  }
 }
 
 TEST(Program, SweepRowsEqualSingleRuns) {

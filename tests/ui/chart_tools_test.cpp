@@ -12,6 +12,7 @@
 #include <QTest>
 #include <algorithm>
 
+#include "base/input_table.h"
 #include "gui/tool_texts.h"
 #include "tests/ui/ui_fixture.h"
 
@@ -174,6 +175,33 @@ class ChartToolsTest : public QObject {
     w.Button5->click();
     f.ChooseLanguage(2);
     QVERIFY(f.form2->EdCx->styleSheet().isEmpty());
+  }
+
+  // Every input of the table with a field: the field has the input's tooltip in each
+  // language, writes what is typed into the input's slot, and its mark names the
+  // value in use.
+  void everyInputsFieldHasItsTooltipAndSlot() {
+    for (int item : {0, 1, 2}) {
+      f.ChooseLanguage(item);
+      TForm2& w = *f.form2;
+      for (const InputInfo& info : InputTable()) {
+        if (!info.field) continue;
+        auto* edit = w.findChild<QLineEdit*>(QString::fromLatin1(info.control));
+        QVERIFY2(edit, info.name);
+        const QString tip = QString::fromUtf8(Pick(info.tip, item + 1));
+        QVERIFY2(!tip.isEmpty(), info.name);
+        QCOMPARE(edit->toolTip(), tip);
+        edit->setText("7");
+        QCOMPARE(info.slot(f.state->fd), 7.0);
+        edit->setText("7x");
+        QCOMPARE(edit->toolTip(), QString::fromUtf8(NotANumberText(item + 1, "7")));
+        edit->setText("7");
+        QCOMPARE(edit->toolTip(), tip);
+      }
+      QCOMPARE(f.errors.size(), kFieldCount);
+      f.errors.clear();
+      w.Button5->click();
+    }
   }
 
   // H0 = 0 ends the flight at once with no positive range: the results file is

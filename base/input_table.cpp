@@ -1,0 +1,123 @@
+#include "base/input_table.h"
+
+#include "base/parameter_fields.h"
+
+namespace orv {
+namespace {
+
+template <Slot N>
+double& At(FlightData& fd) {
+  return fd.slot[N];
+}
+
+double& AreaS0(FlightData& fd) { return fd.S0; }
+
+// The end time, the time step and the wind are loaded into slots of their own;
+// their fields' handlers carry them into the working slots.
+// clang-format off
+constexpr std::array<InputInfo, kInputCount> kInputs{{
+    {.id = Input::kCx, .name = "cx", .unit = "", .csvUnit = "", .meaning = "drag coefficient",
+     .defaultValue = 2.1, .preset = kPresetCx, .load = At<kCx>, .slot = At<kCx>,
+     .field = Field::EdCx, .control = "EdCx",
+     .tip = {"Коэффициент лобового сопротивления Cx (безразмерный)", "Widerstandsbeiwert Cx (dimensionslos)",
+             "Drag coefficient Cx (dimensionless)"}},
+    {.id = Input::kCy, .name = "cy", .unit = "", .csvUnit = "", .meaning = "lift coefficient",
+     .defaultValue = 0, .preset = kPresetCy, .load = At<kCy>, .slot = At<kCy>,
+     .field = Field::EdCy, .control = "EdCy",
+     .tip = {"Коэффициент подъёмной силы Cy (безразмерный)", "Auftriebsbeiwert Cy (dimensionslos)",
+             "Lift coefficient Cy (dimensionless)"}},
+    {.id = Input::kMass, .name = "mass", .unit = "kg", .csvUnit = "kg", .meaning = "launch mass",
+     .defaultValue = 0.18, .preset = kPresetMass, .load = At<kMassaStart>, .slot = At<kMassaStart>,
+     .field = Field::edMassaStart, .control = "edMassaStart",
+     .tip = {"Начальная масса гарпуна, кг", "Startmasse der Harpune, kg", "Launch mass of the harpoon, kg"}},
+    {.id = Input::kArea, .name = "area", .unit = "m2", .csvUnit = "m2", .meaning = "reference area",
+     .defaultValue = 0.00005, .preset = kPresetArea, .load = AreaS0, .slot = AreaS0,
+     .field = Field::EdS0, .control = "EdS0",
+     .tip = {"Площадь миделя (поперечного сечения), м²", "Bezugsfläche (Querschnitt), m²",
+             "Reference (cross-section) area, m²"}},
+    {.id = Input::kAngle, .name = "angle", .unit = "degrees", .csvUnit = "deg", .meaning = "launch path angle",
+     .defaultValue = 0, .preset = kPresetAngle, .load = At<kTTO>, .slot = At<kTTO>,
+     .field = Field::EdTTO, .control = "EdTTO",
+     .tip = {"Начальный угол траектории, градусы (0 — горизонтально, меньше 0 — вниз)",
+             "Abschusswinkel der Bahn, Grad (0 = waagerecht, negativ = abwärts)",
+             "Launch path angle, degrees (0 = horizontal, negative = downwards)"}},
+    {.id = Input::kH0, .name = "h0", .unit = "m", .csvUnit = "m", .meaning = "launch height",
+     .defaultValue = 1.7, .preset = kPresetH0, .load = At<kH0>, .slot = At<kH0>,
+     .field = Field::edH0, .control = "edH0",
+     .tip = {"Начальная высота (глубина отсчитывается вниз от 0), м", "Abschusshöhe, m", "Launch height, m"}},
+    {.id = Input::kV0, .name = "v0", .unit = "m/s", .csvUnit = "m/s", .meaning = "launch speed",
+     .defaultValue = 30.2, .preset = kPresetV0, .load = At<kV0>, .slot = At<kV0>,
+     .field = Field::edV0, .control = "edV0",
+     .tip = {"Начальная скорость, м/с", "Abschussgeschwindigkeit, m/s", "Launch speed, m/s"}},
+    {.id = Input::kTk, .name = "tk", .unit = "s", .csvUnit = "s", .meaning = "end time",
+     .defaultValue = 5.0, .preset = kPresetTk, .load = At<kTkInit>, .slot = At<kTk>,
+     .field = Field::edTk, .control = "edTk",
+     .tip = {"Время окончания расчёта, с", "Endzeit der Rechnung, s", "End time of the calculation, s"}},
+    {.id = Input::kHk, .name = "hk", .unit = "m", .csvUnit = "m", .meaning = "end height",
+     .defaultValue = 0, .preset = kPresetHk, .load = At<kHkInit>, .slot = At<kHkInit>,
+     .field = std::nullopt, .control = nullptr, .tip = {nullptr, nullptr, nullptr}},
+    {.id = Input::kDt, .name = "dt", .unit = "s", .csvUnit = "s", .meaning = "integration time step",
+     .defaultValue = 0.0001, .preset = kPresetDt0, .load = At<kDt0Init>, .slot = At<kDt0>,
+     .field = Field::eddt0, .control = "eddt0",
+     .tip = {"Шаг интегрирования по времени, с", "Zeitschritt der Integration, s", "Integration time step, s"}},
+    {.id = Input::kWind, .name = "wind", .unit = "m/s", .csvUnit = "m/s", .meaning = "wind speed",
+     .defaultValue = 0, .preset = kPresetWind, .load = At<kVwindInit>, .slot = At<kVwind>,
+     .field = Field::edVwind, .control = "edVwind",
+     .tip = {"Скорость течения среды, м/с", "Strömungsgeschwindigkeit des Mediums, m/s",
+             "Speed of the medium's current, m/s"}},
+}};
+// clang-format on
+
+constexpr bool IdsInOrder() {
+  for (int i = 0; i < kInputCount; ++i)
+    if (static_cast<int>(kInputs[static_cast<std::size_t>(i)].id) != i) return false;
+  return true;
+}
+static_assert(IdsInOrder(), "the table lists the inputs in the order of Input");
+
+constexpr bool EveryFieldOnce() {
+  for (int f = 0; f < kFieldCount; ++f) {
+    int rows = 0;
+    for (const InputInfo& info : kInputs) rows += info.field && static_cast<int>(*info.field) == f;
+    if (rows != 1) return false;
+  }
+  return true;
+}
+static_assert(EveryFieldOnce(), "each edit field belongs to exactly one input");
+
+}  // namespace
+
+std::span<const InputInfo> InputTable() { return kInputs; }
+
+const InputInfo& InfoOf(Input input) { return kInputs[static_cast<std::size_t>(input)]; }
+
+const InputInfo& InfoOf(Field field) {
+  for (const InputInfo& info : kInputs)
+    if (info.field == field) return info;
+  return kInputs.front();  // not reached: every field has its row
+}
+
+std::optional<Input> FindInput(std::string_view name) {
+  for (const InputInfo& info : kInputs)
+    if (name == info.name) return info.id;
+  return std::nullopt;
+}
+
+FlightInputs DefaultInputs() {
+  FlightInputs inputs{};
+  for (const InputInfo& info : kInputs) inputs[static_cast<std::size_t>(info.id)] = info.defaultValue;
+  return inputs;
+}
+
+void ApplyInputs(const FlightInputs& inputs, FlightData& fd) {
+  PresetRecord preset;
+  StoreDefaultValues(preset);
+  for (const InputInfo& info : kInputs)
+    if (!info.field) preset[info.preset] = inputs[static_cast<std::size_t>(info.id)];
+  ApplyPresetValues(preset, fd);
+  // Typing a text into a field puts the value it reads as into the field's slot.
+  for (const InputInfo& info : kInputs)
+    if (info.field) info.slot(fd) = inputs[static_cast<std::size_t>(info.id)];
+}
+
+}  // namespace orv

@@ -1,6 +1,7 @@
 #include "base/number_text.h"
 
 #include <locale.h>
+#include <algorithm>
 #include <charconv>
 #include <clocale>
 #include <cmath>
@@ -164,6 +165,43 @@ std::string FormatGeneral(double value, int precision, int exponentDigits, char 
   Decimal d = ToDecimal(value, precision);
   if (d.exponent < -5 || d.exponent >= precision) return Scientific(d, sep, exponentDigits, true);
   return Plain(d, sep);
+}
+
+namespace {
+
+constexpr int kMostDigits = 12;  // beyond, a difference is rounding, not an error
+
+// `value` with `decimals` digits after the separator, never "-0.00".
+std::string Fixed(double value, int decimals, char sep) {
+  char buffer[400];
+  const auto result =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+  std::string text(buffer, result.ptr);
+  if (text.find_first_not_of("-0.") == std::string::npos && text[0] == '-') text.erase(0, 1);
+  if (const std::size_t point = text.find('.'); point != std::string::npos) text[point] = sep;
+  return text;
+}
+
+}  // namespace
+
+ValueAndError RoundToError(double value, double error, char sep) {
+  const double size = std::fabs(error);
+  if (!std::isfinite(value)) return {FloatToText(value, sep), "0"};
+  if (!(size > 0) || !std::isfinite(size)) return {FormatGeneral(value, kMostDigits, 2, sep), "0"};
+  int place = static_cast<int>(std::floor(std::log10(size)));  // of the error's first digit
+  double digit = std::round(size / std::pow(10.0, place));
+  if (digit >= 10) {
+    digit = 1;
+    ++place;
+  }
+  const int valuePlace = value == 0 ? place : static_cast<int>(std::floor(std::log10(std::fabs(value))));
+  if (valuePlace - place >= kMostDigits) return {FormatGeneral(value, kMostDigits, 2, sep), "0"};
+  const double unit = std::pow(10.0, place);
+  if (place >= kMostDigits || std::fabs(value) >= 1e15)  // whole numbers too long to read
+    return {FormatGeneral(value, std::max(valuePlace - place + 1, 1), 2, sep),
+            FormatGeneral(digit * unit, 1, 2, sep)};
+  if (place >= 0) return {Fixed(std::round(value / unit) * unit, 0, sep), Fixed(digit * unit, 0, sep)};
+  return {Fixed(value, -place, sep), Fixed(digit * unit, -place, sep)};
 }
 
 }  // namespace orv

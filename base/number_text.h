@@ -26,4 +26,14 @@ std::string FloatToText(double value, char decimalSeparator);
 // otherwise mantissa, "E", sign and an exponent of at least e digits.
 std::string FormatGeneral(double value, int precision, int exponentDigits, char decimalSeparator);
 
+// A value beside an estimate of its error, as people read the pair: the error to one
+// significant digit and the value to the same decimal place ("6.9396" and "0.0006"
+// for 6.939553 and -0.00058). An error of 0, one that is not finite, or one below
+// the value's 12th digit (rounding, not an error) gives the value to 12 significant
+// digits and the error "0".
+struct ValueAndError {
+  std::string value, error;
+};
+ValueAndError RoundToError(double value, double error, char decimalSeparator);
+
 }  // namespace orv

@@ -84,6 +84,11 @@ struct RunCommand {
                   "print the summary as JSON (the summary goes to standard error when --out or --csv "
                   "writes to standard output)")
         ->group("Outputs");
+    run->add_flag("--check-step", outputs.checkStep,
+                  "fly the inputs again at half the time step and report the estimated error that the "
+                  "time step leaves in each figure of the summary: twice the difference of the two runs, "
+                  "as the explicit Euler step's error halves with the step")
+        ->group("Outputs");
     return run;
   }
 

@@ -3,8 +3,10 @@
 #include <cstdio>
 #include <memory>
 #include <nlohmann/json.hpp>
+#include <optional>
 
 #include "base/errors.h"
+#include "base/number_text.h"
 #include "cli/interrupt.h"
 #include "cli/output_files.h"
 #include "cli/usage_error.h"
@@ -12,11 +14,14 @@
 #include "files/csv_text.h"
 #include "flight/flight_summary.h"
 #include "flight/start_flight.h"
+#include "flight/step_check.h"
 
 namespace orv::cli {
 namespace {
 
 void Report(const std::string& what) { std::fprintf(stderr, "orvantis-cli: %s\n", what.c_str()); }
+
+std::string SummaryKey(const SummaryValue& v) { return std::string(v.key) + "_" + v.JsonUnit(); }
 
 std::string Number(double v) {
   std::string s;
@@ -24,7 +29,9 @@ std::string Number(double v) {
   return s;
 }
 
-std::string SummaryText(const FlightSummary& s) {
+// One line a figure; with a step check each value is cut to the digits that its
+// step error leaves meaningful: "range  6.9396 m (step error about 0.0006 m)".
+std::string SummaryText(const FlightSummary& s, const StepCheck* check) {
   constexpr int kLabelWidth = 27;
   std::string text;
   const auto line = [&](const std::string& label, const std::string& value, const std::string& unit) {
@@ -32,19 +39,31 @@ std::string SummaryText(const FlightSummary& s) {
     text.append(static_cast<std::size_t>(kLabelWidth) - label.size(), ' ');
     text += value;
     if (!unit.empty()) text += " " + unit;
-    text += '\n';
   };
   line("steps per pass", std::to_string(s.stepsPerPass), "");
-  for (const SummaryValue& v : SummaryValues()) line(v.label, Number(s.*v.member), std::string(v.Unit()));
+  text += '\n';
+  for (const SummaryValue& v : SummaryValues()) {
+    const std::string unit(v.Unit());
+    if (!check) {
+      line(v.label, Number(s.*v.member), unit);
+    } else {
+      const ValueAndError rounded = RoundToError(s.*v.member, check->Error(v), '.');
+      line(v.label, rounded.value, unit);
+      text += " (step error about " + rounded.error + (unit.empty() ? "" : " ") + unit + ")";
+    }
+    text += '\n';
+  }
   return text;
 }
 
-std::string SummaryJson(const FlightInputs& inputs, const FlightSummary& s) {
+std::string SummaryJson(const FlightInputs& inputs, const FlightSummary& s, const StepCheck* check) {
   nlohmann::ordered_json json;
   for (const InputInfo& info : InputTable())
     json["inputs"][info.name] = inputs[static_cast<std::size_t>(info.id)];
   json["steps_per_pass"] = s.stepsPerPass;
-  for (const SummaryValue& v : SummaryValues()) json[std::string(v.key) + "_" + v.JsonUnit()] = s.*v.member;
+  for (const SummaryValue& v : SummaryValues()) json[SummaryKey(v)] = s.*v.member;
+  if (check)
+    for (const SummaryValue& v : SummaryValues()) json["step_check"][SummaryKey(v)] = check->Error(v);
   return json.dump(2) + "\n";
 }
 
@@ -72,6 +91,22 @@ int ExecuteRun(const FlightInputs& inputs, const RunOutputs& outputs) {
   CheckRunOutputs(outputs);
   auto state = std::make_unique<SharedState>();
   ApplyInputs(inputs, state->fd);
+
+  // The step check flies before anything is written, so that Ctrl+C during it still
+  // writes nothing; its fault costs only the step errors.
+  std::optional<StepCheck> check;
+  std::string checkFault;
+  if (outputs.checkStep) {
+    try {
+      RunControl control;
+      const InterruptScope interrupt(control);
+      check = CheckTimeStep(state->fd, &control);
+    } catch (const RunCancelled&) {
+      return kExitInterrupted;
+    } catch (const Fault& fault) {
+      checkFault = fault.what();
+    }
+  }
 
   const auto write = [](const std::string& path, const std::string& bytes) {
     try {
@@ -107,6 +142,10 @@ int ExecuteRun(const FlightInputs& inputs, const RunOutputs& outputs) {
                                     outputs.csvPath == kStandardOutput;
 
   int exitCode = kExitSuccess;
+  if (!checkFault.empty()) {
+    Report("the step check at half the time step: " + checkFault);
+    exitCode = kExitFault;
+  }
   for (const ChartOutput& chart : outputs.charts) {
     if (Interrupted()) return kExitInterrupted;
     std::string bytes;
@@ -121,7 +160,9 @@ int ExecuteRun(const FlightInputs& inputs, const RunOutputs& outputs) {
   }
 
   const FlightSummary summary = Summarize(*state, steps);
-  const std::string report = outputs.json ? SummaryJson(inputs, summary) : SummaryText(summary);
+  const StepCheck* checked = check ? &*check : nullptr;
+  const std::string report =
+      outputs.json ? SummaryJson(inputs, summary, checked) : SummaryText(summary, checked);
   std::fputs(report.c_str(), dataOnStandardOutput ? stderr : stdout);
   return exitCode;
 }

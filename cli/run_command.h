@@ -18,6 +18,7 @@ struct RunOutputs {
   bool decimalComma = false;
   std::vector<ChartOutput> charts;
   bool json = false;
+  bool checkStep = false;  // fly again at dt / 2 and report the step's error
 };
 
 // Checks the outputs before anything runs: a UsageError for a folder that does not

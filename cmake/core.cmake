@@ -47,7 +47,8 @@ add_library(orvantis_flight STATIC
   flight/flight_run.cpp
   flight/flight_summary.cpp
   flight/sample_record.cpp
-  flight/start_flight.cpp)
+  flight/start_flight.cpp
+  flight/step_check.cpp)
 target_link_libraries(orvantis_flight PUBLIC orvantis_physics orvantis_files orvantis_charts)
 
 add_library(orvantis_core INTERFACE)

@@ -100,5 +100,21 @@ TEST(FormatGeneral, ChartLabels) {
   EXPECT_EQ(FormatGeneral(2.0, 4, 2, '.'), "2");
 }
 
+TEST(RoundToError, ValueToTheErrorsFirstDigit) {
+  const auto pair = [](double value, double error, char sep = '.') {
+    const ValueAndError r = RoundToError(value, error, sep);
+    return r.value + " " + r.error;
+  };
+  EXPECT_EQ(pair(6.939553561592998, -0.000577804), "6.9396 0.0006");
+  EXPECT_EQ(pair(6.939553561592998, 0.000577804, ','), "6,9396 0,0006");
+  EXPECT_EQ(pair(-48.52313, 0.0119), "-48.52 0.01");
+  EXPECT_EQ(pair(3.842, 0.00096), "3.842 0.001");  // 0.96 thousandths round up a place
+  EXPECT_EQ(pair(1234.5, 26), "1230 30");
+  EXPECT_EQ(pair(-0.00002, 0.004), "0.000 0.004");  // no "-0.000"
+  EXPECT_EQ(pair(1.7, 0), "1.7 0");
+  EXPECT_EQ(pair(0.7675999999999318, 1.6e-14), "0.7676 0");  // rounding, not a step's error
+  EXPECT_EQ(pair(1e23, 2e23), "1E+23 2E+23");
+}
+
 }  // namespace
 }  // namespace orv

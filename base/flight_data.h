@@ -127,6 +127,8 @@ struct SharedState {
   std::array<double, kSampleStore> TrajectorySamples{};
   int SampleRows = 0;    // 0 before the first run, 500 afterwards
   int RecordedRows = 0;  // rows the last run recorded, 1..500 (0 before the first run)
+  // The last run stopped in a fault (at fd.t()) before its table was complete.
+  bool RunIncomplete = false;
 
   // Sampling state of the run.
   int SamplingPass = 0;         // 0 first pass, 1 second pass

@@ -177,6 +177,10 @@ std::string ColumnHeading(Col c) {
   return std::string(info.quantity) + " [" + info.unit + "]";
 }
 
+std::string ScaledHeading(Col c, const FlightData& fd) {
+  return std::string(ColumnInfoOf(c).symbol) + " [" + std::string(ScaledUnit(c, fd)) + "]";
+}
+
 const char* ColumnKey(Col c) { return kKeys[static_cast<std::size_t>(Index(c))]; }
 
 std::optional<Col> FindColumn(std::string_view keyOrSymbol) {

@@ -123,6 +123,9 @@ double ToBaseUnit(Col c, double tableValue, const FlightData& fd);
 // columns for a spreadsheet's reader.
 std::string ColumnHeading(Col c);
 
+// "t [min]": symbol and the unit the run's flags put the column in.
+std::string ScaledHeading(Col c, const FlightData& fd);
+
 // The name a command line gives the column: "range", "height"; "" for a reserved
 // column, which no one asks for.
 const char* ColumnKey(Col c);

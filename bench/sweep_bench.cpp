@@ -1,6 +1,8 @@
 // A sweep's speed: 1 000 flights of the default kind with the launch angle varied,
-// on one thread and on two. ns_per_step is wall time over the steps of all flights,
-// to set beside BM_FlightRun_Default's per-step time of a single flight.
+// on one thread and on two, flown by the classic method and by rk45 at its default
+// tolerance. ns_per_step is wall time over the steps of all flights, to set beside
+// BM_FlightRun_Default's per-step time of a single flight; ns_per_flight compares
+// the two methods.
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -11,27 +13,34 @@
 namespace orv::cli {
 namespace {
 
-void BM_Sweep_1000(benchmark::State& bench) {
+void Sweep1000(benchmark::State& bench, FlightMethod method) {
   const int jobs = static_cast<int>(bench.range(0));
   SweepPlan plan;
   plan.fixed = DefaultInputs();
   plan.axes.push_back(ParseVary("angle=-45:44.91:0.09"));
   plan.last = GridSize(plan.axes);
-  double steps = 0;
+  plan.method.method = method;
+  double steps = 0, flights = 0;
   const auto start = std::chrono::steady_clock::now();
   for (auto _ : bench) {
     RunControl control;
     steps += static_cast<double>(RunSweep(plan, jobs, control, [](std::string_view row) {
                                    benchmark::DoNotOptimize(row.data());
                                  }).steps);
+    flights += static_cast<double>(plan.last);
   }
   const std::chrono::duration<double, std::nano> wall = std::chrono::steady_clock::now() - start;
   bench.counters["ns_per_step"] = wall.count() / steps;
+  bench.counters["ns_per_flight"] = wall.count() / flights;
   bench.counters["flights"] = static_cast<double>(plan.last);
 }
+
+void BM_Sweep_1000(benchmark::State& bench) { Sweep1000(bench, FlightMethod::kEuler); }
+void BM_Sweep_1000_RK45(benchmark::State& bench) { Sweep1000(bench, FlightMethod::kRk45); }
 // The calling thread only hands rows on, so its processor time says nothing: timed
 // on the wall clock.
 BENCHMARK(BM_Sweep_1000)->Arg(1)->Arg(2)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Sweep_1000_RK45)->Arg(1)->Arg(2)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace orv::cli

@@ -268,10 +268,9 @@ class CurvePainter {
     for (int k = 1; k <= 4; ++k) {
       Line(s_, a, lay_.zero - k * tick, a + 3, lay_.zero - k * tick);
       Line(s_, a, lay_.zero + k * tick, a + 3, lay_.zero + k * tick);
-      // Below the zero line the same magnitudes, without a minus sign.
-      const std::string label = FormatGeneral(k * range / 4, 3, 1, sep_);
-      s_.TextOut(a + 6, lay_.zero - k * tick, label);
-      s_.TextOut(a + 6, lay_.zero + k * tick, label);
+      // Below the zero line the same magnitudes, negative.
+      s_.TextOut(a + 6, lay_.zero - k * tick, FormatGeneral(k * range / 4, 3, 1, sep_));
+      s_.TextOut(a + 6, lay_.zero + k * tick, FormatGeneral(-k * range / 4, 3, 1, sep_));
     }
     const ColumnStyle& style = ColumnStyleOf(column);
     if (style.signedTitle != nullptr) s_.TextOut(a + style.signedDx, lay_.zero - h - 20, style.signedTitle);

@@ -9,6 +9,7 @@
 #include "cli/chart_outputs.h"
 #include "cli/input_options.h"
 #include "cli/manual_text.h"
+#include "cli/method_options.h"
 #include "cli/run_command.h"
 #include "cli/sweep_command.h"
 #include "cli/sweep_grid.h"
@@ -44,6 +45,7 @@ std::string ExtrasMessage(const CLI::App& app) {
 
 struct RunCommand {
   InputOptions inputs;
+  MethodOptions method;
   RunOutputs outputs;
   std::vector<std::string> charts;
 
@@ -54,6 +56,7 @@ struct RunCommand {
                            "results file and the outputs asked for, and print a summary in metres, seconds, "
                            "m/s and joules (angles in degrees).");
     inputs.AddTo(*run);
+    method.AddTo(*run);
     run->add_option("--out", outputs.resultsPath,
                     "the results file (default Orvantis_500.txt in the current folder; '-' for standard "
                     "output), replaced only once the new table is complete")
@@ -94,12 +97,13 @@ struct RunCommand {
 
   int Execute() {
     for (const std::string& option : charts) outputs.charts.push_back(ParseChartOutput(option));
-    return ExecuteRun(inputs.Resolve(), outputs);
+    return ExecuteRun(inputs.Resolve(), method.Resolve(), outputs);
   }
 };
 
 struct SweepCommand {
   InputOptions inputs;
+  MethodOptions method;
   SweepOptions options;
 
   CLI::App* Add(CLI::App& app) {
@@ -109,6 +113,7 @@ struct SweepCommand {
             " runs) and write one CSV row per run on standard output, in grid order: the varied inputs, the "
             "run's summary, and the fault text of a run that faulted. The bytes do not depend on --jobs.");
     inputs.AddTo(*sweep);
+    method.AddTo(*sweep);
     sweep
         ->add_option("--vary", options.vary,
                      "vary input NAME from FROM to TO by STEP, repeatable; the last --vary changes fastest")
@@ -133,7 +138,7 @@ struct SweepCommand {
     return sweep;
   }
 
-  int Execute() { return ExecuteSweep(inputs, options); }
+  int Execute() { return ExecuteSweep(inputs, method.Resolve(), options); }
 };
 
 }  // namespace

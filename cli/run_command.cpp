@@ -40,6 +40,7 @@ std::string SummaryText(const FlightSummary& s, const StepCheck* check) {
     text += value;
     if (!unit.empty()) text += " " + unit;
   };
+  line("method", MethodText(s.method), "");
   line("steps per pass", std::to_string(s.stepsPerPass), "");
   text += '\n';
   for (const SummaryValue& v : SummaryValues()) {
@@ -60,6 +61,8 @@ std::string SummaryJson(const FlightInputs& inputs, const FlightSummary& s, cons
   nlohmann::ordered_json json;
   for (const InputInfo& info : InputTable())
     json["inputs"][info.name] = inputs[static_cast<std::size_t>(info.id)];
+  json["method"] = MethodName(s.method.method);
+  if (s.method.method == FlightMethod::kRk45) json["tolerance"] = s.method.tolerance;
   json["steps_per_pass"] = s.stepsPerPass;
   for (const SummaryValue& v : SummaryValues()) json[SummaryKey(v)] = s.*v.member;
   if (check)
@@ -87,8 +90,11 @@ void CheckRunOutputs(const RunOutputs& outputs) {
   if (onStandardOutput > 1) throw UsageError("--out and --csv cannot both write to standard output");
 }
 
-int ExecuteRun(const FlightInputs& inputs, const RunOutputs& outputs) {
+int ExecuteRun(const FlightInputs& inputs, const MethodChoice& method, const RunOutputs& outputs) {
   CheckRunOutputs(outputs);
+  // The check halves the Euler step; the rk45 run has no step to halve.
+  if (outputs.checkStep && method.method != FlightMethod::kEuler)
+    throw UsageError("--check-step applies to --method euler only");
   auto state = std::make_unique<SharedState>();
   ApplyInputs(inputs, state->fd);
 
@@ -120,7 +126,7 @@ int ExecuteRun(const FlightInputs& inputs, const RunOutputs& outputs) {
 
   // START as the window's worker does it; the results file goes where --out says,
   // and a failure there ends the outputs, as it ends START before the chart.
-  std::int64_t steps = 0;
+  FlightOutcome outcome;
   bool resultsWritten = true;
   try {
     RunControl control;
@@ -128,7 +134,7 @@ int ExecuteRun(const FlightInputs& inputs, const RunOutputs& outputs) {
     ResultsSink results;
     if (!outputs.noResultsFile)
       results = [&](const std::string& table) { resultsWritten = write(outputs.resultsPath, table); };
-    steps = StartFlight(*state, &control, results);
+    outcome = StartFlight(*state, method, &control, results);
   } catch (const RunCancelled&) {
     return kExitInterrupted;
   } catch (const Fault& fault) {
@@ -159,7 +165,7 @@ int ExecuteRun(const FlightInputs& inputs, const RunOutputs& outputs) {
     if (!write(chart.path, bytes)) exitCode = kExitFault;
   }
 
-  const FlightSummary summary = Summarize(*state, steps);
+  const FlightSummary summary = Summarize(*state, outcome);
   const StepCheck* checked = check ? &*check : nullptr;
   const std::string report =
       outputs.json ? SummaryJson(inputs, summary, checked) : SummaryText(summary, checked);

@@ -1,5 +1,5 @@
-// orvantis-cli run: one flight exactly as START flies it, its results file, data
-// export and charts, and a short summary.
+// orvantis-cli run: one flight exactly as START flies it (or with the accurate
+// method), its results file, data export and charts, and a short summary.
 #pragma once
 
 #include <string>
@@ -8,6 +8,7 @@
 #include "cli/chart_outputs.h"
 #include "cli/flight_inputs.h"
 #include "files/results_file.h"
+#include "flight/flight_method.h"
 
 namespace orv::cli {
 
@@ -25,8 +26,8 @@ struct RunOutputs {
 // exist or for two outputs on standard output.
 void CheckRunOutputs(const RunOutputs& outputs);
 
-// Flies, writes and reports; returns the exit code. A fault of the flight writes
-// nothing; a chart that cannot be drawn costs only that chart.
-int ExecuteRun(const FlightInputs& inputs, const RunOutputs& outputs);
+// Flies with `method`, writes and reports; returns the exit code. A fault of the
+// flight writes nothing; a chart that cannot be drawn costs only that chart.
+int ExecuteRun(const FlightInputs& inputs, const MethodChoice& method, const RunOutputs& outputs);
 
 }  // namespace orv::cli

@@ -26,9 +26,10 @@ void ShowProgress(std::int64_t done, std::int64_t total) {
 
 }  // namespace
 
-int ExecuteSweep(const InputOptions& inputOptions, const SweepOptions& options) {
+int ExecuteSweep(const InputOptions& inputOptions, const MethodChoice& method, const SweepOptions& options) {
   SweepPlan plan;
   plan.fixed = inputOptions.Resolve();
+  plan.method = method;
   for (const std::string& option : options.vary) {
     VaryAxis axis = ParseVary(option);
     for (const VaryAxis& earlier : plan.axes)

@@ -7,6 +7,7 @@
 
 #include "cli/input_options.h"
 #include "cli/sweep_grid.h"
+#include "flight/flight_method.h"
 
 namespace orv::cli {
 
@@ -19,6 +20,6 @@ struct SweepOptions {
 };
 
 // Returns the exit code.
-int ExecuteSweep(const InputOptions& inputOptions, const SweepOptions& options);
+int ExecuteSweep(const InputOptions& inputOptions, const MethodChoice& method, const SweepOptions& options);
 
 }  // namespace orv::cli

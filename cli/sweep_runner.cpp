@@ -10,7 +10,7 @@
 #include <thread>
 
 #include "base/errors.h"
-#include "flight/flight_run.h"
+#include "flight/flight_method.h"
 #include "flight/flight_summary.h"
 
 namespace orv::cli {
@@ -37,16 +37,17 @@ std::int64_t RunRow(const SweepPlan& plan, std::int64_t index, SharedState& stat
   // Nothing of the previous run may shape this one.
   state.fd = FlightData{};
   ApplyInputs(inputs, state.fd);
-  std::int64_t steps = 0;
+  FlightOutcome outcome;
   try {
-    steps = RunFlight(state, &control);
+    // A row needs only the end of the flight, not the sample rows.
+    outcome = FlyFlight(state, plan.method, SampleRowsWanted::kNo, &control);
   } catch (const Fault& fault) {
     for (std::size_t k = 0; k <= SummaryValues().size(); ++k) row += style.separator;
     AppendCsvField(row, fault.what(), style);
     row += kCsvLineEnd;
     return 0;
   }
-  const FlightSummary s = Summarize(state, steps);
+  const FlightSummary s = Summarize(state, outcome);
   AppendCsvNumber(row, static_cast<double>(s.stepsPerPass), style);
   for (const SummaryValue& v : SummaryValues()) {
     row += style.separator;
@@ -54,7 +55,7 @@ std::int64_t RunRow(const SweepPlan& plan, std::int64_t index, SharedState& stat
   }
   row += style.separator;
   row += kCsvLineEnd;
-  return steps;
+  return outcome.steps;
 }
 
 // Rows travel from the threads to the caller through a ring of slots; the thread

@@ -13,6 +13,7 @@
 #include "cli/flight_inputs.h"
 #include "cli/sweep_grid.h"
 #include "files/csv_text.h"
+#include "flight/flight_method.h"
 #include "flight/run_control.h"
 
 namespace orv::cli {
@@ -23,6 +24,7 @@ struct SweepPlan {
   std::int64_t first = 0;      // runs [first, last) of the grid
   std::int64_t last = 0;
   CsvStyle style = kCsvPoint;
+  MethodChoice method;  // how every run flies
 };
 
 // The heading line: the varied inputs, the summary values, "fault"; ends in CR LF.

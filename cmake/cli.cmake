@@ -13,6 +13,7 @@ add_library(orvantis_cli STATIC
   cli/input_options.cpp
   cli/interrupt.cpp
   cli/manual_text.cpp
+  cli/method_options.cpp
   cli/output_files.cpp
   cli/params_file.cpp
   cli/png_module.cpp

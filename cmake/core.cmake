@@ -5,7 +5,8 @@
 #   files    safe writing, the results file, CSV text
 #   charts   chart engine, markers, column styles, catalogue, SVG surface, font table,
 #            the comparison chart of several runs
-#   flight   the flight run, sampling, run control, START in one place
+#   flight   the flight run (classic Euler and accurate RK45), sampling, run control,
+#            START in one place
 # orvantis_core is all of them: what the GoogleTest suite, the benchmarks and
 # orvantis-cli link.
 add_library(orvantis_base STATIC
@@ -44,8 +45,11 @@ add_library(orvantis_charts STATIC
 target_link_libraries(orvantis_charts PUBLIC orvantis_files)
 
 add_library(orvantis_flight STATIC
+  flight/accurate_run.cpp
+  flight/flight_method.cpp
   flight/flight_run.cpp
   flight/flight_summary.cpp
+  flight/pass_start.cpp
   flight/sample_record.cpp
   flight/start_flight.cpp
   flight/step_check.cpp)

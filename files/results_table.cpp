@@ -65,6 +65,24 @@ void AppendFixed(std::string& out, double value, int width, int decimals) {
   out.append(begin, end);
 }
 
+std::string ResultsHeader(const FlightData& fd) {
+  std::string header = kResultsHeader;
+  for (const Col column : ExportColumns()) {
+    const ColumnInfo& info = ColumnInfoOf(column);
+    if (info.file.position == 0) break;
+    if (UnitLevel(info, fd) == 0) continue;
+    const std::string base = std::string(info.symbol) + "," + info.unit;
+    const std::string scaled = std::string(info.symbol) + "," + std::string(ScaledUnit(column, fd));
+    // The label stands between blanks; a longer one takes blanks before it.
+    const std::size_t at = header.find(" " + base + " ");
+    if (at == std::string::npos) continue;
+    const std::size_t end = at + 1 + base.size();
+    const std::size_t width = std::min(std::max(base.size(), scaled.size()), end);
+    header.replace(end - width, width, std::string(width - std::min(width, scaled.size()), ' ') + scaled);
+  }
+  return header;
+}
+
 std::string FormatResultsTable(const SharedState& state) {
   const std::string& sep = state.FieldSeparator;
   const int rows = std::clamp(state.SampleRows, 0, kSampleRowsMax);
@@ -72,7 +90,7 @@ std::string FormatResultsTable(const SharedState& state) {
   out.reserve(static_cast<std::size_t>(rows + 3) * 96);
   out += " ";
   out += kLineEnd;
-  out += kResultsHeader;
+  out += ResultsHeader(state.fd);
   out += kLineEnd;
   out += " ";
   out += kLineEnd;

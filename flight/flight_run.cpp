@@ -6,6 +6,7 @@
 #include "base/constants.h"
 #include "base/errors.h"
 #include "base/number_text.h"
+#include "flight/pass_start.h"
 #include "flight/sample_record.h"
 #include "physics/atmosphere_table.h"
 #include "physics/motion_step.h"
@@ -18,70 +19,6 @@ constexpr double kNoWholeYet = -1.0;       // t / SampleInterval never reaches i
 constexpr double kSampleTolerance = 0.01;  // largest rise of the fraction that still records
 
 inline double Fraction(double quotient) { return quotient - std::trunc(quotient); }
-
-void StartPass(SharedState& state) {
-  FlightData& fd = state.fd;
-  fd.TimeUnitCode = 0;
-  fd.HeightInKm = 0;
-  fd.RangeInKm = 0;
-  fd.ThrustInKn = 0;
-  fd.MassInTonnes = 0;
-  fd.RhoMedium = kRhoWater;
-  fd.CxCur() = fd.Cx();
-  fd.CyCur() = fd.Cy();
-  fd.slot[kSlot2Reserved] = 0.0;
-  state.ReservedColumn11 = 0.0;
-  fd.X0() = 0.0;
-  fd.X() = fd.X0();
-  fd.H() = fd.H0();
-  fd.t() = 0.0;
-  fd.V() = fd.V0();
-  fd.Q0grad() = fd.TTO();
-  fd.Q() = fd.Q0grad() / kDegreesPerRadian;  // rad
-  fd.Mass = fd.MassaStart();
-  fd.SRef = fd.S0;
-  fd.Volumen = 0.0;
-  fd.Hk() = fd.HkInit();
-  state.NextRow = 1;
-}
-
-// The step's values live in locals while the loop runs; this puts them where the
-// rest of the program reads them (at a sample, a fault and the end of a pass). It
-// takes copies, so the loop's locals never have their address taken and stay in
-// registers across the calls of sin and cos.
-void Commit(FlightData& fd, BodyState body, StepOutputs out, AirState air, double mach) {
-  fd.Temp() = air.Temp;
-  fd.Pres() = air.Pres;
-  fd.Sound() = air.Sound;
-  fd.Rho() = air.Rho;
-  fd.Visc() = air.Visc;
-  fd.Mach() = mach;
-  fd.Thrust = 0.0;
-  fd.IudCur() = 0.0;
-  fd.t() = body.t;
-  fd.H() = body.H;
-  fd.X() = body.X;
-  fd.V() = body.V;
-  fd.Q() = body.Q;
-  fd.qDyn() = out.qDyn;
-  fd.Auftrieb = out.Auftrieb;
-  fd.Accel = out.Accel;
-  fd.Drag = out.Drag;
-  fd.Lift = out.Lift;
-  fd.nx() = out.nx;
-  fd.Fin() = out.Fin;
-}
-
-// The first five assignments of a step: the air at height H, the medium's speed of
-// sound and density in place of the air's, and the Mach number of the speed V (both
-// from before the motion). `layer` is where the search for H's layer starts.
-inline void MediumAt(double H, double V, double rhoMedium, int& layer, AirState& air, double& mach) {
-  layer = AtmosphereLayerFrom(H, layer);
-  AtmosphereInLayer(layer, H, air);
-  air.Sound = H > kHighAltitude ? kSoundHigh : kSoundWater;  // the medium's, not the air's
-  air.Rho = rhoMedium;
-  mach = V / air.Sound;
-}
 
 struct StepResult {
   BodyState body;
@@ -238,6 +175,7 @@ std::int64_t RunFlight(SharedState& state, RunControl* control) {
   state.SampleRows = kSampleRowsMax;
   state.FieldSeparator = "  ";
   state.SamplingPass = 0;
+  state.RunIncomplete = true;  // until the table is whole again
   ClearSampleTable(state);
 
   StartPass(state);
@@ -249,6 +187,7 @@ std::int64_t RunFlight(SharedState& state, RunControl* control) {
   steps += FlyPass<true>(state, control);
 
   ScaleSampleUnits(state);
+  state.RunIncomplete = false;
   return steps;
 }
 

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "base/constants.h"
+#include "files/csv_text.h"
 
 namespace orv {
 namespace {
@@ -27,11 +28,11 @@ std::string SummaryValue::JsonUnit() const {
 
 std::span<const SummaryValue> SummaryValues() { return kValues; }
 
-FlightSummary Summarize(const SharedState& state, std::int64_t steps) {
+FlightSummary Summarize(const SharedState& state, const FlightOutcome& outcome) {
   const FlightData& fd = state.fd;
   FlightSummary s;
-  // Both passes fly the same steps.
-  s.stepsPerPass = steps / 2;
+  s.method = outcome.choice;
+  s.stepsPerPass = outcome.stepsPerPass;
   s.flightTime = fd.slot[kT];
   s.range = fd.slot[kX];
   s.endSpeed = fd.slot[kV];
@@ -40,8 +41,22 @@ FlightSummary Summarize(const SharedState& state, std::int64_t steps) {
   double greatest = fd.slot[kH0];
   for (int row = 1; row <= state.RecordedRows; ++row)
     greatest = std::max(greatest, ToBaseUnit(Col::kHeight, state.Sample(Col::kHeight, row), fd));
-  s.greatestHeight = greatest;
+  s.greatestHeight = outcome.greatestHeight.value_or(greatest);
   return s;
+}
+
+FlightSummary Summarize(const SharedState& state, std::int64_t steps) {
+  // Both passes fly the same steps.
+  return Summarize(state, FlightOutcome{{}, steps, steps / 2, std::nullopt});
+}
+
+std::string MethodText(const MethodChoice& method) {
+  std::string text(MethodName(method.method));
+  if (method.method == FlightMethod::kRk45) {
+    text += ", tolerance ";
+    AppendCsvNumber(text, method.tolerance, kCsvPoint);
+  }
+  return text;
 }
 
 ScaledValue Scaled(const SummaryValue& v, const FlightSummary& s, const FlightData& fd) {

@@ -1,7 +1,7 @@
-// What a run amounts to at a glance: steps per pass, and the end of the flight in the
-// sample columns' base units (angles in degrees, as the inputs), whatever scaling the
-// run chose for its sample table. The command line prints it, the sweep writes it a
-// row per run, and the main window shows it in its results frame.
+// What a run amounts to at a glance: the method that flew it, steps per pass, and the end of the flight in
+// the sample columns' base units (angles in degrees, as the inputs), whatever scaling the run chose for its
+// sample table. The command line prints it, the sweep writes it a row per run, and the main window shows it
+// in its results frame.
 #pragma once
 
 #include <cstdint>
@@ -11,21 +11,28 @@
 
 #include "base/flight_data.h"
 #include "base/sample_columns.h"
+#include "flight/flight_method.h"
 
 namespace orv {
 
 struct FlightSummary {
+  MethodChoice method;
   std::int64_t stepsPerPass = 0;
-  double flightTime = 0;        // s
-  double range = 0;             // m
-  double greatestHeight = 0;    // m, of the launch and the recorded samples
-  double endSpeed = 0;          // m/s
-  double endPathAngle = 0;      // degree
+  double flightTime = 0;      // s
+  double range = 0;           // m
+  double greatestHeight = 0;  // m, the rk45 run's apex, or the highest of the launch and the recorded samples
+  double endSpeed = 0;        // m/s
+  double endPathAngle = 0;    // degree
   double endKineticEnergy = 0;  // J
 };
 
-// Of a finished run; `steps` are those of both passes, as RunFlight returns them.
+// Of a finished run, as FlyFlight reports it.
+FlightSummary Summarize(const SharedState& state, const FlightOutcome& outcome);
+// Of a finished classic run; `steps` are those of both passes, as RunFlight returns them.
 FlightSummary Summarize(const SharedState& state, std::int64_t steps);
+
+// "euler", or "rk45" with its tolerance: "rk45, tolerance 1e-09".
+std::string MethodText(const MethodChoice& method);
 
 struct SummaryValue {
   const char* key;    // JSON key and CSV heading: "range"

@@ -10,6 +10,7 @@
 
 #include "base/flight_data.h"
 #include "files/results_file.h"
+#include "flight/flight_method.h"
 #include "flight/run_control.h"
 
 namespace orv {
@@ -24,6 +25,11 @@ using ResultsSink = std::function<void(const std::string& table)>;
 // so the previous file stays as it was. Returns the steps of both passes, as
 // RunFlight does.
 std::int64_t StartFlight(SharedState& state, RunControl* control, const ResultsSink& sink);
+
+// The same flown with `method`: the command line's run with --method. The rk45 run
+// fills the 500 rows too, so the table has the classic layout.
+FlightOutcome StartFlight(SharedState& state, const MethodChoice& method, RunControl* control,
+                          const ResultsSink& sink);
 
 // The same with the results file at `resultsPath`, written through WriteFileSafely
 // (InOutFault on failure, a previous file intact).

@@ -4,6 +4,7 @@
 
 #include "base/errors.h"
 #include "base/input_table.h"
+#include "base/number_text.h"
 #include "charts/chart_catalogue.h"
 #include "gui/form2.h"
 #include "gui/interface_texts.h"
@@ -51,24 +52,44 @@ void TForm2::SetLanguageTexts() {
 }
 
 // The run and the results file go to a worker thread (a long run shows its progress
-// and can be cancelled); the chart is drawn here, once the worker is done.
+// and can be cancelled); the chart is drawn here, once the worker is done. A
+// cancelled run changes nothing: the buttons' cover, the table, the chart and its
+// menu stay as the last finished run left them.
 void TForm2::Button1Click() {
+  const bool covered = !Button3->isEnabled();
   SendToBack(Panel6);
   SetChartButtonsEnabled(true);
   WaitCursor wait;
+  try {
+    RunOnWorker(state_, this, sprache_.LanguageNo);
+  } catch (const RunCancelled&) {
+    if (covered) {
+      BringToFront(Panel6);
+      SetChartButtonsEnabled(false);
+    }
+    throw;
+  } catch (...) {
+    // The table no longer matches the picture.
+    SetShownChart(std::nullopt);
+    throw;
+  }
   SetShownChart(std::nullopt);
-  RunOnWorker(state_, this, sprache_.LanguageNo);
   DrawOnChartArea(DefaultChartRequest(), true);
 }
 
-// A chart without a scale keeps its message and says why, and whether the results
-// file was written before.
+// A chart without a scale keeps its message and says why (in the units the chart
+// shows), whether the results file was written before, and whether the last run
+// stopped in a fault.
 void TForm2::DrawOnChartArea(const ChartRequest& request, bool afterRun) {
   try {
     DrawChart(state_, request, *chartArea_, Separator());
   } catch (const ChartScaleFault& f) {
-    throw Fault(f.message(),
-                NoScaleText(sprache_.LanguageNo, static_cast<Col>(f.column()), f.xAxis(), afterRun));
+    const int language = sprache_.LanguageNo;
+    std::string detail =
+        state_.RunIncomplete ? RunFaultText(language, FloatToText(state_.fd.t(), Separator())) : "";
+    detail +=
+        NoScaleText(language, ScaledHeading(static_cast<Col>(f.column()), state_.fd), f.xAxis(), afterRun);
+    throw Fault(f.message(), detail);
   }
   SetShownChart(request);
 }

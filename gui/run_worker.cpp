@@ -8,6 +8,7 @@
 #include <memory>
 #include <thread>
 
+#include "base/errors.h"
 #include "flight/run_control.h"
 #include "flight/run_estimate.h"
 #include "flight/start_flight.h"
@@ -40,10 +41,26 @@ class Worker {
   std::thread thread_;
 };
 
+bool Cancelled(const std::exception_ptr& failure) {
+  if (!failure) return false;
+  try {
+    std::rethrow_exception(failure);
+  } catch (const RunCancelled&) {
+    return true;
+  } catch (...) {
+    return false;
+  }
+}
+
 }  // namespace
 
 std::int64_t RunOnWorker(SharedState& state, QWidget* window, int languageNo,
                          const std::string& resultsPath) {
+  // The worker flies a copy, which becomes the state only when the run has ended:
+  // a cancelled run leaves the last finished run whole, and no reader of `state`
+  // ever sees a half-written table. A fault leaves what the run had reached, as a
+  // run on the state itself would.
+  auto copy = std::make_unique<SharedState>(state);
   RunControl control;
   const double Tk = state.fd.Tk();
   RunEstimate estimate(Tk, state.fd.dt0());
@@ -57,7 +74,7 @@ std::int64_t RunOnWorker(SharedState& state, QWidget* window, int languageNo,
 
   Worker worker(control, std::thread([&] {
                   try {
-                    steps = StartFlight(state, &control, resultsPath);
+                    steps = StartFlight(*copy, &control, resultsPath);
                   } catch (...) {
                     failure = std::current_exception();
                   }
@@ -107,6 +124,7 @@ std::int64_t RunOnWorker(SharedState& state, QWidget* window, int languageNo,
   look.stop();
   quiet.stop();
   dialog.reset();
+  if (!Cancelled(failure)) state = *copy;
   if (failure) std::rethrow_exception(failure);
   return steps;
 }

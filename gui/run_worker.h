@@ -11,8 +11,9 @@
 
 namespace orv {
 
-// Runs the flight and writes the results file on a worker thread, which owns the
-// state meanwhile. This thread keeps its message loop, but nothing reaches the
+// Runs the flight and writes the results file on a worker thread, on a copy of
+// `state` that replaces it when the run ends, also in a fault; a cancelled run
+// leaves `state` as it was. This thread keeps its message loop, but nothing reaches the
 // state: the windows take no input, and from 300 ms on the application-modal
 // progress dialog over `window` shows the run in the language `languageNo` and
 // lets the user cancel it. Returns once the worker has ended. Throws what the run

@@ -63,6 +63,10 @@ const Texts3 kNeverPositive{") ни разу не больше нуля.", ") is
 const Texts3 kNoCurveScale{"График не имеет масштаба: кривая ", "Das Diagramm hat keinen Maßstab: die Kurve ",
                            "The chart has no scale: the curve "};
 const Texts3 kZeroThroughout{" всюду равна нулю.", " ist überall null.", " is zero throughout."};
+const Texts3 kRunFault[2]{{"Последний расчёт остановлен ошибкой при t = ", "Der letzte Lauf brach bei t = ",
+                           "The last run stopped with a fault at t = "},
+                          {" с, поэтому его данные неполны. ", " s mit einem Fehler ab, seine Daten sind daher unvollständig. ",
+                           " s, so its samples are incomplete. "}};
 const Texts3 kSaveChart{"Сохранить график", "Diagramm speichern", "Save chart"};
 const Texts3 kExportData{"Экспорт данных", "Daten exportieren", "Export data"};
 // clang-format on
@@ -89,12 +93,14 @@ std::string NotANumberText(int languageNo, const std::string& valueInUse) {
   return Pick(kNotANumber, languageNo) + valueInUse;
 }
 
-std::string NoScaleText(int languageNo, Col column, bool xAxis, bool resultsWritten) {
+std::string NoScaleText(int languageNo, const std::string& name, bool xAxis, bool resultsWritten) {
   std::string text = resultsWritten ? Pick(kFileWritten, languageNo) : "";
-  const ColumnInfo& info = ColumnInfoOf(column);
-  const std::string name = std::string(info.symbol) + " [" + info.unit + "]";
   if (xAxis) return text + Pick(kNoXScale, languageNo) + name + Pick(kNeverPositive, languageNo);
   return text + Pick(kNoCurveScale, languageNo) + "\"" + name + "\"" + Pick(kZeroThroughout, languageNo);
+}
+
+std::string RunFaultText(int languageNo, const std::string& time) {
+  return Pick(kRunFault[0], languageNo) + time + Pick(kRunFault[1], languageNo);
 }
 
 const Texts3& SaveChartTitle() { return kSaveChart; }

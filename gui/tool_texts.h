@@ -25,8 +25,13 @@ std::string NotANumberText(int languageNo, const std::string& valueInUse);
 
 // The line under "Floating point division by zero" when a chart has no scale: that the
 // results file was written (after START) and why: the x column is never positive, or
-// the curve, named by its symbol and unit ("V [m/s]"), is zero throughout.
-std::string NoScaleText(int languageNo, Col column, bool xAxis, bool resultsWritten);
+// the curve is zero throughout; `heading` names it by its symbol and the unit the
+// chart shows ("V [m/s]", "t [min]").
+std::string NoScaleText(int languageNo, const std::string& heading, bool xAxis, bool resultsWritten);
+
+// The start of that line after a run that stopped in a fault at the flight time
+// `time` (seconds, already a text): the samples are incomplete.
+std::string RunFaultText(int languageNo, const std::string& time);
 
 // The title of the file dialogs and the filter names.
 const Texts3& SaveChartTitle();

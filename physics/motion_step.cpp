@@ -3,32 +3,27 @@
 namespace orv {
 
 void CheckedMotionStep(const StepInputs& in, BodyState& body, StepOutputs& out) {
+  using A = CheckedArithmetic;
   const double V = body.V;
-  const double q = CheckedDiv(CheckedMul(CheckedMul(in.rho, V), V), 2);
+  const double q = DynamicPressure<A>(in, V);
   out.qDyn = q;
   const double s = std::sin(body.Q);
   const double c = std::cos(body.Q);
-  out.Auftrieb = 0.0;
+  out.Auftrieb = kBuoyancy;
 
-  const double thrustTerm = CheckedDiv(in.F, in.m);
-  const double buoyancyTerm = CheckedDiv(CheckedMul(out.Auftrieb, s), in.m);
-  const double vMedium = CheckedAdd(CheckedMul(in.W, c), V);
-  const double dragTerm = CheckedDiv(
-      CheckedDiv(CheckedMul(CheckedMul(CheckedMul(in.Cx, in.rho), CheckedMul(vMedium, vMedium)), in.S), 2),
-      in.m);
-  out.Accel = CheckedSub(CheckedSub(CheckedAdd(thrustTerm, buoyancyTerm), dragTerm), CheckedMul(kGravity, s));
+  const double vMedium = SpeedThroughMedium<A>(in, V, c);
+  out.Accel = PathAcceleration<A>(in, out.Auftrieb, vMedium, s);
 
-  body.X = CheckedAdd(body.X, CheckedMul(CheckedMul(vMedium, c), in.dt));
-  body.H = CheckedAdd(body.H, CheckedMul(CheckedMul(V, s), in.dt));
+  body.X = CheckedAdd(body.X, CheckedMul(RangeRate<A>(vMedium, c), in.dt));
+  body.H = CheckedAdd(body.H, CheckedMul(HeightRate<A>(V, s), in.dt));
   body.V = CheckedAdd(V, CheckedMul(out.Accel, in.dt));
-  const double rate = CheckedDiv(CheckedMul(-c, kGravity), body.V);  // rad/s
-  body.Q = ClampPathAngle(CheckedAdd(body.Q, CheckedMul(rate, in.dt)));
+  body.Q = ClampPathAngle(CheckedAdd(body.Q, CheckedMul(PathAngleRate<A>(body.V, c), in.dt)));
   body.t = CheckedAdd(body.t, in.dt);
 
-  out.Drag = CheckedMul(CheckedMul(in.Cx, q), in.S);
-  out.Lift = CheckedMul(CheckedMul(in.Cy, q), in.S);
-  out.nx = CheckedDiv(CheckedDiv(CheckedSub(in.F, out.Drag), in.m), kGravity);
-  out.Fin = CheckedMul(in.m, out.Accel);
+  out.Drag = DragForce<A>(in, q);
+  out.Lift = LiftForce<A>(in, q);
+  out.nx = LoadFactor<A>(in, out.Drag);
+  out.Fin = NetForce<A>(in, out.Accel);
 }
 
 }  // namespace orv

@@ -1,27 +1,11 @@
 // One explicit-Euler step of the planar point-mass motion: speed V along the path,
-// path angle Q above the horizontal, range X, height H and time t.
+// path angle Q above the horizontal, range X, height H and time t. Each advances by
+// its rate from physics/motion_rates.h times the step.
 #pragma once
 
-#include <cmath>
-
-#include "base/constants.h"
-#include "physics/fp_check.h"
+#include "physics/motion_rates.h"
 
 namespace orv {
-
-inline constexpr double kPathAngleLimit = 90.0 / kDegreesPerRadian;  // rad
-
-// What the step reads and never changes.
-struct StepInputs {
-  double F = 0;    // N, thrust along the path
-  double W = 0;    // m/s, speed of the medium (wind)
-  double dt = 0;   // s, time step
-  double rho = 0;  // kg/m3, density of the medium
-  double Cx = 0;   // -, drag coefficient
-  double Cy = 0;   // -, lift coefficient
-  double m = 0;    // kg, mass of the body
-  double S = 0;    // m2, reference area
-};
 
 // The state the step advances in place.
 struct BodyState {
@@ -43,38 +27,29 @@ struct StepOutputs {
   double Fin = 0;       // N, net force along the path
 };
 
-inline double ClampPathAngle(double Q) {
-  if (Q <= -kPathAngleLimit) Q = -kPathAngleLimit;
-  if (Q >= kPathAngleLimit) Q = kPathAngleLimit;
-  return Q;
-}
-
 // The whole step on locals. When no operation faults it writes `body` and `out` and
 // returns true; otherwise it returns false and leaves both as they were.
 inline bool TryMotionStep(const StepInputs& in, BodyState& body, StepOutputs& out) {
-  const double V = body.V;              // m/s, start of the step
-  const double q = in.rho * V * V / 2;  // Pa
+  const double V = body.V;                  // m/s, start of the step
+  const double q = DynamicPressure(in, V);  // Pa
   const double s = std::sin(body.Q);
   const double c = std::cos(body.Q);
-  const double auftrieb = 0.0;          // N
-  const double vMedium = in.W * c + V;  // m/s, speed through the medium
-  // dV/dt = F/m + A sinQ/m - Cx rho (W cosQ + V)^2 S/2/m - g sinQ
-  const double accel = in.F / in.m + auftrieb * s / in.m -
-                       in.Cx * in.rho * (vMedium * vMedium) * in.S / 2 / in.m - kGravity * s;
-  const double X = body.X + vMedium * c * in.dt;  // dX/dt = (W cosQ + V) cosQ
-  const double H = body.H + V * s * in.dt;        // dH/dt = V sinQ
+  const double vMedium = SpeedThroughMedium(in, V, c);  // m/s
+  const double accel = PathAcceleration(in, kBuoyancy, vMedium, s);
+  const double X = body.X + RangeRate(vMedium, c) * in.dt;
+  const double H = body.H + HeightRate(V, s) * in.dt;
   const double Vend = V + accel * in.dt;
-  const double Q = body.Q + (-c * kGravity / Vend) * in.dt;  // dQ/dt = -g cosQ / V, V at the step's end
+  const double Q = body.Q + PathAngleRate(Vend, c) * in.dt;  // the speed at the step's end turns the path
   const double t = body.t + in.dt;
-  const double drag = in.Cx * q * in.S;  // N, q without the wind
-  const double lift = in.Cy * q * in.S;  // N
-  const double nx = (in.F - drag) / in.m / kGravity;
-  const double fin = in.m * accel;
+  const double drag = DragForce(in, q);
+  const double lift = LiftForce(in, q);
+  const double nx = LoadFactor(in, drag);
+  const double fin = NetForce(in, accel);
   // A fault in q shows in drag and so in nx, one in accel in Vend and fin. Q is
   // tested before the clamp, which would turn an infinity into the limit.
   if (!AllFinite(X, H, Vend, Q, t, lift, nx, fin)) return false;
   body = {t, H, X, Vend, ClampPathAngle(Q)};
-  out = {q, auftrieb, accel, drag, lift, nx, fin};
+  out = {q, kBuoyancy, accel, drag, lift, nx, fin};
   return true;
 }
 

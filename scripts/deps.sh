@@ -6,7 +6,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev libjpeg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core locales-all xvfb xauth xdotool
-  libcli11-dev nlohmann-json3-dev help2man libxml2-utils
+  libcli11-dev nlohmann-json3-dev libboost-dev help2man libxml2-utils
   desktop-file-utils appstream dpkg-dev file python3
 )
 missing=()

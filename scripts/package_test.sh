@@ -17,44 +17,13 @@ deb="$(ls "$here"/build/package/orvantis_*.deb)"
 echo "== dpkg-deb --info $(basename "$deb")"
 dpkg-deb --info "$deb"
 
-command -v debootstrap > /dev/null ||
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends debootstrap > /dev/null
-apt_mirror() {  # the first Debian archive in apt's sources, if any
-  { cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources \
-    2> /dev/null || true; } | grep -v '^ *#' | grep -o 'https\?://[^ ]*/debian/\?\( \|$\)' |
-    head -n 1 | tr -d ' ' || true
-}
-mirror="${ORVANTIS_MIRROR:-$(apt_mirror)}"
-mirror="${mirror:-http://deb.debian.org/debian}"
-
+source "$here/scripts/fresh_debian.sh"
 root="$(mktemp -d /var/tmp/orvantis-chroot.XXXXXX)"
-chmod 755 "$root"  # apt downloads as the user _apt, who must reach its folders
-cleanup() {
-  for m in "$root/dev/shm" "$root/dev/pts" "$root/proc"; do
-    mountpoint -q "$m" && umount "$m"
-  done
-  # Only an unmounted tree is removed: a live mount inside would take the host's files along.
-  if grep -q " $root/" /proc/mounts; then
-    echo "left $root in place: something is still mounted in it" >&2
-  else
-    rm -rf "$root"
-  fi
-}
-trap cleanup EXIT
-
-echo "== debootstrap bookworm from $mirror"
-debootstrap --variant=minbase bookworm "$root" "$mirror" > "$root.log" 2>&1 ||
-  { tail -n 20 "$root.log" >&2; exit 1; }
-rm -f "$root.log"
-mount -t proc proc "$root/proc"
-mount -t devpts -o newinstance,ptmxmode=0666 devpts "$root/dev/pts"
-mount -t tmpfs tmpfs "$root/dev/shm"
+trap 'leave_fresh_debian "$root"' EXIT
+make_fresh_debian "$root"
 cp "$deb" "$root/tmp/"
 
-in_chroot() {
-  chroot "$root" /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root LANG=C.UTF-8 \
-    DEBIAN_FRONTEND=noninteractive bash -euo pipefail -c "$1"
-}
+in_chroot() { in_fresh_debian "$root" "$1"; }
 
 echo "== apt-get install --no-install-recommends ./$(basename "$deb")"
 in_chroot "apt-get update -qq

@@ -182,7 +182,7 @@ TEST(ChartCurves, SignedColumnWithoutSignedTitle) {
   EXPECT_TRUE(HasText(host.shown, {20, 313, "0.0"}));
   // G(3, 1) of k R / 4 with R = 399.
   EXPECT_TRUE(HasText(host.shown, {17, 313 - 33, "99.8"}));
-  EXPECT_TRUE(HasText(host.shown, {17, 313 + 4 * 33, "399"}));
+  EXPECT_TRUE(HasText(host.shown, {17, 313 + 4 * 33, "-399"}));
 }
 
 }  // namespace

@@ -111,10 +111,11 @@ TEST(ChartLayout, SignedCurveBelowZero) {
   EXPECT_TRUE(HasAxis(log, 11, 460, 166));
   EXPECT_EQ(TickRows(log, 11, +1), (std::vector<int>{280, 346, 247, 379, 214, 412, 181, 445}));
   EXPECT_TRUE(HasText(log, {20, 313, "0.0"}));
-  const char* magnitudes[] = {"4", "8", "12", "16"};  // k R / 4, no minus sign below
+  const char* above[] = {"4", "8", "12", "16"};  // k R / 4, and negative below
+  const char* below[] = {"-4", "-8", "-12", "-16"};
   for (int k = 1; k <= 4; ++k) {
-    EXPECT_TRUE(HasText(log, {17, 313 - 33 * k, magnitudes[k - 1]})) << k;
-    EXPECT_TRUE(HasText(log, {17, 313 + 33 * k, magnitudes[k - 1]})) << k;
+    EXPECT_TRUE(HasText(log, {17, 313 - 33 * k, above[k - 1]})) << k;
+    EXPECT_TRUE(HasText(log, {17, 313 + 33 * k, below[k - 1]})) << k;
   }
   EXPECT_TRUE(HasText(log, {9, 161, "Q,*"}));  // A - 2, Z - 132 - 20
 

@@ -86,6 +86,33 @@ TEST(ResultsFile, SmallRunByHand) {
 
 TEST(ResultsFile, HeaderHasEightyTwoCharacters) { EXPECT_EQ(std::string(kResultsHeader).size(), 82u); }
 
+// A scaled column's label names the unit of the values below it and ends where
+// "t,s", "X,m", "H,m" or "m,kg" ends; the other labels stay where they are.
+TEST(ResultsFile, ScaledColumnsNameTheirUnit) {
+  auto state = testing::DefaultState();
+  state->fd.H0() = 20000;
+  state->fd.Tk() = 0.01;
+  RunFlight(*state);
+  testing::TempFolder folder;
+  WriteResultsFile(*state, folder / "Orvantis_500.txt");
+  const std::string text = testing::ReadFile(folder / "Orvantis_500.txt");
+  const std::string head =
+      " \r\n    j        t,s      X,m    H,km   V,m/s  E,J   Q,grad        m,kg         F,N   \r\n \r\n"
+      "    1.00      0.00    0.00   20.0   30.2";
+  EXPECT_EQ(text.substr(0, head.size()), head);
+
+  FlightData& fd = state->fd;
+  fd.TimeUnitCode = 2;
+  fd.RangeInKm = 1;
+  fd.MassInTonnes = 1;
+  EXPECT_EQ(ResultsHeader(fd),
+            "    j      t,min     X,km    H,km   V,m/s  E,J   Q,grad         m,t         F,N   ");
+  fd.TimeUnitCode = 3;
+  fd.HeightInKm = 0;
+  EXPECT_EQ(ResultsHeader(fd),
+            "    j        t,h     X,km     H,m   V,m/s  E,J   Q,grad         m,t         F,N   ");
+}
+
 TEST(ResultsFile, ValuesAfterScalingAndWideFields) {
   auto state = std::make_unique<SharedState>();
   state->SampleRows = 500;

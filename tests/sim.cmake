@@ -1,4 +1,5 @@
 add_executable(sim_tests
+  tests/accurate_run_test.cpp
   tests/atmosphere_test.cpp
   tests/motion_step_test.cpp
   tests/flight_run_test.cpp

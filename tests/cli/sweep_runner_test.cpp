@@ -73,7 +73,7 @@ TEST(SweepRunner, RowsEqualSingleRunsInGridOrder) {
     SetGridPoint(plan.axes, i, inputs);
     *state = SharedState{};
     ApplyInputs(inputs, state->fd);
-    const FlightSummary s = Summarize(*state, RunFlight(*state));
+    const FlightSummary s = Summarize(*state, FlyFlight(*state, plan.method));
 
     const std::vector<std::string> f = Fields(rows[static_cast<std::size_t>(i)]);
     ASSERT_EQ(f.size(), 2 + 1 + SummaryValues().size() + 1);

@@ -129,8 +129,13 @@ class LongRunTest : public QObject {
     QTest::mouseClick(w.Button1, Qt::LeftButton);
     const ResultsFile before = Results(f.folder);
     QVERIFY(before.exists);
+    QTest::mouseClick(w.Button3, Qt::LeftButton);
+    const QImage heightChart = w.Image1->Picture();
+    QTest::mouseClick(w.Button9, Qt::LeftButton);
     const QImage chart = w.Image1->Picture();
+    QVERIFY(heightChart != chart);
     MakeLong(w);
+    const auto finished = std::make_unique<SharedState>(*f.state);
 
     QSignalSpy starts(w.Button1, &QPushButton::clicked);
     QSignalSpy charts(w.Button3, &QPushButton::clicked);
@@ -160,13 +165,22 @@ class LongRunTest : public QObject {
     QCOMPARE(f.state->fd.Tk(), 5000.0);
     QVERIFY(w.isVisible() && f.form1->isVisible());
 
-    // Cancelled: no box, no file, no chart; the slots hold the step the run reached.
+    // Cancelled: no box, no file, and nothing the user can reach changed: the state
+    // is the finished run's, the chart and its menu stay, every chart button draws
+    // from the finished run's table.
     QCOMPARE(f.errors, QStringList());
     QVERIFY(Results(f.folder) == before);
     QCOMPARE(w.Image1->Picture(), chart);
-    QVERIFY(f.state->fd.t() > 0 && f.state->fd.t() < 5000);
-    QVERIFY(f.state->fd.H() < 100000);
+    QCOMPARE(f.state->fd.slot, finished->fd.slot);
+    QVERIFY(f.state->TrajectorySamples == finished->TrajectorySamples);
+    QCOMPARE(f.state->fd.TimeUnitCode, finished->fd.TimeUnitCode);
+    QCOMPARE(f.state->fd.HeightInKm, finished->fd.HeightInKm);
+    QCOMPARE(f.state->fd.Mass, finished->fd.Mass);
     QVERIFY(!w.findChild<RunDialog*>());
+    QVERIFY(w.SavePngAction->isEnabled() && w.ExportCsvAction->isEnabled());
+    QTest::mouseClick(w.Button3, Qt::LeftButton);
+    QCOMPARE(f.errors, QStringList());
+    QCOMPARE(w.Image1->Picture(), heightChart);
 
     // The window works as before: back to the default values, START writes the
     // same bytes again, as a new file.
@@ -296,18 +310,48 @@ class LongRunTest : public QObject {
     QCOMPARE(f.state->fd.slot, direct->fd.slot);
   }
 
+  // A fault keeps what the run reached; a chart button's box then says that the run
+  // stopped early, and names an axis in the unit the chart shows.
   void aFaultOnTheWorkerShowsItsBoxAndWritesNothing() {
-    f.ChooseLanguage(2);
+    f.ChooseLanguage(1);  // German
     TForm2& w = *f.form2;
-    QTest::mouseClick(w.Button1, Qt::LeftButton);
-    const ResultsFile before = Results(f.folder);
-    const QImage chart = w.Image1->Picture();
     Retype(w.edV0, "0");  // launched level at 0 m/s: dQ/dt divides by V
     QTest::mouseClick(w.Button1, Qt::LeftButton);
     QCOMPARE(f.errors, QStringList{"Floating point division by zero."});
+    QVERIFY(!Results(f.folder).exists);
+    QCOMPARE(f.state->fd.t(), 0.0);  // the first step faulted before the time moved
+    QTest::mouseClick(w.Button3, Qt::LeftButton);
+    QCOMPARE(f.details.last(),
+             QString("Der letzte Lauf brach bei t = 0 s mit einem Fehler ab, seine Daten sind "
+                     "daher unvollständig. Das Diagramm hat keinen Maßstab: die Größe der "
+                     "x-Achse (t [s]) ist nie größer als null."));
+
+    Retype(w.edV0, "30.2");
+    QTest::mouseClick(w.Button1, Qt::LeftButton);
+    const ResultsFile before = Results(f.folder);
+    const QImage chart = w.Image1->Picture();
+    Retype(w.edV0, "0");
+    QTest::mouseClick(w.Button1, Qt::LeftButton);
+    QCOMPARE(f.errors.size(), 3);
     QVERIFY(Results(f.folder) == before);
     QCOMPARE(w.Image1->Picture(), chart);
-    QCOMPARE(f.state->fd.t(), 0.0);  // the first step faulted before the time moved
+    QVERIFY(!w.SavePngAction->isEnabled());
+
+    // One step of 4000 s fills row 1 only, in minutes and kilometres: no chart has
+    // an x scale, and the file's header names the units of its values.
+    Retype(w.edV0, "30.2");
+    w.eddt0->setText("4000");  // the hidden field of the time step
+    QTest::mouseClick(w.Button1, Qt::LeftButton);
+    QCOMPARE(f.details.last(),
+             QString("Die Ergebnisdatei Orvantis_500.txt wurde geschrieben. Das Diagramm hat "
+                     "keinen Maßstab: die Größe der x-Achse (X [km]) ist nie größer als null."));
+    QTest::mouseClick(w.Button3, Qt::LeftButton);
+    QCOMPARE(
+        f.details.last(),
+        QString("Das Diagramm hat keinen Maßstab: die Größe der x-Achse (t [min]) ist nie größer als null."));
+    QCOMPARE(
+        Results(f.folder).bytes.mid(3, 84),
+        QByteArray("    j      t,min     X,km     H,m   V,m/s  E,J   Q,grad        m,kg         F,N   \r\n"));
   }
 
   void aTimeThatStopsAdvancingIsRefusedAndNothingWritten() {

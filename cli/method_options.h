@@ -1,0 +1,25 @@
+// --method and --tol: which way every flight of a command is flown.
+#pragma once
+
+#include <CLI/CLI.hpp>
+#include <string>
+
+#include "flight/flight_method.h"
+
+namespace orv::cli {
+
+class MethodOptions {
+ public:
+  void AddTo(CLI::App& command);
+
+  // The choice in force; a UsageError for an unknown method, a tolerance that is not
+  // a positive number, or a tolerance given to the Euler method, which has none.
+  MethodChoice Resolve() const;
+
+ private:
+  std::string method_{MethodName(FlightMethod::kEuler)};
+  std::string tolerance_;
+  CLI::Option* toleranceOption_ = nullptr;
+};
+
+}  // namespace orv::cli

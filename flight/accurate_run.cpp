@@ -1,0 +1,218 @@
+#include "flight/accurate_run.h"
+
+#include <algorithm>
+#include <array>
+#include <boost/math/tools/toms748_solve.hpp>
+#include <boost/numeric/odeint/stepper/controlled_runge_kutta.hpp>
+#include <boost/numeric/odeint/stepper/dense_output_runge_kutta.hpp>
+#include <boost/numeric/odeint/stepper/generation.hpp>
+#include <boost/numeric/odeint/stepper/runge_kutta_dopri5.hpp>
+#include <cmath>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "base/errors.h"
+#include "base/number_text.h"
+#include "flight/pass_start.h"
+#include "flight/sample_record.h"
+#include "physics/motion_rates.h"
+
+namespace orv {
+namespace {
+
+namespace odeint = boost::numeric::odeint;
+
+// The integrated state: range X (m), height H (m), speed V (m/s), path angle Q (rad).
+using MotionState = std::array<double, 4>;
+enum : std::size_t { kStateX, kStateH, kStateV, kStateQ };
+
+using DenseStepper =
+    odeint::dense_output_runge_kutta<odeint::controlled_runge_kutta<odeint::runge_kutta_dopri5<MotionState>>>;
+
+// The first step the controller tries, s; it grows the step by up to five times a
+// step, so a flight of hours still needs only a few steps to reach its pace.
+constexpr double kFirstStep = 1e-4;
+// Iterations of the root search on a step's dense output (it needs about ten).
+constexpr std::uintmax_t kRootIterations = 200;
+
+// d(X, H, V, Q)/dt. Q beyond the limit (a step may overshoot it by its error) is
+// taken at the limit, and there the path turns no further outwards: the continuous
+// form of the Euler step's clamp.
+template <typename A>
+MotionState Rates(const StepInputs& in, const MotionState& x) {
+  const double V = x[kStateV];
+  const double Q = ClampPathAngle(x[kStateQ]);
+  const double s = std::sin(Q);
+  const double c = std::cos(Q);
+  const double vMedium = SpeedThroughMedium<A>(in, V, c);
+  double dQ = PathAngleRate<A>(V, c);
+  if ((Q == -kPathAngleLimit && dQ < 0) || (Q == kPathAngleLimit && dQ > 0)) dQ = 0;
+  return {RangeRate<A>(vMedium, c), HeightRate<A>(V, s), PathAcceleration<A>(in, kBuoyancy, vMedium, s), dQ};
+}
+
+struct MotionSystem {
+  StepInputs in;
+
+  void operator()(const MotionState& x, MotionState& dxdt, double /*t*/) const {
+    dxdt = Rates<PlainArithmetic>(in, x);
+    if (AllFinite(dxdt[kStateX], dxdt[kStateH], dxdt[kStateV], dxdt[kStateQ])) [[likely]]
+      return;
+    // Again operation by operation, to name the fault as the Euler step would.
+    Rates<CheckedArithmetic>(in, x);
+    ThrowFloatingPointFault(kInvalidOpText);  // an infinite or NaN state from the step itself
+  }
+};
+
+// The state at time t in the slots, with everything a recorded row reads: the air at
+// its height, the Mach number of its speed, the forces of its speed and angle.
+void CommitState(FlightData& fd, const StepInputs& in, double t, const MotionState& x, int& layer) {
+  const double H = x[kStateH], V = x[kStateV], Q = ClampPathAngle(x[kStateQ]);
+  AirState air;
+  double mach = 0;
+  MediumAt(H, V, in.rho, layer, air, mach);
+  const double s = std::sin(Q), c = std::cos(Q);
+  const double q = DynamicPressure(in, V);
+  const double accel = PathAcceleration(in, kBuoyancy, SpeedThroughMedium(in, V, c), s);
+  const double drag = DragForce(in, q);
+  const StepOutputs out{
+      q, kBuoyancy, accel, drag, LiftForce(in, q), LoadFactor(in, drag), NetForce(in, accel)};
+  Commit(fd, BodyState{t, H, x[kStateX], V, Q}, out, air, mach);
+}
+
+MotionState StateAt(const DenseStepper& step, double t) {
+  MotionState x;
+  step.calc_state(t, x);
+  return x;
+}
+
+double HeightRateOf(const MotionState& x) {
+  return HeightRate(x[kStateV], std::sin(ClampPathAngle(x[kStateQ])));
+}
+
+// The time in [a, b] at which f, of opposite signs (or zero) at the two ends, becomes
+// zero, to the last bit: of the bracket the root search leaves, the end on f(b)'s side.
+template <typename F>
+double Root(F f, double a, double b, double fa, double fb) {
+  std::uintmax_t iterations = kRootIterations;
+  const auto bracket = boost::math::tools::toms748_solve(
+      f, a, b, fa, fb, boost::math::tools::eps_tolerance<double>(), iterations);
+  return (f(bracket.second) <= 0) == (fb <= 0) ? bracket.second : bracket.first;
+}
+
+[[noreturn]] void CannotFollow(double t) {
+  throw InputFault("The accurate method found no step small enough to go on at t = " + FloatToText(t, '.') +
+                   " s");
+}
+
+// Row 1 the launch, rows 2..499 at (i - 1) t_end / 500, row 500 the end: where the
+// classic run records its rows as its step tends to zero.
+void FillRows(SharedState& state, const StepInputs& in, const std::vector<DenseStepper>& steps,
+              const MotionState& start, double tEnd, const MotionState& end) {
+  int layer = AtmosphereLayer(start[kStateH]);
+  CommitState(state.fd, in, 0.0, start, layer);
+  RecordSample(state);
+  if (steps.empty()) return;
+  std::size_t k = 0;
+  for (int row = 2; row < kSampleRowsMax; ++row) {
+    const double t = (row - 1) * state.SampleInterval;
+    while (k + 1 < steps.size() && steps[k].current_time() < t) ++k;
+    CommitState(state.fd, in, t, StateAt(steps[k], t), layer);
+    RecordSample(state);
+  }
+  CommitState(state.fd, in, tEnd, end, layer);
+  RecordSample(state);
+}
+
+}  // namespace
+
+AccurateFlight RunAccurateFlight(SharedState& state, double tolerance, bool fillRows, RunControl* control) {
+  if (!(tolerance > 0.0) || !std::isfinite(tolerance))
+    throw InputFault("The tolerance " + FloatToText(tolerance, '.') + " is not a positive number");
+  FlightData& fd = state.fd;
+  state.SampleRows = kSampleRowsMax;
+  state.FieldSeparator = "  ";
+  state.SamplingPass = 0;
+  // Without rows the table is left alone (clearing it would cost a sweep more than
+  // some flights), but no row counts as this run's.
+  if (fillRows)
+    ClearSampleTable(state);
+  else
+    state.RecordedRows = 0;
+  StartPass(state);
+  if (control) control->pass.store(1, std::memory_order_relaxed);
+
+  // Thrust is 0 and the density the medium's for the whole flight.
+  const MotionSystem system{{0.0, fd.Vwind(), 0.0, fd.RhoMedium, fd.CxCur(), fd.CyCur(), fd.Mass, fd.SRef}};
+  const double Hk = fd.Hk(), Tk = fd.Tk();
+  const MotionState start{fd.X(), fd.H(), fd.V(), fd.Q()};
+  AccurateFlight flight{0, start[kStateH]};
+  std::vector<DenseStepper> steps;  // each accepted step with its dense output, for the rows
+  double tEnd = 0;                  // s
+  MotionState end = start;
+  int layer = AtmosphereLayer(start[kStateH]);
+
+  // The flight goes on while the height is above the end height; launched from the
+  // end height itself, while it rises away from it.
+  const bool flies = Tk > 0 && (start[kStateH] > Hk || (start[kStateH] == Hk && HeightRateOf(start) > 0));
+  DenseStepper stepper =
+      odeint::make_dense_output(tolerance, tolerance, odeint::runge_kutta_dopri5<MotionState>());
+  stepper.initialize(start, 0.0, kFirstStep);
+  for (bool ended = !flies; !ended;) {
+    double t0 = 0, t1 = 0;
+    try {
+      std::tie(t0, t1) = stepper.do_step(std::cref(system));
+    } catch (const FloatingPointFault&) {
+      CommitState(fd, system.in, stepper.current_time(), stepper.current_state(), layer);
+      throw;
+    } catch (const odeint::step_adjustment_error&) {
+      CannotFollow(stepper.current_time());
+    }
+    if (!(t1 > t0)) CannotFollow(t0);
+    ++flight.steps;
+    if (fillRows) steps.push_back(stepper);
+
+    // Where this step ends the flight, if it does: the end time, or the height
+    // meeting the end height on the step's dense output.
+    double tStop = std::min(t1, Tk);
+    MotionState x = tStop < t1 ? StateAt(stepper, tStop) : stepper.current_state();
+    ended = tStop == Tk;
+    if (x[kStateH] <= Hk) {
+      const auto above = [&](double t) { return StateAt(stepper, t)[kStateH] - Hk; };
+      tStop = Root(above, t0, tStop, stepper.previous_state()[kStateH] - Hk, x[kStateH] - Hk);
+      x = StateAt(stepper, tStop);
+      ended = true;
+    }
+    // The highest point: where the path turns from rising to falling in this step.
+    const double risingBefore = HeightRateOf(stepper.previous_state()), risingAfter = HeightRateOf(x);
+    if (risingBefore > 0 && risingAfter <= 0) {
+      const auto rising = [&](double t) { return HeightRateOf(StateAt(stepper, t)); };
+      flight.greatestHeight =
+          std::max(flight.greatestHeight,
+                   StateAt(stepper, Root(rising, t0, tStop, risingBefore, risingAfter))[kStateH]);
+    }
+    flight.greatestHeight = std::max(flight.greatestHeight, x[kStateH]);
+    tEnd = tStop;
+    end = x;
+
+    if (control) {
+      control->time.store(tStop, std::memory_order_relaxed);
+      control->steps.fetch_add(1, std::memory_order_relaxed);
+      if (control->cancel.load(std::memory_order_relaxed)) {
+        CommitState(fd, system.in, tStop, x, layer);
+        throw RunCancelled();
+      }
+    }
+  }
+
+  state.SamplingPass = 1;
+  state.SampleInterval = tEnd / kSampleRowsMax;
+  if (fillRows) {
+    FillRows(state, system.in, steps, start, tEnd, end);
+    ScaleSampleUnits(state);
+  }
+  CommitState(fd, system.in, tEnd, end, layer);
+  return flight;
+}
+
+}  // namespace orv

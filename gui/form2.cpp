@@ -3,6 +3,7 @@
 #include "gui/form2.h"
 
 #include <QEvent>
+#include <QMouseEvent>
 #include <QShowEvent>
 #include <QStringList>
 #include <algorithm>
@@ -120,6 +121,10 @@ void TForm2::CreateControls() {
   Memo1->hide();
   Button28 = MakeButton(this, "Button28", {16, 16, 193, 25}, QString::fromUtf8(kAboutCaption));
   Button28->hide();
+
+  // A graphic control, so that the About memo covers it while shown.
+  Results = new ResultsView(this);
+  MarkGraphic(Results);
 }
 
 void TForm2::CreateLabels() {
@@ -174,9 +179,11 @@ void TForm2::ConnectHandlers() {
                                                               {EdCx, &TForm2::EdCxChange},
                                                               {EdCy, &TForm2::EdCyChange},
                                                               {EdTTO, &TForm2::EdTTOChange}};
-  for (auto [field, handler] : fields)
+  for (auto [field, handler] : fields) {
     connect(field, &QLineEdit::textChanged, this,
             [this, handler] { Guarded([this, handler] { (this->*handler)(); }); });
+    connect(field, &QLineEdit::textChanged, this, [this] { MarkResultsStale(); });
+  }
 
   const std::pair<QPushButton*, void (TForm2::*)()> buttons[] = {
       {Button1, &TForm2::Button1Click},   {Button5, &TForm2::Button5Click},
@@ -221,6 +228,9 @@ void TForm2::showEvent(QShowEvent* event) {
 bool TForm2::eventFilter(QObject* watched, QEvent* event) {
   if (watched == form1_ && event->type() == QEvent::ActivationChange && form1_->isActiveWindow())
     activeLast_ = false;
+  if (watched == Image1 && event->type() == QEvent::MouseMove)
+    ShowReadout(static_cast<QMouseEvent*>(event)->position().toPoint());
+  if (watched == Image1 && event->type() == QEvent::Leave) HideReadout();
   return QWidget::eventFilter(watched, event);
 }
 

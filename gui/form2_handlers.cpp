@@ -54,14 +54,16 @@ void TForm2::SetLanguageTexts() {
 // The run and the results file go to a worker thread (a long run shows its progress
 // and can be cancelled); the chart is drawn here, once the worker is done. A
 // cancelled run changes nothing: the buttons' cover, the table, the chart and its
-// menu stay as the last finished run left them.
+// menu, and the results stay as the last finished run left them. A fault leaves the
+// figures of that run too, marked as no longer the window's.
 void TForm2::Button1Click() {
   const bool covered = !Button3->isEnabled();
   SendToBack(Panel6);
   SetChartButtonsEnabled(true);
   WaitCursor wait;
+  std::int64_t steps = 0;
   try {
-    RunOnWorker(state_, this, sprache_.LanguageNo);
+    steps = RunOnWorker(state_, this, sprache_.LanguageNo);
   } catch (const RunCancelled&) {
     if (covered) {
       BringToFront(Panel6);
@@ -71,9 +73,11 @@ void TForm2::Button1Click() {
   } catch (...) {
     // The table no longer matches the picture.
     SetShownChart(std::nullopt);
+    MarkResultsStale();
     throw;
   }
   SetShownChart(std::nullopt);
+  ShowResults(Summarize(state_, steps));
   DrawOnChartArea(DefaultChartRequest(), true);
 }
 
@@ -96,6 +100,7 @@ void TForm2::DrawOnChartArea(const ChartRequest& request, bool afterRun) {
 
 void TForm2::Button5Click() {
   SetShownChart(std::nullopt);
+  HideResults();
   QImage blank(770, 515, QImage::Format_RGB32);
   blank.fill(Qt::white);
   BringToFront(Image1);

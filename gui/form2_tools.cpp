@@ -69,12 +69,18 @@ void TForm2::InstallTools() {
   CopyChartAction =
       action(ChartMenuItem::kCopy, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &TForm2::CopyChart);
   ExportCsvAction = action(ChartMenuItem::kExportCsv, QKeySequence(Qt::CTRL | Qt::Key_E), &TForm2::ExportCsv);
+  CopyResultsAction = action(ChartMenuItem::kCopyResults, QKeySequence(), &TForm2::CopyResults);
 
   // The chart area takes focus from a click only, so Tab keeps its order, and then
   // opens its menu from the Menu key too.
   Image1->setFocusPolicy(Qt::ClickFocus);
   Image1->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(Image1, &QWidget::customContextMenuRequested, this, &TForm2::ShowChartMenu);
+
+  // The read-out follows the mouse over the chart area.
+  Overlay = new ChartOverlay(Image1);
+  Image1->setMouseTracking(true);
+  Image1->installEventFilter(this);
 }
 
 // In the language chosen for this activation; every field loses its mark.
@@ -84,7 +90,7 @@ void TForm2::SetToolTexts() {
     const QByteArray name = control->objectName().toLatin1();
     if (const Texts3* tip = ToolTipOf(name.constData())) control->setToolTip(Text(*tip, language));
   }
-  for (QAction* a : {SavePngAction, SaveSvgAction, CopyChartAction, ExportCsvAction})
+  for (QAction* a : {SavePngAction, SaveSvgAction, CopyChartAction, ExportCsvAction, CopyResultsAction})
     a->setText(Text(MenuText(static_cast<ChartMenuItem>(a->data().toInt())), language));
   for (const InputInfo& info : InputTable())
     if (info.field) MarkField(*info.field, false);
@@ -93,11 +99,14 @@ void TForm2::SetToolTexts() {
 void TForm2::ShowChartMenu(const QPoint& at) {
   QMenu menu(this);
   menu.addActions({SavePngAction, SaveSvgAction, CopyChartAction, ExportCsvAction});
+  menu.addSeparator();
+  menu.addAction(CopyResultsAction);
   menu.exec(Image1->mapToGlobal(at));
 }
 
 void TForm2::SetShownChart(std::optional<ChartRequest> request) {
   shownChart_ = request;
+  HideReadout();
   for (QAction* a : {SavePngAction, SaveSvgAction, CopyChartAction, ExportCsvAction})
     a->setEnabled(request.has_value());
 }

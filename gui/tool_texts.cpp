@@ -50,6 +50,7 @@ const Texts3 kMenu[] = {
     {"Сохранить график как SVG...", "Diagramm als SVG speichern...", "Save chart as SVG..."},
     {"Копировать график", "Diagramm kopieren", "Copy chart"},
     {"Экспортировать данные в CSV...", "Daten als CSV exportieren...", "Export data as CSV..."},
+    {"Копировать результаты", "Ergebnisse kopieren", "Copy results"},
 };
 
 const Texts3 kNotANumber{"Не число; используется значение ", "Keine Zahl; verwendet wird der Wert ",

@@ -24,10 +24,10 @@ double ParseCanonical(const std::string& canonical, bool& overflow) {
 }
 
 std::string ConvertMessage(std::string_view text) {
-  std::string m = "'";
-  m.append(text);
-  m += "' is not a valid floating point value";
-  return m;
+  std::string quoted = "'";
+  quoted.append(text);
+  quoted += "'";
+  return NotANumberMessage(quoted);
 }
 
 struct Decimal {
@@ -111,6 +111,10 @@ std::string NonFinite(double value) {
 }
 
 }  // namespace
+
+std::string NotANumberMessage(std::string_view quotedText) {
+  return std::string(quotedText) + " is not a valid floating point value";
+}
 
 bool TryTextToFloat(std::string_view text, char sep, double& dest) {
   std::size_t i = 0;

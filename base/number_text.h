@@ -14,6 +14,10 @@ namespace orv {
 // ConvertFault "'<text>' is not a valid floating point value" and `dest` is kept.
 void TextToFloat(std::string_view text, char decimalSeparator, double& dest);
 
+// "<quotedText> is not a valid floating point value", the ConvertFault's text for a
+// text the caller has quoted its own way.
+std::string NotANumberMessage(std::string_view quotedText);
+
 // The same syntax check without throwing; returns false where TextToFloat throws.
 bool TryTextToFloat(std::string_view text, char decimalSeparator, double& dest);
 

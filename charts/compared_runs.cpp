@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/errors.h"
+#include "base/number_text.h"
 #include "files/csv_text.h"
 
 namespace orv {
@@ -18,11 +19,37 @@ bool Differs(const ComparedRun& first, const ComparedRun& run, std::size_t k) {
   return k >= first.inputs.size() || first.inputs[k].value != run.inputs[k].value;
 }
 
-bool IsKeyInput(std::string_view name) {
-  return std::find(std::begin(kKeyInputs), std::end(kKeyInputs), name) != std::end(kKeyInputs);
+std::size_t KeyRank(std::string_view name) {
+  return static_cast<std::size_t>(std::find(std::begin(kKeyInputs), std::end(kKeyInputs), name) -
+                                  std::begin(kKeyInputs));
+}
+
+// The key inputs first, in their order, then the others in the run's order.
+std::vector<std::size_t> NamingOrder(const ComparedRun& run) {
+  std::vector<std::size_t> order(run.inputs.size());
+  for (std::size_t k = 0; k < order.size(); ++k) order[k] = k;
+  std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+    return KeyRank(run.inputs[a].name) < KeyRank(run.inputs[b].name);
+  });
+  return order;
 }
 
 }  // namespace
+
+std::vector<RunInput> RunInputsOf(const FlightInputs& inputs, char decimalSeparator) {
+  std::vector<RunInput> out;
+  for (const InputInfo& info : InputTable())
+    out.push_back(
+        {info.name, FloatToText(inputs[static_cast<std::size_t>(info.id)], decimalSeparator), info.csvUnit});
+  return out;
+}
+
+FlightInputs InputsInForce(const FlightData& fd) {
+  FlightData copy = fd;  // the table reaches a slot through a mutable parameter set
+  FlightInputs inputs{};
+  for (const InputInfo& info : InputTable()) inputs[static_cast<std::size_t>(info.id)] = info.slot(copy);
+  return inputs;
+}
 
 ComparedRun CaptureRun(const SharedState& state, int number, std::vector<RunInput> inputs) {
   ComparedRun run;
@@ -47,11 +74,11 @@ std::vector<std::string> LegendTexts(std::span<const ComparedRun> runs, char dec
       named += (named.empty() ? "" : between) + Assignment(input);
     };
     if (&run != &runs.front())
-      for (std::size_t k = 0; k < run.inputs.size(); ++k)
+      for (std::size_t k : NamingOrder(run))
         if (Differs(runs.front(), run, k)) add(run.inputs[k]);
     if (named.empty())
-      for (const RunInput& input : run.inputs)
-        if (IsKeyInput(input.name)) add(input);
+      for (std::size_t k : NamingOrder(run))
+        if (KeyRank(run.inputs[k].name) < std::size(kKeyInputs)) add(run.inputs[k]);
     texts.push_back(std::to_string(run.number) + ": " + named);
   }
   return texts;
@@ -59,7 +86,7 @@ std::vector<std::string> LegendTexts(std::span<const ComparedRun> runs, char dec
 
 std::string DifferingAssignments(const ComparedRun& first, const ComparedRun& run) {
   std::string text;
-  for (std::size_t k = 0; k < run.inputs.size(); ++k)
+  for (std::size_t k : NamingOrder(run))
     if (Differs(first, run, k))
       text += (text.empty() ? "" : " ") + run.inputs[k].name + "=" + run.inputs[k].value;
   return text;

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "base/flight_data.h"
+#include "base/input_table.h"
 #include "base/sample_columns.h"
 #include "charts/comparison_chart.h"
 
@@ -36,6 +37,13 @@ struct ComparedRun {
   }
 };
 
+// Every input of the table with its value as the fields write it ("35") and its
+// unit in ASCII ("m/s", "deg").
+std::vector<RunInput> RunInputsOf(const FlightInputs& inputs, char decimalSeparator);
+
+// The values in force in the parameter set: what the next START flies with.
+FlightInputs InputsInForce(const FlightData& fd);
+
 // The recorded rows of the last run (1..RecordedRows) in base units.
 ComparedRun CaptureRun(const SharedState& state, int number, std::vector<RunInput> inputs);
 
@@ -44,10 +52,11 @@ inline constexpr std::string_view kKeyInputs[] = {"v0", "angle", "mass"};
 
 // "2: v0 = 35 m/s, mass = 0.2 kg": each run by the inputs in which it differs from
 // the first run, the first run (and any run that differs in nothing) by the key
-// inputs. Assignments are separated by "; " when numbers use a decimal comma.
+// inputs; key inputs come first. Assignments are separated by "; " when numbers use
+// a decimal comma.
 std::vector<std::string> LegendTexts(std::span<const ComparedRun> runs, char decimalSeparator);
 
-// "v0=35 mass=0.2": the inputs in which `run` differs from `first`.
+// "v0=35 mass=0.2": the inputs in which `run` differs from `first`, in the legend's order.
 std::string DifferingAssignments(const ComparedRun& first, const ComparedRun& run);
 
 // "X, m": the column's symbol and base unit, as the comparison's axes are titled.

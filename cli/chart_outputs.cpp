@@ -12,14 +12,14 @@ namespace {
 // Chart labels on the command line always use a point.
 constexpr char kDecimalPoint = '.';
 
+}  // namespace
+
 bool EndsWithPng(std::string_view path) {
   if (path.size() < 4) return false;
   std::string end(path.substr(path.size() - 4));
   for (char& c : end) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
   return end == ".png";
 }
-
-}  // namespace
 
 bool PngBuilt() { return ORVANTIS_CLI_PNG != 0; }
 

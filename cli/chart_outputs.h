@@ -20,6 +20,9 @@ struct ChartOutput {
   bool png = false;
 };
 
+// Whether a chart at `path` is a PNG: the path ends in .png, in any case.
+bool EndsWithPng(std::string_view path);
+
 // Whether this build has the PNG writer.
 bool PngBuilt();
 

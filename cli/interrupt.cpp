@@ -1,19 +1,26 @@
 #include "cli/interrupt.h"
 
 #include <signal.h>
+#include <unistd.h>
 
 #include <atomic>
 
 namespace orv::cli {
 namespace {
 
-// Lock-free atomics only: the handler may run between any two instructions.
-std::atomic<bool> g_interrupted{false};
+// Lock-free atomics only: the handler may run between any two instructions, on any
+// thread.
+std::atomic<int> g_signal{0};
 std::atomic<RunControl*> g_target{nullptr};
-static_assert(std::atomic<bool>::is_always_lock_free && std::atomic<RunControl*>::is_always_lock_free);
+std::atomic<int> g_waits{0};
+static_assert(std::atomic<int>::is_always_lock_free && std::atomic<RunControl*>::is_always_lock_free);
 
-void OnInterrupt(int) {
-  g_interrupted.store(true);
+constexpr int kSignalExitBase = 128;
+
+void OnSignal(int number) {
+  int none = 0;
+  g_signal.compare_exchange_strong(none, number);
+  if (g_waits.load() > 0) _exit(kSignalExitBase + g_signal.load());
   if (RunControl* control = g_target.load()) control->cancel.store(true);
 }
 
@@ -21,17 +28,28 @@ void OnInterrupt(int) {
 
 void InstallInterruptHandler() {
   struct sigaction action {};
-  action.sa_handler = OnInterrupt;
+  action.sa_handler = OnSignal;
   sigemptyset(&action.sa_mask);
+  // Restarted calls never see the signal; the waits that must see it are WaitScopes.
   action.sa_flags = SA_RESTART;
   sigaction(SIGINT, &action, nullptr);
+  sigaction(SIGTERM, &action, nullptr);
 }
 
 void SetInterruptTarget(RunControl* control) {
   g_target.store(control);
-  if (control && g_interrupted.load()) control->cancel.store(true);
+  if (control && Interrupted()) control->cancel.store(true);
 }
 
-bool Interrupted() { return g_interrupted.load(); }
+WaitScope::WaitScope() {
+  g_waits.fetch_add(1);
+  if (Interrupted()) _exit(InterruptedExitCode());
+}
+
+WaitScope::~WaitScope() { g_waits.fetch_sub(1); }
+
+bool Interrupted() { return g_signal.load() != 0; }
+
+int InterruptedExitCode() { return kSignalExitBase + g_signal.load(); }
 
 }  // namespace orv::cli

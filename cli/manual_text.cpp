@@ -10,8 +10,10 @@ bool IsHeading(const std::string& line) { return !line.empty() && line[0] != ' '
 
 }  // namespace
 
-std::string ManualText(const CLI::App& app) {
+std::string ManualText(const CLI::App& app, const std::string& last) {
   std::string text = app.help();
+  if (const std::size_t at = text.find(last); !last.empty() && at != std::string::npos)
+    text.erase(at, last.size());
   for (const CLI::App* command : app.get_subcommands([](const CLI::App*) { return true; })) {
     std::string help = command->help();
     // Every command repeats the program's footer, which the page has once.
@@ -37,7 +39,7 @@ std::string ManualText(const CLI::App& app) {
       text += '\n';
     }
   }
-  return text;
+  return text + "\n" + last;
 }
 
 }  // namespace orv::cli

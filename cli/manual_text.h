@@ -8,6 +8,8 @@
 
 namespace orv::cli {
 
-std::string ManualText(const CLI::App& app);
+// `last` (a paragraph of the program's footer) moves to the end, where the page's
+// build makes it a section of its own.
+std::string ManualText(const CLI::App& app, const std::string& last);
 
 }  // namespace orv::cli

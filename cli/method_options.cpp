@@ -6,7 +6,8 @@
 
 namespace orv::cli {
 
-void MethodOptions::AddTo(CLI::App& command) {
+void MethodOptions::AddTo(CLI::App& command, std::string toleranceName) {
+  toleranceName_ = std::move(toleranceName);
   command
       .add_option("--method", method_,
                   "euler (default): the classic run of START, explicit Euler steps of --dt, the classic "
@@ -15,7 +16,7 @@ void MethodOptions::AddTo(CLI::App& command) {
       ->type_name("METHOD")
       ->group("Method");
   toleranceOption_ = command
-                         .add_option("--tol", tolerance_,
+                         .add_option(toleranceName_, tolerance_,
                                      "relative and absolute tolerance of every rk45 step (default " +
                                          FloatToText(kDefaultTolerance, '.') + ")")
                          ->type_name("NUMBER")
@@ -28,10 +29,11 @@ MethodChoice MethodOptions::Resolve() const {
   if (!method) throw UsageError("--method: '" + method_ + "' is not a method; choose euler or rk45");
   choice.method = *method;
   if (toleranceOption_->count() > 0) {
-    if (choice.method != FlightMethod::kRk45) throw UsageError("--tol applies to --method rk45 only");
-    choice.tolerance = ParseInputValue("--tol", tolerance_);
+    if (choice.method != FlightMethod::kRk45)
+      throw UsageError(toleranceName_ + " applies to --method rk45 only");
+    choice.tolerance = ParseInputValue(toleranceName_, tolerance_);
     if (!(choice.tolerance > 0) || !(choice.tolerance < 1))
-      throw UsageError("--tol: " + tolerance_ + " is not a tolerance between 0 and 1");
+      throw UsageError(toleranceName_ + ": " + tolerance_ + " is not a tolerance between 0 and 1");
   }
   return choice;
 }

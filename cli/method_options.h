@@ -10,7 +10,9 @@ namespace orv::cli {
 
 class MethodOptions {
  public:
-  void AddTo(CLI::App& command);
+  // `toleranceName` is the tolerance's option: "--tol", or another name where a
+  // command's own --tol means something else.
+  void AddTo(CLI::App& command, std::string toleranceName = "--tol");
 
   // The choice in force; a UsageError for an unknown method, a tolerance that is not
   // a positive number, or a tolerance given to the Euler method, which has none.
@@ -20,6 +22,7 @@ class MethodOptions {
   std::string method_{MethodName(FlightMethod::kEuler)};
   std::string tolerance_;
   CLI::Option* toleranceOption_ = nullptr;
+  std::string toleranceName_;
 };
 
 }  // namespace orv::cli

@@ -1,31 +1,92 @@
 #include "cli/output_files.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
+#include <optional>
 
 #include "base/errors.h"
+#include "cli/interrupt.h"
+#include "cli/message_text.h"
 #include "cli/usage_error.h"
-#include "files/file_ops.h"
 #include "files/safe_write.h"
 
 namespace orv::cli {
+namespace {
 
-void CheckOutputFolder(std::string_view option, const std::string& path) {
+bool IsRegular(int fd) {
+  struct stat st {};
+  return ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+}
+
+}  // namespace
+
+void CheckOutputPath(std::string_view option, const std::string& path) {
   if (path == kStandardOutput) return;
+  const std::string where = std::string(option) + ": " + Quoted(path);
   if (path.empty()) throw UsageError(std::string(option) + ": an empty path names no file");
-  const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+  struct stat st {};
+  if (::stat(path.c_str(), &st) == 0) {
+    if (S_ISDIR(st.st_mode)) throw UsageError(where + " is a folder, not a file");
+    if (::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0)
+      throw UsageError(where + ": no right to write it");
+    return;
+  }
+  if (errno == ELOOP) throw UsageError(where + " loops: too many levels of symbolic links");
+  if (errno != ENOENT && errno != ENOTDIR) throw UsageError(where + ": " + std::strerror(errno));
+  // A new file (or a link to one): its folder must exist and take it.
+  std::string folder = std::filesystem::path(path).parent_path().string();
+  const std::string shown = folder;
+  if (folder.empty()) folder = ".";
   std::error_code error;
-  if (!folder.empty() && !std::filesystem::is_directory(folder, error))
-    throw UsageError(std::string(option) + ": the folder '" + folder.string() + "' does not exist");
+  if (!std::filesystem::is_directory(folder, error))
+    throw UsageError(std::string(option) + ": the folder " + Quoted(shown) + " does not exist");
+  if (::faccessat(AT_FDCWD, folder.c_str(), W_OK | X_OK, AT_EACCESS) != 0)
+    throw UsageError(where + ": no right to create a file in " +
+                     (shown.empty() ? std::string("the current folder") : "the folder " + Quoted(shown)));
 }
 
 void WriteOutput(const std::string& path, std::string_view bytes) {
-  if (path != kStandardOutput) return WriteFileSafely(path, bytes);
+  if (path == kStandardOutput) return WriteStandardOutput(bytes);
+  struct stat st {};
+  std::optional<WaitScope> wait;
+  if (::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) wait.emplace();
+  WriteFileSafely(path, bytes);
+}
+
+void WriteStandardOutput(std::string_view bytes, bool flush) {
+  std::optional<WaitScope> wait;
+  if (!StandardOutputIsFile()) wait.emplace();
   errno = 0;
-  if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size() || std::fflush(stdout) != 0) {
-    const int code = errno ? errno : EIO;
-    throw InOutFault(IoErrorText(code), code);
+  if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size() &&
+      (!flush || std::fflush(stdout) == 0) && !std::ferror(stdout))
+    return;
+  const int code = errno ? errno : EIO;
+  std::clearerr(stdout);
+  throw InOutFault(code == EBADF ? std::string("standard output is closed")
+                                 : std::string("cannot write to standard output: ") + std::strerror(code),
+                   code);
+}
+
+bool StandardOutputIsFile() {
+  static const bool file = IsRegular(STDOUT_FILENO);
+  return file;
+}
+
+void GuardClosedStandardStreams() {
+  for (int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
+    if (::fcntl(fd, F_GETFD) != -1 || errno != EBADF) continue;
+    // Opened the other way round, so every use of the number fails.
+    const int opened = ::open("/dev/null", fd == STDIN_FILENO ? O_WRONLY : O_RDONLY);
+    if (opened >= 0 && opened != fd) {
+      ::dup2(opened, fd);
+      ::close(opened);
+    }
   }
 }
 

@@ -1,12 +1,15 @@
 #include "cli/params_file.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 #include <string_view>
 
+#include "cli/interrupt.h"
+#include "cli/message_text.h"
 #include "cli/usage_error.h"
 
 namespace orv::cli {
@@ -34,7 +37,7 @@ InputOverrides ParseParams(const std::string& text, const std::string& fileName)
     if (equals == std::string_view::npos) throw UsageError(where + ": expected name = value");
     const std::string name(Trim(content.substr(0, equals)));
     const std::optional<Input> input = FindInput(name);
-    if (!input) throw UsageError(where + ": unknown name '" + name + "'");
+    if (!input) throw UsageError(where + ": unknown name " + Quoted(name));
     std::optional<double>& slot = values[static_cast<std::size_t>(*input)];
     if (slot) throw UsageError(where + ": " + name + " is given twice");
     slot = ParseInputValue(where + ": " + name, Trim(content.substr(equals + 1)));
@@ -43,10 +46,30 @@ InputOverrides ParseParams(const std::string& text, const std::string& fileName)
 }
 
 InputOverrides ReadParamsFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw UsageError("--params: cannot read '" + path + "': " + std::strerror(errno));
-  const std::string text{std::istreambuf_iterator<char>(in), {}};
-  if (in.bad()) throw UsageError("--params: cannot read '" + path + "'");
+  const auto cannotRead = [&](int code) {
+    return UsageError("--params: cannot read " + Quoted(path) + ": " + std::strerror(code));
+  };
+  std::string text;
+  {
+    // A fifo waits here for its writer, and a slow one on every read.
+    const WaitScope wait;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) throw cannotRead(errno);
+    char buffer[65536];
+    for (;;) {
+      const ssize_t n = ::read(fd, buffer, sizeof buffer);
+      if (n > 0) {
+        text.append(buffer, static_cast<std::size_t>(n));
+      } else if (n == 0) {
+        break;
+      } else if (errno != EINTR) {
+        const int code = errno;  // a folder: EISDIR
+        ::close(fd);
+        throw cannotRead(code);
+      }
+    }
+    ::close(fd);
+  }
   return ParseParams(text, path);
 }
 

@@ -73,4 +73,10 @@ std::string ChartPng(const SharedState& state, const ChartRequest& request, char
   return std::move(host.png);
 }
 
+std::string ComparisonPng(const ComparisonChart& chart, char decimalSeparator) {
+  PngHost host;
+  ShowComparison(host, chart, decimalSeparator);
+  return std::move(host.png);
+}
+
 }  // namespace orv::cli

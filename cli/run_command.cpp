@@ -1,72 +1,80 @@
 #include "cli/run_command.h"
 
+#include <unistd.h>
+
+#include <charconv>
+#include <chrono>
+#include <condition_variable>
 #include <cstdio>
 #include <memory>
+#include <mutex>
 #include <nlohmann/json.hpp>
 #include <optional>
+#include <thread>
 
 #include "base/errors.h"
 #include "base/number_text.h"
 #include "cli/interrupt.h"
+#include "cli/message_text.h"
 #include "cli/output_files.h"
+#include "cli/summary_report.h"
 #include "cli/usage_error.h"
 #include "files/csv_export.h"
 #include "files/csv_text.h"
 #include "flight/flight_summary.h"
+#include "flight/run_estimate.h"
 #include "flight/start_flight.h"
 #include "flight/step_check.h"
 
 namespace orv::cli {
 namespace {
 
-void Report(const std::string& what) { std::fprintf(stderr, "orvantis-cli: %s\n", what.c_str()); }
+// A run whose estimate exceeds this says so on a terminal, and how to stop it.
+constexpr double kLongRunSeconds = 5;
+// The estimate is made once the run has gone on this long.
+constexpr auto kEstimateAfter = std::chrono::milliseconds(500);
 
-std::string SummaryKey(const SummaryValue& v) { return std::string(v.key) + "_" + v.JsonUnit(); }
-
-std::string Number(double v) {
-  std::string s;
-  AppendCsvNumber(s, v, kCsvPoint);
-  return s;
+std::string Duration(double seconds) {
+  if (seconds < 120) return std::to_string(static_cast<long long>(seconds + 0.5)) + " s";
+  if (seconds < 7200) return std::to_string(static_cast<long long>(seconds / 60 + 0.5)) + " min";
+  return std::to_string(static_cast<long long>(seconds / 3600 + 0.5)) + " h";
 }
 
-// One line a figure; with a step check each value is cut to the digits that its
-// step error leaves meaningful: "range  6.9396 m (step error about 0.0006 m)".
-std::string SummaryText(const FlightSummary& s, const StepCheck* check) {
-  constexpr int kLabelWidth = 27;
-  std::string text;
-  const auto line = [&](const std::string& label, const std::string& value, const std::string& unit) {
-    text += label;
-    text.append(static_cast<std::size_t>(kLabelWidth) - label.size(), ' ');
-    text += value;
-    if (!unit.empty()) text += " " + unit;
-  };
-  line("method", MethodText(s.method), "");
-  line("steps per pass", std::to_string(s.stepsPerPass), "");
-  text += '\n';
-  for (const SummaryValue& v : SummaryValues()) {
-    const std::string unit(v.Unit());
-    if (!check) {
-      line(v.label, Number(s.*v.member), unit);
-    } else {
-      const ValueAndError rounded = RoundToError(s.*v.member, check->Error(v), '.');
-      line(v.label, rounded.value, unit);
-      text += " (step error about " + rounded.error + (unit.empty() ? "" : " ") + unit + ")";
-    }
-    text += '\n';
+// While it lives, watches the run on a thread of its own and, when the run will take
+// long, tells the user on standard error once.
+class LongRunNotice {
+ public:
+  LongRunNotice(const RunControl& control, double Tk, double dt0) {
+    if (!isatty(STDERR_FILENO)) return;
+    watcher_ = std::jthread([this, &control, Tk, dt0](std::stop_token stop) {
+      const auto start = std::chrono::steady_clock::now();
+      std::unique_lock lock(mutex_);
+      wake_.wait_for(lock, stop, kEstimateAfter, [] { return false; });
+      if (stop.stop_requested()) return;
+      const double elapsed = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+      const int pass = std::max(control.pass.load(std::memory_order_relaxed), 1);
+      const double time = control.time.load(std::memory_order_relaxed);
+      const double stepsPerSecond =
+          static_cast<double>(control.steps.load(std::memory_order_relaxed)) / elapsed;
+      RunEstimate estimate(Tk, dt0);
+      estimate.Look(pass, time);
+      const double left = estimate.SecondsLeft(pass, time, stepsPerSecond);
+      if (left >= 0 && elapsed + left > kLongRunSeconds)
+        ReportError("this run may take up to " + Duration(elapsed + left) + "; Ctrl+C stops it");
+    });
   }
-  return text;
-}
+
+ private:
+  std::mutex mutex_;
+  std::condition_variable_any wake_;
+  std::jthread watcher_;  // last: stopped and joined first
+};
 
 std::string SummaryJson(const FlightInputs& inputs, const FlightSummary& s, const StepCheck* check) {
   nlohmann::ordered_json json;
   for (const InputInfo& info : InputTable())
     json["inputs"][info.name] = inputs[static_cast<std::size_t>(info.id)];
-  json["method"] = MethodName(s.method.method);
-  if (s.method.method == FlightMethod::kRk45) json["tolerance"] = s.method.tolerance;
-  json["steps_per_pass"] = s.stepsPerPass;
-  for (const SummaryValue& v : SummaryValues()) json[SummaryKey(v)] = s.*v.member;
-  if (check)
-    for (const SummaryValue& v : SummaryValues()) json["step_check"][SummaryKey(v)] = check->Error(v);
+  AddSummaryJson(json, s, check);
   return json.dump(2) + "\n";
 }
 
@@ -75,17 +83,17 @@ std::string SummaryJson(const FlightInputs& inputs, const FlightSummary& s, cons
 void CheckRunOutputs(const RunOutputs& outputs) {
   int onStandardOutput = 0;
   if (!outputs.noResultsFile) {
-    CheckOutputFolder("--out", outputs.resultsPath);
+    CheckOutputPath("--out", outputs.resultsPath);
     onStandardOutput += outputs.resultsPath == kStandardOutput;
   }
   if (!outputs.csvPath.empty()) {
-    CheckOutputFolder("--csv", outputs.csvPath);
+    CheckOutputPath("--csv", outputs.csvPath);
     onStandardOutput += outputs.csvPath == kStandardOutput;
   }
   for (const ChartOutput& chart : outputs.charts) {
     if (chart.path == kStandardOutput)
       throw UsageError("--chart " + chart.name + ": charts go to files, not '-'");
-    CheckOutputFolder("--chart " + chart.name, chart.path);
+    CheckOutputPath("--chart " + chart.name, chart.path);
   }
   if (onStandardOutput > 1) throw UsageError("--out and --csv cannot both write to standard output");
 }
@@ -108,69 +116,87 @@ int ExecuteRun(const FlightInputs& inputs, const MethodChoice& method, const Run
       const InterruptScope interrupt(control);
       check = CheckTimeStep(state->fd, &control);
     } catch (const RunCancelled&) {
-      return kExitInterrupted;
+      return InterruptedExitCode();
     } catch (const Fault& fault) {
-      checkFault = fault.what();
+      checkFault = fault.message();
     }
   }
 
-  const auto write = [](const std::string& path, const std::string& bytes) {
+  // Whatever fails after a file was written names the files that were.
+  std::vector<std::string> written;
+  const auto fail = [&](const std::string& what) {
+    ReportError(what);
+    if (!written.empty()) {
+      std::string list;
+      for (const std::string& path : written) list += (list.empty() ? "" : ", ") + Quoted(path);
+      ReportError("written before this: " + list);
+    }
+    return kExitFault;
+  };
+  const auto write = [&](const std::string& path, const std::string& bytes) {
     try {
       WriteOutput(path, bytes);
-      return true;
     } catch (const Fault& fault) {
-      Report((path == kStandardOutput ? std::string("standard output") : path) + ": " + fault.what());
-      return false;
+      return (path == kStandardOutput ? std::string() : Quoted(path) + ": ") + fault.message();
     }
+    if (path != kStandardOutput) written.push_back(path);
+    return std::string();
   };
 
   // START as the window's worker does it; the results file goes where --out says,
   // and a failure there ends the outputs, as it ends START before the chart.
   FlightOutcome outcome;
-  bool resultsWritten = true;
+  std::string resultsFailure;
   try {
     RunControl control;
     const InterruptScope interrupt(control);
+    // The estimate counts fixed steps: the Euler run's.
+    std::optional<LongRunNotice> notice;
+    if (method.method == FlightMethod::kEuler) notice.emplace(control, state->fd.Tk(), state->fd.dt0());
     ResultsSink results;
     if (!outputs.noResultsFile)
-      results = [&](const std::string& table) { resultsWritten = write(outputs.resultsPath, table); };
+      results = [&](const std::string& table) { resultsFailure = write(outputs.resultsPath, table); };
     outcome = StartFlight(*state, method, &control, results);
   } catch (const RunCancelled&) {
-    return kExitInterrupted;
+    return InterruptedExitCode();
   } catch (const Fault& fault) {
-    Report(fault.what());
+    ReportError(fault.message());
     return kExitFault;
   }
-  if (!resultsWritten) return kExitFault;
-  if (!outputs.csvPath.empty() && !write(outputs.csvPath, FormatCsv(*state, outputs.decimalComma)))
-    return kExitFault;
+  if (Interrupted()) return InterruptedExitCode();
+  if (!resultsFailure.empty()) return fail(resultsFailure);
+  if (!outputs.csvPath.empty())
+    if (const std::string failure = write(outputs.csvPath, FormatCsv(*state, outputs.decimalComma));
+        !failure.empty())
+      return fail(failure);
   const bool dataOnStandardOutput = (!outputs.noResultsFile && outputs.resultsPath == kStandardOutput) ||
                                     outputs.csvPath == kStandardOutput;
 
-  int exitCode = kExitSuccess;
-  if (!checkFault.empty()) {
-    Report("the step check at half the time step: " + checkFault);
-    exitCode = kExitFault;
-  }
+  std::vector<std::string> failures;
+  if (!checkFault.empty()) failures.push_back("the step check at half the time step: " + checkFault);
   for (const ChartOutput& chart : outputs.charts) {
-    if (Interrupted()) return kExitInterrupted;
-    std::string bytes;
+    if (Interrupted()) return InterruptedExitCode();
+    std::string failure;
     try {
-      bytes = ChartFileBytes(*state, chart);
+      failure = write(chart.path, ChartFileBytes(*state, chart));
     } catch (const Fault& fault) {
-      Report("chart " + chart.name + ": " + fault.what());
-      exitCode = kExitFault;
-      continue;
+      failure = "chart " + chart.name + ": " + fault.message();
     }
-    if (!write(chart.path, bytes)) exitCode = kExitFault;
+    if (!failure.empty()) failures.push_back(failure);
   }
 
   const FlightSummary summary = Summarize(*state, outcome);
   const StepCheck* checked = check ? &*check : nullptr;
   const std::string report =
       outputs.json ? SummaryJson(inputs, summary, checked) : SummaryText(summary, checked);
-  std::fputs(report.c_str(), dataOnStandardOutput ? stderr : stdout);
-  return exitCode;
+  if (dataOnStandardOutput) {
+    std::fputs(report.c_str(), stderr);
+  } else if (const std::string failure = write(kStandardOutput, report); !failure.empty()) {
+    failures.push_back(failure);
+  }
+  if (failures.empty()) return kExitSuccess;
+  for (std::size_t i = 0; i + 1 < failures.size(); ++i) ReportError(failures[i]);
+  return fail(failures.back());
 }
 
 }  // namespace orv::cli

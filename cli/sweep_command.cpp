@@ -2,22 +2,21 @@
 
 #include <unistd.h>
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <thread>
 
 #include "cli/interrupt.h"
+#include "cli/output_files.h"
 #include "cli/sweep_runner.h"
 #include "cli/usage_error.h"
 
 namespace orv::cli {
 namespace {
 
-void WriteRow(std::string_view row) {
-  if (std::fwrite(row.data(), 1, row.size(), stdout) != row.size())
-    throw std::runtime_error(std::string("standard output: ") + std::strerror(errno));
-}
+// Rows to a file are buffered. A pipe or terminal gets each row as it comes, in one
+// write: a reader such as `head` sees it at once (and, gone, ends the sweep at once),
+// and a signal while the reader does not read finds no half row written.
+void WriteRow(std::string_view row) { WriteStandardOutput(row, !StandardOutputIsFile()); }
 
 void ShowProgress(std::int64_t done, std::int64_t total) {
   std::fprintf(stderr, "\rorvantis-cli sweep: %lld of %lld runs", static_cast<long long>(done),
@@ -54,9 +53,8 @@ int ExecuteSweep(const InputOptions& inputOptions, const MethodChoice& method, c
   if (isatty(STDERR_FILENO)) progress = [total](std::int64_t done) { ShowProgress(done, total); };
   const SweepResult result = RunSweep(plan, jobs, control, WriteRow, progress);
   if (progress) std::fprintf(stderr, "\r\033[K");
-  if (std::fflush(stdout) != 0 || std::ferror(stdout))
-    throw std::runtime_error(std::string("standard output: ") + std::strerror(errno));
-  return result.cancelled || Interrupted() ? kExitInterrupted : kExitSuccess;
+  WriteStandardOutput({});  // the buffered rows, whole, also after a signal
+  return result.cancelled || Interrupted() ? InterruptedExitCode() : kExitSuccess;
 }
 
 }  // namespace orv::cli

@@ -99,13 +99,13 @@ double ExactValue(std::int64_t n, int exponent) {
   throw UsageError("--vary " + std::string(option) + ": " + why);
 }
 
-std::string NameList() {
+}  // namespace
+
+std::string InputNames() {
   std::string names;
   for (const InputInfo& info : InputTable()) names += (names.empty() ? "" : ", ") + std::string(info.name);
   return names;
 }
-
-}  // namespace
 
 VaryAxis ParseVary(std::string_view option) {
   const std::size_t equals = option.find('=');
@@ -116,7 +116,7 @@ VaryAxis ParseVary(std::string_view option) {
     throw UsageError("--vary: expected NAME=FROM:TO:STEP, not '" + std::string(option) + "'");
   const std::string_view name = option.substr(0, equals);
   const std::optional<Input> input = FindInput(name);
-  if (!input) Fail(option, "no input is called '" + std::string(name) + "' (one of " + NameList() + ")");
+  if (!input) Fail(option, "no input is called '" + std::string(name) + "' (one of " + InputNames() + ")");
 
   const std::string_view texts[3] = {option.substr(equals + 1, colon1 - equals - 1),
                                      option.substr(colon1 + 1, colon2 - colon1 - 1),

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -17,6 +18,9 @@ struct VaryAxis {
   Input input;
   std::vector<double> values;
 };
+
+// "cx, cy, mass, ...": the names an input option or a grid takes.
+std::string InputNames();
 
 // "NAME=FROM:TO:STEP": FROM, FROM + STEP, ... up to TO, each value the double that
 // its decimal text reads as (0:1:0.1 gives 0.3, not 0.30000000000000004). Throws

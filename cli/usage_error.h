@@ -14,6 +14,5 @@ class UsageError : public std::runtime_error {
 inline constexpr int kExitSuccess = 0;
 inline constexpr int kExitFault = 1;
 inline constexpr int kExitUsage = 2;
-inline constexpr int kExitInterrupted = 130;
 
 }  // namespace orv::cli

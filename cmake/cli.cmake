@@ -9,15 +9,20 @@ find_package(Qt6 QUIET COMPONENTS Gui)
 add_library(orvantis_cli STATIC
   cli/app.cpp
   cli/chart_outputs.cpp
+  cli/command_checks.cpp
+  cli/compare_command.cpp
   cli/flight_inputs.cpp
   cli/input_options.cpp
   cli/interrupt.cpp
   cli/manual_text.cpp
+  cli/message_text.cpp
   cli/method_options.cpp
   cli/output_files.cpp
   cli/params_file.cpp
   cli/png_module.cpp
+  cli/optimize_command.cpp
   cli/run_command.cpp
+  cli/summary_report.cpp
   cli/sweep_command.cpp
   cli/sweep_grid.cpp
   cli/sweep_runner.cpp)
@@ -38,7 +43,9 @@ if(Qt6Gui_FOUND)
   add_dependencies(orvantis-cli orvantis_cli_png)
 endif()
 
-# The man page is --help-all put through help2man, so the two never disagree.
+# The man page is --help-all put through help2man, so the two never disagree, with the
+# examples, files and related pages of docs/orvantis-cli.h2m. The help's last paragraph,
+# "Exit status:", becomes the page's EXIT STATUS section.
 find_program(HELP2MAN help2man REQUIRED)
 set(ORVANTIS_CLI_MAN ${CMAKE_BINARY_DIR}/man/orvantis-cli.1)
 add_custom_command(
@@ -46,8 +53,10 @@ add_custom_command(
   COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/man
   COMMAND ${HELP2MAN} --no-info --section=1 --help-option=--help-all --version-option=--version
           "--name=flights, charts and parameter sweeps of the ORVANTIS harpoon ballistics calculator"
+          --include=${CMAKE_CURRENT_SOURCE_DIR}/docs/orvantis-cli.h2m
           --output=${ORVANTIS_CLI_MAN} $<TARGET_FILE:orvantis-cli>
-  DEPENDS orvantis-cli
+  COMMAND sed -i "s/^\\.SS \"Exit status:\"$/.SH \"EXIT STATUS\"/" ${ORVANTIS_CLI_MAN}
+  DEPENDS orvantis-cli ${CMAKE_CURRENT_SOURCE_DIR}/docs/orvantis-cli.h2m
   COMMENT "Writing the man page orvantis-cli.1"
   VERBATIM)
 add_custom_target(orvantis-cli-man ALL DEPENDS ${ORVANTIS_CLI_MAN})

@@ -46,6 +46,7 @@ add_library(orvantis_charts STATIC
 target_link_libraries(orvantis_charts PUBLIC orvantis_files)
 
 add_library(orvantis_flight STATIC
+  flight/compared_flight.cpp
   flight/accurate_run.cpp
   flight/flight_method.cpp
   flight/flight_run.cpp
@@ -53,7 +54,9 @@ add_library(orvantis_flight STATIC
   flight/pass_start.cpp
   flight/sample_record.cpp
   flight/start_flight.cpp
-  flight/step_check.cpp)
+  flight/step_check.cpp
+  flight/parallel_runs.cpp
+  flight/best_value.cpp)
 target_link_libraries(orvantis_flight PUBLIC orvantis_physics orvantis_files orvantis_charts)
 
 add_library(orvantis_core INTERFACE)

@@ -79,4 +79,16 @@ if(TARGET orvantis-cli-man)
   install(FILES ${page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endif()
 
+# What Debian asks of every package's documentation folder: the copyright in its
+# machine-readable form and the changelog, compressed.
+set(docdir ${CMAKE_INSTALL_DATADIR}/doc/orvantis)
+install(FILES packaging/copyright DESTINATION ${docdir})
+add_custom_command(OUTPUT ${generated}/changelog.gz
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${generated}
+  COMMAND gzip -9nc ${CMAKE_CURRENT_SOURCE_DIR}/packaging/changelog > ${generated}/changelog.gz
+  DEPENDS packaging/changelog)
+add_custom_target(orvantis_changelog DEPENDS ${generated}/changelog.gz)
+add_dependencies(orvantis_install_payload orvantis_changelog)
+install(FILES ${generated}/changelog.gz DESTINATION ${docdir})
+
 include(cmake/package.cmake)

@@ -24,8 +24,9 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${ORVANTIS_HOMEPAGE})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 if(TARGET orvantis)
   # Qt loads its display plugins at run time, so no linked library names them: without
-  # qt6-qpa-plugins the window program cannot open a window.
-  set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
+  # qt6-qpa-plugins the window program cannot open a window. Qt's own German and
+  # Russian texts (file dialog, message box buttons) are read from files as well.
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n")
 endif()
 
 include(CPack)

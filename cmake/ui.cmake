@@ -20,6 +20,7 @@ add_library(orvantis_toolkit STATIC
   toolkit/jpeg_picture.cpp
   toolkit/picture_box.cpp
   toolkit/window_icon.cpp
+  toolkit/qt_translations.cpp
   toolkit/quit_on_signal.cpp
   toolkit/z_order.cpp)
 target_link_libraries(orvantis_toolkit PUBLIC orvantis_base orvantis_qimage_surface Qt6::Widgets JPEG::JPEG)
@@ -37,7 +38,9 @@ add_library(orvantis_gui STATIC
   gui/results_view.cpp
   gui/tool_texts.cpp
   gui/run_dialog.cpp
-  gui/run_worker.cpp)
+  gui/run_worker.cpp
+  gui/step_check_dialog.cpp
+  gui/study_texts.cpp)
 target_link_libraries(orvantis_gui PUBLIC orvantis_core orvantis_toolkit Threads::Threads)
 
 # The pictures travel inside the program, so it finds them from any folder.

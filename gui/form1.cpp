@@ -7,6 +7,7 @@
 #include "gui/interface_texts.h"
 #include "toolkit/controls.h"
 #include "toolkit/jpeg_picture.h"
+#include "toolkit/qt_translations.h"
 #include "toolkit/z_order.h"
 
 namespace orv {
@@ -75,6 +76,7 @@ void TForm1::RadioSprachClick() {
   const int item = ItemIndex();
   if (item < 0) return;
   sprache_.LanguageNo = item + 1;  // 1 Russian, 2 German, 3 English
+  UseQtTexts(sprache_.LanguageNo == kRussian ? "ru" : sprache_.LanguageNo == kGerman ? "de" : nullptr);
   Image1->hide();
   RadioSprach->hide();
   StoreDefaultValues(sprache_.PresetData);

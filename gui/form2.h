@@ -4,9 +4,11 @@
 #pragma once
 
 #include <QAction>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QWidget>
 #include <functional>
@@ -73,6 +75,7 @@ class TForm2 : public QWidget {
   void CopyChart();
   void ExportCsv();
   void CopyResults();
+  void CheckStepClick();  // "Check the time step": the last run's inputs at dt and dt / 2
 
   // Controls, in creation order.
   QFrame *Bevel2, *Bevel3, *Bevel6;
@@ -92,6 +95,8 @@ class TForm2 : public QWidget {
   QPlainTextEdit* Memo1;
   QPushButton* Button28;
   QAction *SavePngAction, *SaveSvgAction, *CopyChartAction, *ExportCsvAction, *CopyResultsAction;
+  QAction* CheckStepAction;
+  QPointer<QDialog> studyAnswer;  // the last answer of a study, while it is open
   // Beyond the resource: the last run's figures in the top-left frame, and over the
   // chart area the read-out's line and the mark of stale results.
   ResultsView* Results;
@@ -128,6 +133,7 @@ class TForm2 : public QWidget {
   // The chart the area shows, and which the menu saves; none before a run, after
   // MAIN and after a failed run (the table no longer matches the picture).
   void SetShownChart(std::optional<ChartRequest> request);
+  void ShowStudyAnswer(QDialog* answer);
   QImage ChartImage() const;
   void SaveAs(const Texts3& title, const QString& name, const QString& filter,
               const std::function<std::string()>& bytes);
@@ -148,6 +154,7 @@ class TForm2 : public QWidget {
   bool activeLast_ = false;  // this window, not the start window, was the last of the two active
   std::optional<ChartRequest> shownChart_;
   SaveDialogFunction saveDialog_;
+  std::optional<FlightData> lastRunStart_;  // the parameter set as the last START found it
 };
 
 }  // namespace orv

@@ -62,6 +62,7 @@ void TForm2::Button1Click() {
   SetChartButtonsEnabled(true);
   WaitCursor wait;
   std::int64_t steps = 0;
+  const FlightData start = state_.fd;
   try {
     steps = RunOnWorker(state_, this, sprache_.LanguageNo);
   } catch (const RunCancelled&) {
@@ -73,10 +74,14 @@ void TForm2::Button1Click() {
   } catch (...) {
     // The table no longer matches the picture.
     SetShownChart(std::nullopt);
+    lastRunStart_ = start;
+    CheckStepAction->setEnabled(true);
     MarkResultsStale();
     throw;
   }
   SetShownChart(std::nullopt);
+  lastRunStart_ = start;
+  CheckStepAction->setEnabled(true);
   ShowResults(Summarize(state_, steps));
   DrawOnChartArea(DefaultChartRequest(), true);
 }

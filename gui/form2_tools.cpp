@@ -18,10 +18,14 @@
 #include "files/csv_export.h"
 #include "files/safe_write.h"
 #include "gui/form2.h"
+#include "gui/run_worker.h"
+#include "gui/step_check_dialog.h"
+#include "gui/study_texts.h"
 #include "gui/tool_texts.h"
 #include "toolkit/edit_field.h"
 #include "toolkit/qimage_chart_host.h"
 #include "toolkit/qimage_surface.h"
+#include "toolkit/wait_cursor.h"
 
 namespace orv {
 namespace {
@@ -70,6 +74,9 @@ void TForm2::InstallTools() {
       action(ChartMenuItem::kCopy, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &TForm2::CopyChart);
   ExportCsvAction = action(ChartMenuItem::kExportCsv, QKeySequence(Qt::CTRL | Qt::Key_E), &TForm2::ExportCsv);
   CopyResultsAction = action(ChartMenuItem::kCopyResults, QKeySequence(), &TForm2::CopyResults);
+  CheckStepAction = new QAction(this);
+  CheckStepAction->setEnabled(false);
+  connect(CheckStepAction, &QAction::triggered, this, [this] { Guarded([this] { CheckStepClick(); }); });
 
   // The chart area takes focus from a click only, so Tab keeps its order, and then
   // opens its menu from the Menu key too.
@@ -92,6 +99,7 @@ void TForm2::SetToolTexts() {
   }
   for (QAction* a : {SavePngAction, SaveSvgAction, CopyChartAction, ExportCsvAction, CopyResultsAction})
     a->setText(Text(MenuText(static_cast<ChartMenuItem>(a->data().toInt())), language));
+  CheckStepAction->setText(Text(StepCheckText().menu, language));
   for (const InputInfo& info : InputTable())
     if (info.field) MarkField(*info.field, false);
 }
@@ -101,6 +109,7 @@ void TForm2::ShowChartMenu(const QPoint& at) {
   menu.addActions({SavePngAction, SaveSvgAction, CopyChartAction, ExportCsvAction});
   menu.addSeparator();
   menu.addAction(CopyResultsAction);
+  menu.addAction(CheckStepAction);
   menu.exec(Image1->mapToGlobal(at));
 }
 
@@ -178,6 +187,28 @@ void TForm2::ExportCsv() {
   if (!shownChart_) return;
   SaveAs(ExportDataTitle(), QStringLiteral("Orvantis_flight.csv"), QStringLiteral("CSV (*.csv)"),
          [this] { return FormatCsv(state_, Separator() == ','); });
+}
+
+// Flies the last START's inputs again at its time step and at half of it, behind the
+// progress dialog (the run at dt / 2 is the one it follows), and shows the table.
+void TForm2::CheckStepClick() {
+  if (!lastRunStart_) return;
+  const FlightData start = *lastRunStart_;
+  RunControl control;
+  StepCheck check;
+  WaitCursor wait;
+  RunJobOnWorker(this, sprache_.LanguageNo, control,
+                 FlightProgress(control, start.slot[kTk], start.slot[kDt0] / 2),
+                 [&] { check = CheckTimeStep(start, &control); });
+  ShowStudyAnswer(new StepCheckDialog(this, sprache_.LanguageNo, check, start.slot[kDt0], Separator()));
+}
+
+// Not modal: the answer stays beside the window while the user goes on.
+void TForm2::ShowStudyAnswer(QDialog* answer) {
+  delete studyAnswer;
+  studyAnswer = answer;
+  answer->setAttribute(Qt::WA_DeleteOnClose);
+  answer->show();
 }
 
 }  // namespace orv

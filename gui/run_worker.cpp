@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <exception>
+#include <functional>
 #include <memory>
 #include <thread>
 
@@ -41,40 +42,20 @@ class Worker {
   std::thread thread_;
 };
 
-bool Cancelled(const std::exception_ptr& failure) {
-  if (!failure) return false;
-  try {
-    std::rethrow_exception(failure);
-  } catch (const RunCancelled&) {
-    return true;
-  } catch (...) {
-    return false;
-  }
-}
-
 }  // namespace
 
-std::int64_t RunOnWorker(SharedState& state, QWidget* window, int languageNo,
-                         const std::string& resultsPath) {
-  // The worker flies a copy, which becomes the state only when the run has ended:
-  // a cancelled run leaves the last finished run whole, and no reader of `state`
-  // ever sees a half-written table. A fault leaves what the run had reached, as a
-  // run on the state itself would.
-  auto copy = std::make_unique<SharedState>(state);
-  RunControl control;
-  const double Tk = state.fd.Tk();
-  RunEstimate estimate(Tk, state.fd.dt0());
+void RunJobOnWorker(QWidget* window, int languageNo, RunControl& control, const ProgressLook& look,
+                    const std::function<void()>& job) {
   InputBlock block;
   QEventLoop loop;
   QObject relay;  // carries the worker's "done" to this thread
   std::exception_ptr failure;
-  std::int64_t steps = 0;
   QElapsedTimer clock;
   clock.start();
 
   Worker worker(control, std::thread([&] {
                   try {
-                    steps = StartFlight(*copy, &control, resultsPath);
+                    job();
                   } catch (...) {
                     failure = std::current_exception();
                   }
@@ -82,23 +63,12 @@ std::int64_t RunOnWorker(SharedState& state, QWidget* window, int languageNo,
                       &relay, [&loop] { loop.quit(); }, Qt::QueuedConnection);
                 }));
 
-  auto progress = [&] {
-    RunProgress p;
-    p.pass = std::max(control.pass.load(std::memory_order_relaxed), 1);
-    p.time = control.time.load(std::memory_order_relaxed);
-    p.endTime = Tk;
-    const double seconds = static_cast<double>(clock.nsecsElapsed()) * 1e-9;
-    p.stepsPerSecond = static_cast<double>(control.steps.load(std::memory_order_relaxed)) / seconds;
-    estimate.Look(p.pass, p.time);
-    p.secondsLeft = estimate.SecondsLeft(p.pass, p.time, p.stepsPerSecond);
-    return p;
-  };
-
+  const auto progress = [&] { return look(static_cast<double>(clock.nsecsElapsed()) * 1e-9); };
   std::unique_ptr<RunDialog> dialog;
-  QTimer look;
-  look.setTimerType(Qt::PreciseTimer);
-  look.setInterval(kLookMs);
-  QObject::connect(&look, &QTimer::timeout, [&] {
+  QTimer looks;
+  looks.setTimerType(Qt::PreciseTimer);
+  looks.setInterval(kLookMs);
+  QObject::connect(&looks, &QTimer::timeout, [&] {
     const RunProgress p = progress();
     if (dialog) dialog->Show(p);
   });
@@ -115,17 +85,51 @@ std::int64_t RunOnWorker(SharedState& state, QWidget* window, int languageNo,
     // Without a window manager nothing else gives it the keyboard (Escape).
     dialog->activateWindow();
   });
-  look.start();
+  looks.start();
   quiet.start(kQuietMs);
 
   loop.exec();
-  // The loop also ends when the program is told to end: a run still going stops here.
+  // The loop also ends when the program is told to end: a job still going stops here.
   worker.Join();
-  look.stop();
+  looks.stop();
   quiet.stop();
   dialog.reset();
-  if (!Cancelled(failure)) state = *copy;
   if (failure) std::rethrow_exception(failure);
+}
+
+ProgressLook FlightProgress(const RunControl& control, double Tk, double dt0) {
+  auto estimate = std::make_shared<RunEstimate>(Tk, dt0);
+  return [&control, estimate, Tk](double seconds) {
+    RunProgress p;
+    p.pass = std::max(control.pass.load(std::memory_order_relaxed), 1);
+    p.time = control.time.load(std::memory_order_relaxed);
+    p.endTime = Tk;
+    p.stepsPerSecond = static_cast<double>(control.steps.load(std::memory_order_relaxed)) / seconds;
+    estimate->Look(p.pass, p.time);
+    p.secondsLeft = estimate->SecondsLeft(p.pass, p.time, p.stepsPerSecond);
+    return p;
+  };
+}
+
+std::int64_t RunOnWorker(SharedState& state, QWidget* window, int languageNo,
+                         const std::string& resultsPath) {
+  // The worker flies a copy, which becomes the state only when the run has ended:
+  // a cancelled run leaves the last finished run whole, and no reader of `state`
+  // ever sees a half-written table. A fault leaves what the run had reached, as a
+  // run on the state itself would.
+  auto copy = std::make_unique<SharedState>(state);
+  RunControl control;
+  std::int64_t steps = 0;
+  try {
+    RunJobOnWorker(window, languageNo, control, FlightProgress(control, state.fd.Tk(), state.fd.dt0()),
+                   [&] { steps = StartFlight(*copy, &control, resultsPath); });
+  } catch (const RunCancelled&) {
+    throw;
+  } catch (...) {
+    state = *copy;
+    throw;
+  }
+  state = *copy;
   return steps;
 }
 

@@ -4,12 +4,29 @@
 
 #include <QWidget>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "base/flight_data.h"
 #include "files/results_file.h"
+#include "flight/run_control.h"
+#include "gui/run_dialog.h"
 
 namespace orv {
+
+// Runs `job` on a worker thread while this thread keeps its message loop: the
+// windows take no input, and from 300 ms on the application-modal progress dialog
+// over `window` shows what `look` says (`seconds` after the start) in the language
+// `languageNo`. Its Cancel sets `control.cancel`, after which the job must end soon.
+// Returns once the worker has ended; throws what the job threw, and stops the job
+// with RunCancelled when the message loop is told to end.
+using ProgressLook = std::function<RunProgress(double seconds)>;
+void RunJobOnWorker(QWidget* window, int languageNo, RunControl& control, const ProgressLook& look,
+                    const std::function<void()>& job);
+
+// The look at one flight that `control` follows: its pass, flight time against the
+// end time Tk, steps per second and the time left at the time step dt0.
+ProgressLook FlightProgress(const RunControl& control, double Tk, double dt0);
 
 // Runs the flight and writes the results file on a worker thread, on a copy of
 // `state` that replaces it when the run ends, also in a fault; a cancelled run

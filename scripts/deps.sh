@@ -7,7 +7,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core locales-all xvfb xauth xdotool
   libcli11-dev nlohmann-json3-dev libboost-dev help2man libxml2-utils
-  desktop-file-utils appstream dpkg-dev file python3
+  desktop-file-utils appstream dpkg-dev file python3 parallel qt6-translations-l10n
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The slow package test, kept out of the default test command: it needs root and the
-# network. Builds the Debian package, shows its control data, installs it with apt
+# network. Builds the Debian package, shows its control data, checks it with lintian
+# (no error allowed), installs it with apt
 # (without recommended packages, so its Depends must be enough) into a fresh Debian
 # 12 made by debootstrap, then runs orvantis-cli --version and a PNG chart when the
 # package has it,
@@ -16,6 +17,10 @@ bash "$here/scripts/package.sh" > /dev/null
 deb="$(ls "$here"/build/package/orvantis_*.deb)"
 echo "== dpkg-deb --info $(basename "$deb")"
 dpkg-deb --info "$deb"
+echo "== lintian $(basename "$deb")"
+command -v lintian > /dev/null ||
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends lintian > /dev/null
+lintian --fail-on error "$deb" || { echo "FAIL: lintian reports errors"; exit 1; }
 
 source "$here/scripts/fresh_debian.sh"
 root="$(mktemp -d /var/tmp/orvantis-chroot.XXXXXX)"

@@ -1,7 +1,7 @@
 # The installed tree: exactly the expected files, a menu entry and metainfo that the
 # freedesktop.org and AppStream validators accept, man pages that render cleanly.
 # Each test installs the build into its own temporary DESTDIR under /usr.
-set(expected)
+set(expected usr/share/doc/orvantis/changelog.gz usr/share/doc/orvantis/copyright)
 if(TARGET orvantis)
   list(APPEND expected
     usr/bin/orvantis
@@ -33,3 +33,4 @@ if(TARGET orvantis)
   add_test(NAME install_desktop_entry COMMAND bash ${check} desktop ${CMAKE_BINARY_DIR})
   add_test(NAME install_metainfo COMMAND bash ${check} metainfo ${CMAKE_BINARY_DIR})
 endif()
+add_test(NAME readme_links COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/tests/install/readme_links.sh ${CMAKE_CURRENT_SOURCE_DIR})

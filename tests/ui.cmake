@@ -2,7 +2,8 @@
 add_library(orvantis_ui_fixture STATIC tests/ui/ui_fixture.cpp)
 target_link_libraries(orvantis_ui_fixture PUBLIC orvantis_gui Qt6::Test)
 
-foreach(name toolkit_test window_flow_test main_window_test chart_tools_test long_run_test results_test)
+foreach(name toolkit_test window_flow_test main_window_test chart_tools_test long_run_test studies_test
+        results_test)
   add_executable(${name} tests/ui/${name}.cpp)
   target_link_libraries(${name} PRIVATE orvantis_ui_fixture)
   add_test(NAME ui_${name} COMMAND ${name})
@@ -19,6 +20,8 @@ endforeach()
 # The window's SVG and CSV are compared with the command line's for the same run.
 target_compile_definitions(chart_tools_test PRIVATE ORVANTIS_CLI="$<TARGET_FILE:orvantis-cli>")
 add_dependencies(chart_tools_test orvantis-cli)
+target_compile_definitions(studies_test PRIVATE ORVANTIS_CLI="$<TARGET_FILE:orvantis-cli>")
+add_dependencies(studies_test orvantis-cli)
 target_compile_definitions(results_test PRIVATE ORVANTIS_CLI="$<TARGET_FILE:orvantis-cli>")
 add_dependencies(results_test orvantis-cli)
 

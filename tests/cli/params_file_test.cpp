@@ -33,7 +33,9 @@ std::string ErrorOf(const std::string& text) {
 }
 
 TEST(ParamsFile, ErrorsNameFileAndLine) {
-  EXPECT_EQ(ErrorOf("mass = 2\nv0 = 3,5\n"), "study.txt:2: v0: '3,5' is not a valid floating point value");
+  EXPECT_EQ(ErrorOf("mass = 2\nv0 = 3,5\n"),
+            "study.txt:2: v0: '3,5' is not a valid floating point value; use a point as the decimal "
+            "separator: 3.5");
   EXPECT_EQ(ErrorOf("\nspeed = 3\n"), "study.txt:2: unknown name 'speed'");
   EXPECT_EQ(ErrorOf("mass 2\n"), "study.txt:1: expected name = value");
   EXPECT_EQ(ErrorOf("mass = 2\nmass = 3\n"), "study.txt:2: mass is given twice");

@@ -1,6 +1,8 @@
 // The two windows and the flow between them: start-up, the language choice, MAIN,
 // QUIT and both close boxes.
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -45,18 +47,23 @@ class WindowFlowTest : public QObject {
     QCOMPARE(UiFixture::ReceiverAt(&w, {734, 92}), w.Button1);
   }
 
+  // Qt's own buttons and dialogs speak the chosen language too (Qt's translations).
   void eachItemSetsItsLanguageNumber_data() {
     QTest::addColumn<int>("item");
     QTest::addColumn<int>("language");
-    QTest::newRow("Ru") << 0 << 1;
-    QTest::newRow("De") << 1 << 2;
-    QTest::newRow("En") << 2 << 3;
+    QTest::addColumn<QString>("cancel");
+    QTest::newRow("Ru") << 0 << 1 << QString::fromUtf8("Отмена");
+    QTest::newRow("De") << 1 << 2 << QString("Abbrechen");
+    QTest::newRow("En") << 2 << 3 << QString("Cancel");
   }
   void eachItemSetsItsLanguageNumber() {
     QFETCH(int, item);
     QFETCH(int, language);
+    QFETCH(QString, cancel);
     f.ChooseLanguage(item);
     QCOMPARE(f.sprache.LanguageNo, language);
+    QDialogButtonBox buttons(QDialogButtonBox::Cancel);
+    QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text().remove('&'), cancel);
   }
 
   void languageChoiceHidesTheGroupStoresDefaultsAndShowsTheMainWindow() {

@@ -1,0 +1,47 @@
+#include "gui/study_texts.h"
+
+#include <cstring>
+
+namespace orv {
+namespace {
+
+// clang-format off
+struct SummaryLabelText {
+  const char* key;  // SummaryValue::key
+  Texts3 label;
+};
+const SummaryLabelText kSummaryLabels[] = {
+    {"flight_time", {"время полёта", "Flugzeit", "flight time"}},
+    {"range", {"дальность", "Reichweite", "range"}},
+    {"greatest_height", {"наибольшая высота", "größte Höhe", "greatest height"}},
+    {"end_speed", {"скорость в конце", "Geschwindigkeit am Ende", "speed at the end"}},
+    {"end_path_angle", {"угол наклона траектории в конце", "Bahnwinkel am Ende", "path angle at the end"}},
+    {"end_kinetic_energy", {"кинетическая энергия в конце", "kinetische Energie am Ende", "kinetic energy at the end"}},
+};
+
+const StepCheckTexts kStepCheck{
+    {"Проверить шаг по времени", "Zeitschritt prüfen", "Check the time step"},
+    {"Последний расчёт ещё раз с половинным шагом (%2 вместо %1). Погрешность шага — удвоенная разность "
+     "двух расчётов: у метода Эйлера погрешность уменьшается вдвое вместе с шагом.",
+     "Die letzte Rechnung noch einmal mit halbem Zeitschritt (%2 statt %1). Der Schrittfehler ist die "
+     "doppelte Differenz der beiden Rechnungen: Beim Euler-Verfahren halbiert sich der Fehler mit dem Schritt.",
+     "The last run again at half the time step (%2 instead of %1). The step error is twice the difference of "
+     "the two runs: Euler's error halves with the step."},
+    {"Величина", "Größe", "Quantity"},
+    {"Значение", "Wert", "Value"},
+    {"Погрешность шага, около", "Schrittfehler, etwa", "Step error, about"},
+    {"Закрыть", "Schließen", "Close"},
+};
+// clang-format on
+
+}  // namespace
+
+const Texts3& SummaryLabel(const SummaryValue& value) {
+  for (const SummaryLabelText& text : kSummaryLabels)
+    if (std::strcmp(text.key, value.key) == 0) return text.label;
+  return kSummaryLabels[0].label;
+}
+
+const StepCheckTexts& StepCheckText() { return kStepCheck; }
+
+}  // namespace orv

@@ -457,14 +457,14 @@ TEST(Program, CompareDrawsTheCasesThatFlyAndTheirSamples) {
   EXPECT_EQ(o.out, "");
 
   const std::vector<std::string> rows = Lines(testing::ReadFile(folder / "c.csv"));
-  EXPECT_EQ(rows.front(), "run,assignments,X [m],H [m]");
+  EXPECT_EQ(rows.front(), "run,assignments,range [m],height [m]");
   const Outcome single = RunCli(
       {"run", "--no-file", "--mass", "0.2", "--v0", "35", "--angle", "10", "--csv", "-"}, folder.path());
   ASSERT_EQ(single.exitCode, 0);
   std::vector<std::string> expected{rows.front()};
   for (const std::string& line : Lines(single.out)) {
     const std::vector<std::string> f = Fields(line);
-    if (f[0] != "t [s]") expected.push_back("3,v0=35 angle=10," + f[1] + "," + f[2]);
+    if (f[0] != "time [s]") expected.push_back("3,v0=35 angle=10," + f[1] + "," + f[2]);
   }
   ASSERT_EQ(rows.size(), 1 + 2 * (expected.size() - 1));
   EXPECT_EQ(std::vector<std::string>(rows.begin() + static_cast<long>(expected.size()), rows.end()),

@@ -7,8 +7,10 @@
 
 #include <chrono>
 #include <string_view>
+#include <vector>
 
 #include "cli/sweep_runner.h"
+#include "flight/parallel_runs.h"
 
 namespace orv::cli {
 namespace {
@@ -41,6 +43,30 @@ void BM_Sweep_1000_RK45(benchmark::State& bench) { Sweep1000(bench, FlightMethod
 // on the wall clock.
 BENCHMARK(BM_Sweep_1000)->Arg(1)->Arg(2)->UseRealTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Sweep_1000_RK45)->Arg(1)->Arg(2)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+// The window's sweep: 1 000 flights of the default values (the studies' grid flown
+// by FlyAll, which the window's Sweep... and the search for the best value use), on
+// one thread and on two. The window's goal: under a second on two processors.
+void WindowSweep1000(benchmark::State& bench, FlightMethod method) {
+  const int jobs = static_cast<int>(bench.range(0));
+  const std::vector<FlightInputs> runs(1000, DefaultInputs());
+  MethodChoice choice;
+  choice.method = method;
+  double flights = 0;
+  const auto start = std::chrono::steady_clock::now();
+  for (auto _ : bench) {
+    RunControl control;
+    benchmark::DoNotOptimize(FlyAll(runs, choice, jobs, control).data());
+    flights += static_cast<double>(runs.size());
+  }
+  const std::chrono::duration<double, std::nano> wall = std::chrono::steady_clock::now() - start;
+  bench.counters["ns_per_flight"] = wall.count() / flights;
+}
+
+void BM_WindowSweep_1000(benchmark::State& bench) { WindowSweep1000(bench, FlightMethod::kEuler); }
+void BM_WindowSweep_1000_RK45(benchmark::State& bench) { WindowSweep1000(bench, FlightMethod::kRk45); }
+BENCHMARK(BM_WindowSweep_1000)->Arg(1)->Arg(2)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WindowSweep_1000_RK45)->Arg(1)->Arg(2)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace orv::cli

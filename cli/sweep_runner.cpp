@@ -12,6 +12,7 @@
 #include "base/errors.h"
 #include "flight/flight_method.h"
 #include "flight/flight_summary.h"
+#include "flight/sweep_rows.h"
 
 namespace orv::cli {
 namespace {
@@ -28,12 +29,9 @@ std::int64_t RunRow(const SweepPlan& plan, std::int64_t index, SharedState& stat
                     std::string& row) {
   FlightInputs inputs = plan.fixed;
   SetGridPoint(plan.axes, index, inputs);
-  const CsvStyle style = plan.style;
+  std::vector<double> varied;
+  for (const VaryAxis& axis : plan.axes) varied.push_back(inputs[static_cast<std::size_t>(axis.input)]);
   row.clear();
-  for (const VaryAxis& axis : plan.axes) {
-    AppendCsvNumber(row, inputs[static_cast<std::size_t>(axis.input)], style);
-    row += style.separator;
-  }
   // Nothing of the previous run may shape this one.
   state.fd = FlightData{};
   ApplyInputs(inputs, state.fd);
@@ -42,19 +40,11 @@ std::int64_t RunRow(const SweepPlan& plan, std::int64_t index, SharedState& stat
     // A row needs only the end of the flight, not the sample rows.
     outcome = FlyFlight(state, plan.method, SampleRowsWanted::kNo, &control);
   } catch (const Fault& fault) {
-    for (std::size_t k = 0; k <= SummaryValues().size(); ++k) row += style.separator;
-    AppendCsvField(row, fault.what(), style);
-    row += kCsvLineEnd;
+    AppendSweepRow(row, varied, nullptr, fault.what(), plan.style);
     return 0;
   }
   const FlightSummary s = Summarize(state, outcome);
-  AppendCsvNumber(row, static_cast<double>(s.stepsPerPass), style);
-  for (const SummaryValue& v : SummaryValues()) {
-    row += style.separator;
-    AppendCsvNumber(row, s.*v.member, style);
-  }
-  row += style.separator;
-  row += kCsvLineEnd;
+  AppendSweepRow(row, varied, &s, {}, plan.style);
   return outcome.steps;
 }
 
@@ -120,24 +110,9 @@ class RowQueue {
 }  // namespace
 
 std::string SweepHeader(const SweepPlan& plan) {
-  const CsvStyle style = plan.style;
-  std::string header;
-  for (const VaryAxis& axis : plan.axes) {
-    const InputInfo& info = InfoOf(axis.input);
-    std::string heading = info.name;
-    if (*info.csvUnit) heading += std::string(" [") + info.csvUnit + "]";
-    AppendCsvField(header, heading, style);
-    header += style.separator;
-  }
-  header += "steps per pass";
-  for (const SummaryValue& v : SummaryValues()) {
-    header += style.separator;
-    AppendCsvField(header, std::string(v.label) + " [" + std::string(v.Unit()) + "]", style);
-  }
-  header += style.separator;
-  header += "fault";
-  header += kCsvLineEnd;
-  return header;
+  std::vector<Input> varied;
+  for (const VaryAxis& axis : plan.axes) varied.push_back(axis.input);
+  return SweepHeaderText(varied, plan.style);
 }
 
 SweepResult RunSweep(const SweepPlan& plan, int jobs, RunControl& control,

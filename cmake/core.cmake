@@ -10,6 +10,7 @@
 # orvantis_core is all of them: what the GoogleTest suite, the benchmarks and
 # orvantis-cli link.
 add_library(orvantis_base STATIC
+  base/decimal_grid.cpp
   base/number_text.cpp
   base/input_table.cpp
   base/parameter_fields.cpp
@@ -56,7 +57,8 @@ add_library(orvantis_flight STATIC
   flight/start_flight.cpp
   flight/step_check.cpp
   flight/parallel_runs.cpp
-  flight/best_value.cpp)
+  flight/best_value.cpp
+  flight/sweep_rows.cpp)
 target_link_libraries(orvantis_flight PUBLIC orvantis_physics orvantis_files orvantis_charts)
 
 add_library(orvantis_core INTERFACE)

@@ -22,6 +22,7 @@ add_library(orvantis_toolkit STATIC
   toolkit/window_icon.cpp
   toolkit/qt_translations.cpp
   toolkit/quit_on_signal.cpp
+  toolkit/screen_place.cpp
   toolkit/z_order.cpp)
 target_link_libraries(orvantis_toolkit PUBLIC orvantis_base orvantis_qimage_surface Qt6::Widgets JPEG::JPEG)
 
@@ -31,7 +32,11 @@ add_library(orvantis_gui STATIC
   gui/form2.cpp
   gui/form2_handlers.cpp
   gui/form2_results.cpp
+  gui/compare_dialog.cpp
+  gui/comparison_texts.cpp
+  gui/form2_compare.cpp
   gui/form2_tools.cpp
+  gui/form2_sweep.cpp
   gui/program_state.cpp
   gui/interface_texts.cpp
   gui/result_texts.cpp
@@ -40,7 +45,8 @@ add_library(orvantis_gui STATIC
   gui/run_dialog.cpp
   gui/run_worker.cpp
   gui/step_check_dialog.cpp
-  gui/study_texts.cpp)
+  gui/study_texts.cpp
+  gui/sweep_dialog.cpp)
 target_link_libraries(orvantis_gui PUBLIC orvantis_core orvantis_toolkit Threads::Threads)
 
 # The pictures travel inside the program, so it finds them from any folder.

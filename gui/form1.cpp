@@ -8,6 +8,7 @@
 #include "toolkit/controls.h"
 #include "toolkit/jpeg_picture.h"
 #include "toolkit/qt_translations.h"
+#include "toolkit/screen_place.h"
 #include "toolkit/z_order.h"
 
 namespace orv {
@@ -41,7 +42,7 @@ TForm1::TForm1(SpracheState& sprache, ErrorBoxFunction errorBox)
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                  Qt::MSWindowsFixedSizeDialogHint);
   setFixedSize(768, 499);
-  move(237, 199);
+  new ScreenPlace(this, QPoint(237, 199));
   setFont(MakeFont("MS Sans Serif", 11));
   Fill(this, kButtonFace);
 

@@ -3,6 +3,7 @@
 #include "gui/form2.h"
 
 #include <QEvent>
+#include <QFocusEvent>
 #include <QMouseEvent>
 #include <QShowEvent>
 #include <QStringList>
@@ -10,10 +11,13 @@
 #include <utility>
 #include <vector>
 
+#include "base/input_table.h"
 #include "charts/chart_catalogue.h"
 #include "gui/interface_texts.h"
+#include "gui/tool_texts.h"
 #include "toolkit/controls.h"
 #include "toolkit/jpeg_picture.h"
+#include "toolkit/screen_place.h"
 #include "toolkit/z_order.h"
 
 namespace orv {
@@ -48,7 +52,7 @@ TForm2::TForm2(SharedState& state, const SpracheState& sprache, ErrorBoxFunction
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   setFixedSize(1008, 695);
-  move(206, 128);
+  new ScreenPlace(this, QPoint(206, 128));
   setFont(MakeFont("MS Sans Serif", 11));
   Fill(this, kButtonFace);
   CreateControls();
@@ -148,6 +152,11 @@ void TForm2::CreateLabels() {
   Label9 = MakeLabel(this, "Label9", {532, 7}, verdanaBold, kRedText);
   Label5 = MakeLabel(this, "Label5", {630, 7}, verdanaBold, kRedText);
   Label25 = MakeLabel(this, "Label25", {16, 484}, sans, black, 140);
+  // Each field's label names it in the box of a text that is not a number.
+  const std::pair<QLabel*, QLineEdit*> buddies[] = {{Label25, edH0},        {edV, edV0},     {Label3, edTk},
+                                                    {Label8, edMassaStart}, {Label19, EdS0}, {Label13, EdCx},
+                                                    {Label14, EdTTO}};
+  for (auto [label, field] : buddies) label->setBuddy(field);
 
   for (const LanguageText& entry : LanguageTexts())
     if (auto* label = findChild<QLabel*>(QString::fromLatin1(entry.control)))
@@ -183,6 +192,7 @@ void TForm2::ConnectHandlers() {
     connect(field, &QLineEdit::textChanged, this,
             [this, handler] { Guarded([this, handler] { (this->*handler)(); }); });
     connect(field, &QLineEdit::textChanged, this, [this] { MarkResultsStale(); });
+    field->installEventFilter(this);  // leaving it
   }
 
   const std::pair<QPushButton*, void (TForm2::*)()> buttons[] = {
@@ -231,7 +241,19 @@ bool TForm2::eventFilter(QObject* watched, QEvent* event) {
   if (watched == Image1 && event->type() == QEvent::MouseMove)
     ShowReadout(static_cast<QMouseEvent*>(event)->position().toPoint());
   if (watched == Image1 && event->type() == QEvent::Leave) HideReadout();
+  if (event->type() == QEvent::FocusOut)
+    for (const Field field : kFieldsInTabOrder)
+      if (watched == EditOf(field)) FieldLeft(field, static_cast<QFocusEvent*>(event)->reason());
   return QWidget::eventFilter(watched, event);
+}
+
+// The label beside the field, in the language in use; a hidden field has none and
+// is named by its tooltip.
+QString TForm2::FieldName(Field field) const {
+  const QLineEdit* edit = EditOf(field);
+  for (const QLabel* label : findChildren<QLabel*>())
+    if (label->buddy() == edit) return label->text().simplified();
+  return QString::fromUtf8(Pick(InfoOf(field).tip, sprache_.LanguageNo));
 }
 
 }  // namespace orv

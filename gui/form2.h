@@ -18,8 +18,12 @@
 #include "base/parameter_fields.h"
 #include "base/preset_data.h"
 #include "charts/chart_engine.h"
+#include "charts/compared_runs.h"
+#include "charts/comparison_chart.h"
 #include "flight/flight_summary.h"
+#include "gui/compare_dialog.h"
 #include "gui/results_view.h"
+#include "gui/sweep_dialog.h"
 #include "gui/tool_texts.h"
 #include "toolkit/chart_area.h"
 #include "toolkit/chart_overlay.h"
@@ -43,6 +47,15 @@ class TForm2 : public QWidget {
   using SaveDialogFunction = std::function<QString(QWidget* parent, const QString& title,
                                                    const QString& suggested, const QString& filter)>;
   void SetSaveDialog(SaveDialogFunction dialog) { saveDialog_ = std::move(dialog); }
+
+  // Asks what to sweep (AskSweepChoice unless a test answers).
+  using SweepDialogFunction =
+      std::function<std::optional<SweepChoice>(QWidget* parent, int languageNo, const SweepChoice& initial)>;
+  void SetSweepDialog(SweepDialogFunction dialog) { sweepDialog_ = std::move(dialog); }
+  // Asks for the comparison's two quantities (AskCompareChoice unless a test answers).
+  using CompareDialogFunction = std::function<std::optional<CompareChoice>(QWidget* parent, int languageNo,
+                                                                           const CompareChoice& initial)>;
+  void SetCompareDialog(CompareDialogFunction dialog) { compareDialog_ = std::move(dialog); }
 
   // Event handlers.
   void FormAktivate();
@@ -76,6 +89,11 @@ class TForm2 : public QWidget {
   void ExportCsv();
   void CopyResults();
   void CheckStepClick();  // "Check the time step": the last run's inputs at dt and dt / 2
+  void SweepClick();      // "Sweep...": one input over a grid, or its best value
+  // The comparison of kept runs, in the chart area's menu.
+  void KeepRunClick();      // "Keep this run for comparison"
+  void CompareRunsClick();  // "Compare kept runs..."
+  void ClearRunsClick();    // "Clear kept runs"
 
   // Controls, in creation order.
   QFrame *Bevel2, *Bevel3, *Bevel6;
@@ -96,6 +114,8 @@ class TForm2 : public QWidget {
   QPushButton* Button28;
   QAction *SavePngAction, *SaveSvgAction, *CopyChartAction, *ExportCsvAction, *CopyResultsAction;
   QAction* CheckStepAction;
+  QAction* SweepAction;
+  QAction *KeepRunAction, *CompareRunsAction, *ClearRunsAction;
   QPointer<QDialog> studyAnswer;  // the last answer of a study, while it is open
   // Beyond the resource: the last run's figures in the top-left frame, and over the
   // chart area the read-out's line and the mark of stale results.
@@ -134,12 +154,34 @@ class TForm2 : public QWidget {
   // MAIN and after a failed run (the table no longer matches the picture).
   void SetShownChart(std::optional<ChartRequest> request);
   void ShowStudyAnswer(QDialog* answer);
+  std::vector<double> GridOf(const SweepChoice& choice) const;
+  void Sweep(const SweepChoice& choice);
+  void FindBest(const SweepChoice& choice);
+  struct StudyValue {
+    const Texts3& text;  // "Greatest: %1 = %2 at %3"
+    double value;        // of the input
+    double figure;       // the figure there
+  };
+  void ShowStudyValues(const SweepChoice& choice, const std::vector<StudyValue>& values);
+  void InstallComparison();
+  void SetComparisonTexts();
+  // After START: the run that finished (nullopt when it faulted) may be kept.
+  void NoteFinishedRun(const FlightData& start, bool finished);
   QImage ChartImage() const;
   void SaveAs(const Texts3& title, const QString& name, const QString& filter,
               const std::function<std::string()>& bytes);
   char Separator() const;
   QLineEdit* EditOf(Field field) const;
+  QString FieldName(Field field) const;
   void ReadField(Field field);
+  void ThrowIfNotANumber(Field field) const;
+  void FieldLeft(Field field, Qt::FocusReason reason);
+  void BoxWhenReleased(Field field);
+
+  static constexpr int kMouseLookMs = 20;
+  static constexpr Field kFieldsInTabOrder[] = {
+      Field::edH0,    Field::edV0, Field::edTk, Field::eddt0, Field::edMassaStart,
+      Field::edVwind, Field::EdS0, Field::EdCx, Field::EdCy,  Field::EdTTO};
 
   template <class Handler>
   void Guarded(Handler&& handler) {
@@ -155,6 +197,32 @@ class TForm2 : public QWidget {
   std::optional<ChartRequest> shownChart_;
   SaveDialogFunction saveDialog_;
   std::optional<FlightData> lastRunStart_;  // the parameter set as the last START found it
+  // The sweep the chart area shows, which the menu then saves, copies and exports.
+  struct ShownSweep {
+    ComparisonChart chart;
+    std::string csv;  // as orvantis-cli sweep writes the same grid
+  };
+  std::optional<ShownSweep> shownSweep_;
+  SweepChoice sweepChoice_;
+  SweepDialogFunction sweepDialog_;
+
+  // Runs kept for a comparison, until the program ends or they are cleared.
+  struct KeptRun {
+    FlightInputs inputs;  // to fly it again with the accurate method
+    ComparedRun run;      // its samples as START flew them
+  };
+  std::optional<KeptRun> lastFinished_;  // the last START's run, while it is not kept yet
+  std::vector<KeptRun> keptRuns_;
+  // The comparison the chart area shows, which the menu then saves, copies and exports.
+  struct ShownComparison {
+    std::vector<ComparedRun> runs;
+    CompareChoice choice;
+    std::string note;
+    ComparisonChart Chart(char decimalSeparator) const;
+  };
+  std::optional<ShownComparison> shownComparison_;
+  CompareChoice compareChoice_;
+  CompareDialogFunction compareDialog_;
 };
 
 }  // namespace orv

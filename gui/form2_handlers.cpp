@@ -1,6 +1,8 @@
 // The main window's event handlers. Each runs inside the window's guard, so a fault
 // ends the handler where it happened and shows the error box.
+#include <QApplication>
 #include <QImage>
+#include <QTimer>
 
 #include "base/errors.h"
 #include "base/input_table.h"
@@ -57,6 +59,8 @@ void TForm2::SetLanguageTexts() {
 // menu, and the results stay as the last finished run left them. A fault leaves the
 // figures of that run too, marked as no longer the window's.
 void TForm2::Button1Click() {
+  // A field whose text is not a number stops START before anything changes.
+  for (const Field field : kFieldsInTabOrder) ThrowIfNotANumber(field);
   const bool covered = !Button3->isEnabled();
   SendToBack(Panel6);
   SetChartButtonsEnabled(true);
@@ -76,12 +80,14 @@ void TForm2::Button1Click() {
     SetShownChart(std::nullopt);
     lastRunStart_ = start;
     CheckStepAction->setEnabled(true);
+    NoteFinishedRun(start, false);
     MarkResultsStale();
     throw;
   }
   SetShownChart(std::nullopt);
   lastRunStart_ = start;
   CheckStepAction->setEnabled(true);
+  NoteFinishedRun(start, true);
   ShowResults(Summarize(state_, steps));
   DrawOnChartArea(DefaultChartRequest(), true);
 }
@@ -120,14 +126,53 @@ void TForm2::Button5Click() {
 
 void TForm2::Button28Click() { Memo1->show(); }
 
+// A text that is a number goes into the slot at once; any other text leaves the
+// slot as it was and marks the field, without a box: the user may still be typing
+// ("5E" on the way to "5E-5"). The box comes when the user leaves the field or
+// presses START.
 void TForm2::ReadField(Field field) {
   try {
     ReadValue(EditOf(field), Separator(), FieldSlot(field, state_.fd));
   } catch (const ConvertFault&) {
     MarkField(field, true);
-    throw;
+    return;
   }
   MarkField(field, false);
+}
+
+// The conversion message of a marked field, and a line that names the field and
+// the value in use.
+void TForm2::ThrowIfNotANumber(Field field) const {
+  QLineEdit* edit = EditOf(field);
+  if (!edit->property("notANumber").toBool()) return;
+  double ignored = 0;
+  try {
+    ReadValue(edit, Separator(), ignored);
+  } catch (const ConvertFault& f) {
+    const QByteArray name = FieldName(field).toUtf8();
+    throw ConvertFault(f.message(), FieldKeepsText(sprache_.LanguageNo, name.toStdString(),
+                                                   FloatToText(FieldSlot(field, state_.fd), Separator())));
+  }
+}
+
+// Left with a text that is not a number: the box, once the mouse button that moved
+// the focus is up again (a box under a pressed button would keep it pressed). A
+// click on START leaves the box to START; a switch to another window or a popup is
+// no leaving.
+void TForm2::FieldLeft(Field field, Qt::FocusReason reason) {
+  if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) return;
+  if (!EditOf(field)->property("notANumber").toBool()) return;
+  if (reason == Qt::MouseFocusReason && QApplication::focusWidget() == Button1) return;
+  QTimer::singleShot(0, this, [this, field] { BoxWhenReleased(field); });
+}
+
+void TForm2::BoxWhenReleased(Field field) {
+  if (QGuiApplication::mouseButtons() != Qt::NoButton) {
+    QTimer::singleShot(kMouseLookMs, this, [this, field] { BoxWhenReleased(field); });
+    return;
+  }
+  if (!isVisible()) return;
+  Guarded([this, field] { ThrowIfNotANumber(field); });
 }
 
 void TForm2::edH0Change() { ReadField(Field::edH0); }

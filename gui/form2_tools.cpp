@@ -14,6 +14,7 @@
 #include "base/input_table.h"
 #include "base/number_text.h"
 #include "charts/chart_catalogue.h"
+#include "charts/comparison_chart.h"
 #include "charts/svg_surface.h"
 #include "files/csv_export.h"
 #include "files/safe_write.h"
@@ -25,6 +26,7 @@
 #include "toolkit/edit_field.h"
 #include "toolkit/qimage_chart_host.h"
 #include "toolkit/qimage_surface.h"
+#include "toolkit/screen_place.h"
 #include "toolkit/wait_cursor.h"
 
 namespace orv {
@@ -45,6 +47,17 @@ QString ChartName(const ChartRequest& request) {
     if (button.request.count == request.count && button.request.column == request.column)
       return QString::fromLatin1(button.name);
   return QStringLiteral("chart");
+}
+
+// The toolkit's own save dialog (the same on every desktop), kept on the screen.
+QString AskSavePath(QWidget* parent, const QString& title, const QString& suggested, const QString& filter) {
+  QFileDialog dialog(parent, title, suggested, filter);
+  dialog.setOptions(QFileDialog::DontUseNativeDialog);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  KeepOnScreen(&dialog);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+  return dialog.selectedFiles().constFirst();
 }
 
 }  // namespace
@@ -77,12 +90,15 @@ void TForm2::InstallTools() {
   CheckStepAction = new QAction(this);
   CheckStepAction->setEnabled(false);
   connect(CheckStepAction, &QAction::triggered, this, [this] { Guarded([this] { CheckStepClick(); }); });
+  SweepAction = new QAction(this);
+  connect(SweepAction, &QAction::triggered, this, [this] { Guarded([this] { SweepClick(); }); });
 
   // The chart area takes focus from a click only, so Tab keeps its order, and then
   // opens its menu from the Menu key too.
   Image1->setFocusPolicy(Qt::ClickFocus);
   Image1->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(Image1, &QWidget::customContextMenuRequested, this, &TForm2::ShowChartMenu);
+  InstallComparison();
 
   // The read-out follows the mouse over the chart area.
   Overlay = new ChartOverlay(Image1);
@@ -100,6 +116,8 @@ void TForm2::SetToolTexts() {
   for (QAction* a : {SavePngAction, SaveSvgAction, CopyChartAction, ExportCsvAction, CopyResultsAction})
     a->setText(Text(MenuText(static_cast<ChartMenuItem>(a->data().toInt())), language));
   CheckStepAction->setText(Text(StepCheckText().menu, language));
+  SweepAction->setText(Text(SweepText().menu, language));
+  SetComparisonTexts();
   for (const InputInfo& info : InputTable())
     if (info.field) MarkField(*info.field, false);
 }
@@ -110,12 +128,17 @@ void TForm2::ShowChartMenu(const QPoint& at) {
   menu.addSeparator();
   menu.addAction(CopyResultsAction);
   menu.addAction(CheckStepAction);
+  menu.addAction(SweepAction);
+  menu.addSeparator();
+  menu.addActions({KeepRunAction, CompareRunsAction, ClearRunsAction});
   menu.exec(Image1->mapToGlobal(at));
 }
 
 void TForm2::SetShownChart(std::optional<ChartRequest> request) {
   shownChart_ = request;
   HideReadout();
+  shownSweep_.reset();
+  shownComparison_.reset();
   for (QAction* a : {SavePngAction, SaveSvgAction, CopyChartAction, ExportCsvAction})
     a->setEnabled(request.has_value());
 }
@@ -146,6 +169,14 @@ void TForm2::MarkField(Field field, bool notANumber) {
 // The picture the chart area shows, drawn again from the table it was drawn from.
 QImage TForm2::ChartImage() const {
   QImageChartHost host;
+  if (shownSweep_) {
+    ShowComparison(host, shownSweep_->chart, Separator());
+    return host.picture;
+  }
+  if (shownComparison_) {
+    ShowComparison(host, shownComparison_->Chart(Separator()), Separator());
+    return host.picture;
+  }
   DrawChart(state_, *shownChart_, host, Separator());
   return host.picture;
 }
@@ -157,33 +188,65 @@ void TForm2::SaveAs(const Texts3& title, const QString& name, const QString& fil
   const QString suggested = QDir(LastFolder()).filePath(name);
   const QString heading = Text(title, sprache_.LanguageNo);
   const QString path = saveDialog_ ? saveDialog_(this, heading, suggested, filter)
-                                   : QFileDialog::getSaveFileName(this, heading, suggested, filter, nullptr,
-                                                                  QFileDialog::DontUseNativeDialog);
+                                   : AskSavePath(this, heading, suggested, filter);
   if (path.isEmpty()) return;
   QSettings().setValue(QString::fromLatin1(kFolderKey), QFileInfo(path).absolutePath());
   WriteFileSafely(QFile::encodeName(path).toStdString(), bytes());
 }
 
 void TForm2::SaveChartPng() {
+  if (shownSweep_) {
+    SaveAs(SaveChartTitle(), QStringLiteral("Orvantis_sweep.png"), QStringLiteral("PNG (*.png)"),
+           [this] { return PngBytes(ChartImage()); });
+    return;
+  }
+  if (shownComparison_) {
+    SaveAs(SaveChartTitle(), QStringLiteral("Orvantis_comparison.png"), QStringLiteral("PNG (*.png)"),
+           [this] { return PngBytes(ChartImage()); });
+    return;
+  }
   if (!shownChart_) return;
   SaveAs(SaveChartTitle(), QStringLiteral("Orvantis_%1.png").arg(ChartName(*shownChart_)),
          QStringLiteral("PNG (*.png)"), [this] { return PngBytes(ChartImage()); });
 }
 
 void TForm2::SaveChartSvg() {
+  if (shownSweep_) {
+    SaveAs(SaveChartTitle(), QStringLiteral("Orvantis_sweep.svg"), QStringLiteral("SVG (*.svg)"),
+           [this] { return ComparisonSvg(shownSweep_->chart, Separator()); });
+    return;
+  }
+  if (shownComparison_) {
+    SaveAs(SaveChartTitle(), QStringLiteral("Orvantis_comparison.svg"), QStringLiteral("SVG (*.svg)"),
+           [this] { return ComparisonSvg(shownComparison_->Chart(Separator()), Separator()); });
+    return;
+  }
   if (!shownChart_) return;
   SaveAs(SaveChartTitle(), QStringLiteral("Orvantis_%1.svg").arg(ChartName(*shownChart_)),
          QStringLiteral("SVG (*.svg)"), [this] { return ChartSvg(state_, *shownChart_, Separator()); });
 }
 
 void TForm2::CopyChart() {
-  if (!shownChart_) return;
+  if (!shownChart_ && !shownComparison_ && !shownSweep_) return;
   QGuiApplication::clipboard()->setImage(ChartImage());
 }
 
 // As the fields write numbers: a decimal comma (and semicolons between the values)
 // where the locale uses one.
 void TForm2::ExportCsv() {
+  if (shownSweep_) {
+    SaveAs(ExportDataTitle(), QStringLiteral("Orvantis_sweep.csv"), QStringLiteral("CSV (*.csv)"),
+           [this] { return shownSweep_->csv; });
+    return;
+  }
+  if (shownComparison_) {
+    SaveAs(ExportDataTitle(), QStringLiteral("Orvantis_comparison.csv"), QStringLiteral("CSV (*.csv)"),
+           [this] {
+             const ShownComparison& c = *shownComparison_;
+             return ComparisonCsv(c.runs, c.choice.x, c.choice.y, Separator() == ',');
+           });
+    return;
+  }
   if (!shownChart_) return;
   SaveAs(ExportDataTitle(), QStringLiteral("Orvantis_flight.csv"), QStringLiteral("CSV (*.csv)"),
          [this] { return FormatCsv(state_, Separator() == ','); });

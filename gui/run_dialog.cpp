@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "toolkit/screen_place.h"
+
 namespace orv {
 namespace {
 
@@ -61,13 +63,20 @@ RunDialog::RunDialog(QWidget* parent, int languageNo) : QDialog(parent), texts_(
     layout->addWidget(row);
   layout->addLayout(buttons);
   setMinimumWidth(380);
+  KeepOnScreen(this);
   Show(RunProgress{});
 }
 
 void RunDialog::Show(const RunProgress& p) {
-  passText->setText(QString::fromUtf8(texts_.pass).arg(p.pass));
-  timeText->setText(QString::fromUtf8(texts_.flightTime).arg(TimeText(p.time), TimeText(p.endTime)));
-  const double share = p.endTime > 0 ? std::clamp(p.time / p.endTime, 0.0, 1.0) : 0.0;
+  double share = p.endTime > 0 ? std::clamp(p.time / p.endTime, 0.0, 1.0) : 0.0;
+  if (p.heading.isEmpty()) {
+    passText->setText(QString::fromUtf8(texts_.pass).arg(p.pass));
+    timeText->setText(QString::fromUtf8(texts_.flightTime).arg(TimeText(p.time), TimeText(p.endTime)));
+  } else {
+    passText->setText(p.heading);
+    timeText->clear();
+    share = std::clamp(p.share, 0.0, 1.0);
+  }
   bar->setValue(static_cast<int>(std::lround(share * kBarSteps)));
   rateText->setText(
       QString::fromUtf8(texts_.rate).arg(QLocale::system().toString(std::llround(p.stepsPerSecond))));

@@ -20,6 +20,10 @@ struct RunProgress {
   double endTime = 0;  // s, Tk
   double stepsPerSecond = 0;
   double secondsLeft = -1;  // negative: no estimate
+  // A job of many flights (a sweep) shows this in place of the pass and the flight
+  // time, and `share` of the job done on the bar.
+  QString heading;
+  double share = 0;
 };
 
 class RunDialog : public QDialog {

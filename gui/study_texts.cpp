@@ -32,6 +32,30 @@ const StepCheckTexts kStepCheck{
     {"Погрешность шага, около", "Schrittfehler, etwa", "Step error, about"},
     {"Закрыть", "Schließen", "Close"},
 };
+
+const SweepTexts kSweep{
+    {"Перебор значений...", "Parameterstudie...", "Sweep..."},
+    {"Величина", "Eingabe", "Input"},
+    {"от", "von", "from"},
+    {"до", "bis", "to"},
+    {"шаг", "Schritt", "step"},
+    {"Результат", "Ergebnis", "Result"},
+    {"точный расчёт (RK45)", "genau (RK45)", "accurate (RK45)"},
+    {"наибольшее", "größter Wert", "greatest"},
+    {"наименьшее", "kleinster Wert", "smallest"},
+    {"Перебрать", "Durchrechnen", "Sweep"},
+    {"Найти лучшее", "Bestes finden", "Find the best"},
+    {"Отмена", "Abbrechen", "Cancel"},
+    {"Расчёт %1 из %2", "Flug %1 von %2", "Flight %1 of %2"},
+    {"Шаг не может быть нулевым и должен вести от начального значения к конечному",
+     "Der Schritt darf nicht 0 sein und muss von \"von\" nach \"bis\" führen",
+     "The step must not be 0 and must lead from \"from\" to \"to\""},
+    {"Не более %1 значений", "Höchstens %1 Werte", "At most %1 values"},
+    {"Наибольшее: %1 = %2 при %3", "Größter Wert: %1 = %2 bei %3", "Greatest: %1 = %2 at %3"},
+    {"Наименьшее: %1 = %2 при %3", "Kleinster Wert: %1 = %2 bei %3", "Smallest: %1 = %2 at %3"},
+    {"Лучшее: %1 = %2 при %3", "Bester Wert: %1 = %2 bei %3", "Best: %1 = %2 at %3"},
+    {"Взять это значение", "Diesen Wert übernehmen", "Use this value"},
+};
 // clang-format on
 
 }  // namespace
@@ -43,5 +67,6 @@ const Texts3& SummaryLabel(const SummaryValue& value) {
 }
 
 const StepCheckTexts& StepCheckText() { return kStepCheck; }
+const SweepTexts& SweepText() { return kSweep; }
 
 }  // namespace orv

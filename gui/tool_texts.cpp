@@ -14,35 +14,46 @@ struct ControlTip {
 };
 
 // clang-format off
+// Each tooltip begins with the control's own caption, then explains it.
 const ControlTip kTips[] = {
-    {"Button1", {"Старт: рассчитать полёт, записать Orvantis_500.txt и построить основной график (F5, Ctrl+Enter)",
-                 "Start: Flug berechnen, Orvantis_500.txt schreiben und das Standarddiagramm zeichnen (F5, Strg+Eingabe)",
-                 "Start: compute the flight, write Orvantis_500.txt and draw the default chart (F5, Ctrl+Return)"}},
-    {"Button5", {"Назад в стартовое окно (выбор языка)", "Zurück zum Startfenster (Sprachwahl)",
-                 "Back to the start window (choice of language)"}},
-    {"Button28", {"О программе и принятых допущениях", "Über das Programm und seine Annahmen",
-                  "About the program and its assumptions"}},
-    {"Button3", {"Высота в зависимости от времени", "Höhe über der Zeit", "Height against time"}},
-    {"Button27", {"Скорость в зависимости от времени", "Geschwindigkeit über der Zeit", "Speed against time"}},
-    {"Button22", {"Высота и скорость в зависимости от времени", "Höhe und Geschwindigkeit über der Zeit",
-                  "Height and speed against time"}},
-    {"Button8", {"Угол траектории в зависимости от времени", "Bahnwinkel über der Zeit", "Path angle against time"}},
-    {"Button4", {"Равнодействующая сила вдоль траектории в зависимости от времени",
-                 "Resultierende Kraft längs der Bahn über der Zeit", "Net force along the path against time"}},
-    {"Button10", {"Высота, скорость, угол траектории, кинетическая энергия и дальность в зависимости от времени",
-                  "Höhe, Geschwindigkeit, Bahnwinkel, kinetische Energie und Reichweite über der Zeit",
-                  "Height, speed, path angle, kinetic energy and range against time"}},
-    {"Button9", {"Высота, скорость, угол траектории, кинетическая энергия и сопротивление в зависимости от дальности "
-                 "(основной график)",
-                 "Höhe, Geschwindigkeit, Bahnwinkel, kinetische Energie und Widerstand über der Reichweite "
-                 "(Standarddiagramm)",
-                 "Height, speed, path angle, kinetic energy and drag against range (the default chart)"}},
-    {"Button2", {"Высота и скорость в зависимости от дальности", "Höhe und Geschwindigkeit über der Reichweite",
-                 "Height and speed against range"}},
-    {"Button16", {"Высота в зависимости от дальности", "Höhe über der Reichweite", "Height against range"}},
-    {"Button15", {"Высота в зависимости от скорости (скорость по оси x)",
-                  "Höhe über der Geschwindigkeit (Geschwindigkeit auf der x-Achse)",
-                  "Height against speed (speed on the x axis)"}},
+    {"Button1", {"START: рассчитать полёт, записать Orvantis_500.txt и построить основной график (F5, Ctrl+Enter)",
+                 "START: Flug berechnen, Orvantis_500.txt schreiben und das Standarddiagramm zeichnen (F5, Strg+Eingabe)",
+                 "START: compute the flight, write Orvantis_500.txt and draw the default chart (F5, Ctrl+Return)"}},
+    {"Button5", {"MAIN: назад в стартовое окно, где остаётся только QUIT (язык выбирается один раз за запуск программы)",
+                 "MAIN: zurück zum Startfenster, wo nur noch QUIT bleibt (die Sprache wird einmal je Programmlauf gewählt)",
+                 "MAIN: back to the start window, where only QUIT is left (the language is chosen once per program run)"}},
+    {"Button28", {"О программе расчета: что и как рассчитывается, принятые допущения",
+                  "О программе расчета: über das Programm und seine Annahmen",
+                  "О программе расчета: about the program and its assumptions"}},
+    {"Button3", {"H = f (t): высота в зависимости от времени", "H = f (t): Höhe über der Zeit",
+                 "H = f (t): height against time"}},
+    {"Button27", {"V = f (t): скорость в зависимости от времени", "V = f (t): Geschwindigkeit über der Zeit",
+                  "V = f (t): speed against time"}},
+    {"Button22", {"V, H = f (t): скорость и высота в зависимости от времени",
+                  "V, H = f (t): Geschwindigkeit und Höhe über der Zeit", "V, H = f (t): speed and height against time"}},
+    {"Button8", {"Q = f(t): угол траектории в зависимости от времени", "Q = f(t): Bahnwinkel über der Zeit",
+                 "Q = f(t): path angle against time"}},
+    {"Button4", {"F = f (t): равнодействующая сила вдоль траектории в зависимости от времени",
+                 "F = f (t): resultierende Kraft längs der Bahn über der Zeit",
+                 "F = f (t): net force along the path against time"}},
+    {"Button10", {"H,V,Q,E,x: высота, скорость, угол траектории, кинетическая энергия и дальность в зависимости от "
+                  "времени",
+                  "H,V,Q,E,x: Höhe, Geschwindigkeit, Bahnwinkel, kinetische Energie und Reichweite über der Zeit",
+                  "H,V,Q,E,x: height, speed, path angle, kinetic energy and range against time"}},
+    {"Button9", {"H,V,Q,E,X: высота, скорость, угол траектории, кинетическая энергия и сопротивление в зависимости от "
+                 "дальности X (основной график)",
+                 "H,V,Q,E,X: Höhe, Geschwindigkeit, Bahnwinkel, kinetische Energie und Widerstand über der "
+                 "Reichweite X (Standarddiagramm)",
+                 "H,V,Q,E,X: height, speed, path angle, kinetic energy and drag against the range X (the default "
+                 "chart)"}},
+    {"Button2", {"V, H = f (x): скорость и высота в зависимости от дальности",
+                 "V, H = f (x): Geschwindigkeit und Höhe über der Reichweite",
+                 "V, H = f (x): speed and height against range"}},
+    {"Button16", {"H = f (x): высота в зависимости от дальности", "H = f (x): Höhe über der Reichweite",
+                  "H = f (x): height against range"}},
+    {"Button15", {"V=f(H): высота в зависимости от скорости (скорость по оси x)",
+                  "V=f(H): Höhe über der Geschwindigkeit (Geschwindigkeit auf der x-Achse)",
+                  "V=f(H): height against speed (speed on the x axis)"}},
 };
 
 const Texts3 kMenu[] = {
@@ -53,6 +64,10 @@ const Texts3 kMenu[] = {
     {"Копировать результаты", "Ergebnisse kopieren", "Copy results"},
 };
 
+const Texts3 kFieldKeeps[3]{{"Поле «", "Das Feld „", "The field \""},
+                            {"» сохраняет значение ", "“ behält den Wert ", "\" keeps the value "},
+                            {", пока его текст не станет числом.", ", bis sein Text eine Zahl ist.",
+                             " until its text is a number."}};
 const Texts3 kNotANumber{"Не число; используется значение ", "Keine Zahl; verwendet wird der Wert ",
                          "Not a number; the value in use is "};
 const Texts3 kFileWritten{"Файл результатов Orvantis_500.txt записан. ",
@@ -92,6 +107,11 @@ const Texts3& MenuText(ChartMenuItem item) { return kMenu[static_cast<int>(item)
 
 std::string NotANumberText(int languageNo, const std::string& valueInUse) {
   return Pick(kNotANumber, languageNo) + valueInUse;
+}
+
+std::string FieldKeepsText(int languageNo, const std::string& name, const std::string& valueInUse) {
+  return Pick(kFieldKeeps[0], languageNo) + name + Pick(kFieldKeeps[1], languageNo) + valueInUse +
+         Pick(kFieldKeeps[2], languageNo);
 }
 
 std::string NoScaleText(int languageNo, const std::string& name, bool xAxis, bool resultsWritten) {

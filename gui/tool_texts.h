@@ -23,6 +23,10 @@ const Texts3& MenuText(ChartMenuItem item);
 // "Not a number; the value in use is 0.18", the value already in its text form.
 std::string NotANumberText(int languageNo, const std::string& valueInUse);
 
+// The line under the conversion message when the user leaves a field or presses
+// START: the field `name` keeps the value `valueInUse` until its text is a number.
+std::string FieldKeepsText(int languageNo, const std::string& name, const std::string& valueInUse);
+
 // The line under "Floating point division by zero" when a chart has no scale: that the
 // results file was written (after START) and why: the x column is never positive, or
 // the curve is zero throughout; `heading` names it by its symbol and the unit the

@@ -2,19 +2,32 @@
 add_library(orvantis_ui_fixture STATIC tests/ui/ui_fixture.cpp)
 target_link_libraries(orvantis_ui_fixture PUBLIC orvantis_gui Qt6::Test)
 
+# The offscreen screen is 800 x 800 pixels unless a file describes it: the window
+# tests run on a screen where both windows fit at their designed places.
+set(screens ${CMAKE_CURRENT_SOURCE_DIR}/tests/ui/screens)
+set(desk_screen "QT_QPA_PLATFORM=offscreen:configfile=${screens}/1280x1024.json")
 foreach(name toolkit_test window_flow_test main_window_test chart_tools_test long_run_test studies_test
-        results_test)
+    comparison_test results_test)
   add_executable(${name} tests/ui/${name}.cpp)
   target_link_libraries(${name} PRIVATE orvantis_ui_fixture)
   add_test(NAME ui_${name} COMMAND ${name})
-  set_tests_properties(ui_${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+  set_tests_properties(ui_${name} PROPERTIES ENVIRONMENT "${desk_screen}")
 endforeach()
+
+# A laptop's screen of 1366 x 768 pixels, as is and scaled by 2: the windows move
+# to where they fit.
+add_test(NAME ui_laptop_screen COMMAND window_flow_test windowsFitTheScreen)
+set_tests_properties(ui_laptop_screen PROPERTIES ENVIRONMENT
+  "QT_QPA_PLATFORM=offscreen:configfile=${screens}/1366x768.json")
+add_test(NAME ui_laptop_screen_scale2 COMMAND window_flow_test windowsFitTheScreen)
+set_tests_properties(ui_laptop_screen_scale2 PROPERTIES ENVIRONMENT
+  "QT_QPA_PLATFORM=offscreen:configfile=${screens}/1366x768.json;QT_SCALE_FACTOR=2")
 
 # The fields read numbers with the user's decimal separator: a comma under German
 # and Russian, a point under English.
 foreach(locale de_DE ru_RU en_US)
   add_test(NAME ui_fields_${locale} COMMAND main_window_test fieldsFollowTheLocaleSeparator activationFillsEveryFieldAndSlot)
-  set_tests_properties(ui_fields_${locale} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=${locale}.UTF-8")
+  set_tests_properties(ui_fields_${locale} PROPERTIES ENVIRONMENT "${desk_screen};LC_ALL=${locale}.UTF-8")
 endforeach()
 
 # The window's SVG and CSV are compared with the command line's for the same run.
@@ -22,6 +35,8 @@ target_compile_definitions(chart_tools_test PRIVATE ORVANTIS_CLI="$<TARGET_FILE:
 add_dependencies(chart_tools_test orvantis-cli)
 target_compile_definitions(studies_test PRIVATE ORVANTIS_CLI="$<TARGET_FILE:orvantis-cli>")
 add_dependencies(studies_test orvantis-cli)
+target_compile_definitions(comparison_test PRIVATE ORVANTIS_CLI="$<TARGET_FILE:orvantis-cli>")
+add_dependencies(comparison_test orvantis-cli)
 target_compile_definitions(results_test PRIVATE ORVANTIS_CLI="$<TARGET_FILE:orvantis-cli>")
 add_dependencies(results_test orvantis-cli)
 

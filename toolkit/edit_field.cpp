@@ -14,6 +14,8 @@ char LocaleDecimalSeparator() {
 
 void ShowValue(QLineEdit* field, double value, char decimalSeparator) {
   field->setText(QString::fromStdString(FloatToText(value, decimalSeparator)));
+  // From its first character: a text wider than the field shows how it begins.
+  field->setCursorPosition(0);
 }
 
 void ReadValue(const QLineEdit* field, char decimalSeparator, double& dest) {

@@ -10,7 +10,7 @@ namespace orv {
 // not a single ASCII character.
 char LocaleDecimalSeparator();
 
-// Shows `value` in the fields' general format. QLineEdit raises textChanged only
+// Shows `value` in the fields' general format, scrolled to its start. QLineEdit raises textChanged only
 // when the new text differs from the shown one, which is when the field's change
 // handler must run.
 void ShowValue(QLineEdit* field, double value, char decimalSeparator);

@@ -3,6 +3,8 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 
+#include "toolkit/screen_place.h"
+
 namespace orv {
 
 void ShowErrorBox(QWidget* parent, const QString& text, const QString& detail) {
@@ -11,6 +13,7 @@ void ShowErrorBox(QWidget* parent, const QString& text, const QString& detail) {
   // The text quotes what the user typed: "<b>" must show as typed, not as markup.
   box.setTextFormat(Qt::PlainText);
   if (!detail.isEmpty()) box.setInformativeText(detail.toHtmlEscaped());
+  KeepOnScreen(&box);
   box.exec();
 }
 

@@ -33,6 +33,12 @@ void Retype(QLineEdit* field, const QString& text) {
   QTest::keyClicks(field, text);
 }
 
+// Leaves the field by Tab, as a user does, and lets its box come.
+void Leave(QLineEdit* field) {
+  QTest::keyClick(field, Qt::Key_Tab);
+  QCoreApplication::processEvents();
+}
+
 int LineCount(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return -1;
@@ -192,6 +198,8 @@ class MainWindowTest : public QObject {
     QCOMPARE(f.errors, QStringList());
   }
 
+  // No box while typing: a text that is not (yet) a number leaves the slot and
+  // marks the field; every key reaches the field.
   void typingWritesTheSlotKeystrokeByKeystroke() {
     f.ChooseLanguage(2);
     QLineEdit* edV0 = f.form2->edV0;
@@ -203,23 +211,44 @@ class MainWindowTest : public QObject {
     QCOMPARE(f.state->fd.V0(), 12.0);
     QTest::keyClick(edV0, Qt::Key_Backspace);
     QCOMPARE(f.state->fd.V0(), 1.0);
-    QCOMPARE(f.errors, QStringList());
     QTest::keyClick(edV0, Qt::Key_Backspace);
-    QCOMPARE(f.errors, QStringList{"'' is not a valid floating point value."});
     QCOMPARE(f.state->fd.V0(), 1.0);
+    QVERIFY(edV0->property("notANumber").toBool());
+    QTest::keyClicks(edV0, WithSeparator("5E-5"));  // passes "5E" and "5E-"
+    QCOMPARE(edV0->text(), WithSeparator("5E-5"));
+    QCOMPARE(f.state->fd.V0(), 5e-5);
+    QVERIFY(!edV0->property("notANumber").toBool());
+    QCOMPARE(f.errors, QStringList());
   }
 
-  void badTextsShowTheMessageAndKeepTheValue() {
+  // The box comes when the user leaves the field, or presses START, which then
+  // does not run.
+  void badTextsShowTheMessageWhenLeftAndKeepTheValue() {
     f.ChooseLanguage(2);
-    Retype(f.form2->EdCx, "2x");
-    QCOMPARE(f.errors.last(), QString("'2x' is not a valid floating point value."));
+    TForm2& w = *f.form2;
+    Retype(w.EdCx, "2x");
     QCOMPARE(f.state->fd.Cx(), 2.0);
-    f.errors.clear();
-    f.form2->EdCx->setText("-");
-    QCOMPARE(f.errors, QStringList{"'-' is not a valid floating point value."});
-    QCOMPARE(f.state->fd.Cx(), 2.0);
-    f.form2->EdCx->setText(QString::fromUtf8("три"));
+    QCOMPARE(f.errors, QStringList());
+    Leave(w.EdCx);
+    QCOMPARE(f.errors, QStringList{"'2x' is not a valid floating point value."});
+    QCOMPARE(f.details,
+             QStringList{"The field \"drag coefficient,Cd\" keeps the value 2 until its text is a number."});
+    QCOMPARE(QApplication::focusWidget(), w.EdTTO);  // the focus went on (EdCy is hidden)
+
+    const QImage background = w.Image1->Picture();
+    w.edV0->setFocus();
+    w.edV0->setText(QString::fromUtf8("три"));
+    QTest::keyClick(w.edV0, Qt::Key_F5);  // START from the field
+    QTest::mouseClick(w.Button1, Qt::LeftButton);
+    QCOMPARE(f.errors.size(), 3);
     QCOMPARE(f.errors.last(), QString::fromUtf8("'три' is not a valid floating point value."));
+    QCOMPARE(f.details.last(),
+             QString("The field \"velocity,Vo,m/s\" keeps the value 30.2 until its text is a number."));
+    QVERIFY(!QFile::exists(f.folder.filePath("Orvantis_500.txt")));
+    QCOMPARE(w.Image1->Picture(), background);
+    QVERIFY(!w.Button3->isEnabled());
+    QCOMPARE(f.state->fd.Cx(), 2.0);
+    QCOMPARE(f.state->fd.V0(), 30.2);
   }
 
   void exponentAndBlanksAreAccepted() {
@@ -244,15 +273,15 @@ class MainWindowTest : public QObject {
     f.ChooseLanguage(2);
     const bool comma = ExpectedSeparator() == ',';
     QCOMPARE(f.form2->edMassaStart->text(), QString(comma ? "0,18" : "0.18"));
-    f.form2->edMassaStart->setText("0,25");
-    f.form2->edMassaStart->setText("0.5");
-    if (comma) {
-      QCOMPARE(f.state->fd.MassaStart(), 0.25);
-      QCOMPARE(f.errors, QStringList{"'0.5' is not a valid floating point value."});
-    } else {
-      QCOMPARE(f.state->fd.MassaStart(), 0.5);
-      QCOMPARE(f.errors, QStringList{"'0,25' is not a valid floating point value."});
-    }
+    QLineEdit* field = f.form2->edMassaStart;
+    field->setFocus();
+    field->setText(comma ? "0,25" : "0.25");
+    QCOMPARE(f.state->fd.MassaStart(), 0.25);
+    field->setText(comma ? "0.5" : "0,5");
+    Leave(field);
+    QCOMPARE(f.state->fd.MassaStart(), 0.25);
+    QCOMPARE(f.errors, QStringList{comma ? "'0.5' is not a valid floating point value."
+                                         : "'0,5' is not a valid floating point value."});
   }
 
   void texts_data() {
@@ -286,6 +315,37 @@ class MainWindowTest : public QObject {
     }
     if (item == 0) QCOMPARE(w.edV->text(), w.Label4->text());
     QCOMPARE(w.Label17->text(), QString("START"));
+
+    // Tooltips begin with the words of the field's label (up to its first comma) or
+    // of the button's caption, then explain.
+    int fields = 0;
+    for (QLabel* label : w.findChildren<QLabel*>()) {
+      if (!label->buddy()) continue;
+      ++fields;
+      const QString words = label->text().section(',', 0, 0).trimmed();
+      QVERIFY2(label->buddy()->toolTip().startsWith(words, Qt::CaseInsensitive),
+               qPrintable(words + " | " + label->buddy()->toolTip()));
+    }
+    QCOMPARE(fields, 7);
+    for (QPushButton* button : w.findChildren<QPushButton*>())
+      QVERIFY2(button->toolTip().startsWith(button->text() + ": "), qPrintable(button->toolTip()));
+    QVERIFY(w.Button5->toolTip().contains("QUIT"));
+    if (item == 2) {
+      QVERIFY(w.EdS0->toolTip().startsWith("Lifting area So, m"));
+      QVERIFY(w.EdCx->toolTip().contains("Cd") && !w.EdCx->toolTip().contains("Cx"));
+    }
+  }
+
+  // A value wider than its field shows from its first character.
+  void aFieldShowsItsTextFromTheStart() {
+    f.ChooseLanguage(2);
+    f.sprache.PresetData[kPresetH0] = 100000.125;
+    f.Activate(f.form1.get());
+    f.Activate(f.form2.get());
+    QLineEdit* edH0 = f.form2->edH0;
+    QCOMPARE(edH0->text(), WithSeparator("100000.125"));
+    QVERIFY(edH0->fontMetrics().horizontalAdvance(edH0->text()) > edH0->width());
+    QVERIFY2(edH0->inputMethodQuery(Qt::ImCursorRectangle).toRect().left() < 8, "the field shows its end");
   }
 
   void russianTextsKeepTheirLatinSymbols() {

@@ -3,6 +3,12 @@
 #include <QProcess>
 #include <QTest>
 
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QPushButton>
+
 #include "gui/step_check_dialog.h"
 #include "tests/ui/ui_fixture.h"
 
@@ -13,6 +19,7 @@ class StudiesTest : public QObject {
   Q_OBJECT
 
   UiFixture f;
+  QString saveAs;  // what the save dialog answers
 
   QString Cli(const QStringList& arguments) {
     QProcess cli;
@@ -23,7 +30,11 @@ class StudiesTest : public QObject {
   }
 
  private slots:
-  void init() { f.Init(); }
+  void init() {
+    f.Init();
+    f.form2->SetSaveDialog(
+        [this](QWidget*, const QString&, const QString&, const QString&) { return saveAs; });
+  }
   void cleanup() { f.Cleanup(); }
 
   // The table of the last START's inputs, whatever the fields say since, equals the
@@ -53,6 +64,73 @@ class StudiesTest : public QObject {
                            answer->table->item(row, 2)->text() + ")\n";
       QVERIFY2(cli.contains(line), qPrintable(line + " not in\n" + cli));
     }
+  }
+
+  // The sweep flies the fields' inputs over the grid; its CSV is the command line's
+  // sweep of the same grid byte for byte, and a marked value goes into its field.
+  void sweepChartsTheGridAndAValueGoesIntoItsField() {
+    f.ChooseLanguage(2);  // English
+    TForm2& w = *f.form2;
+    QCOMPARE(w.SweepAction->text(), QString("Sweep..."));
+    w.EdCx->setText("1.5");
+    SweepChoice answer;
+    answer.input = Input::kAngle;
+    answer.from = "0";
+    answer.to = "40";
+    answer.step = "5";
+    answer.result = &SummaryValues()[1];  // range
+    SweepChoice asked;
+    w.SetSweepDialog([&](QWidget*, int, const SweepChoice& initial) {
+      asked = initial;
+      return std::optional(answer);
+    });
+    w.SweepAction->trigger();
+    QCOMPARE(f.errors, QStringList());
+    QCOMPARE(asked.from, QString("-10"));  // ten steps of 1 degree either side of 0
+    QCOMPARE(asked.step, QString("1"));
+    QCOMPARE(w.Image1->Picture().size(), QSize(760, 500));
+    QVERIFY(w.ExportCsvAction->isEnabled());
+    saveAs = f.folder.filePath("window.csv");
+    w.ExportCsvAction->trigger();
+    QFile file(saveAs);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray csv = file.readAll();
+    const QString cli = Cli({"sweep", "--cx", "1.5", "--method", "rk45", "--vary", "angle=0:40:5"});
+    QVERIFY(cli.startsWith("angle [deg],steps per pass,"));
+    QCOMPARE(QString::fromUtf8(csv), cli);
+
+    // The greatest range of the CSV, at its angle, goes into the angle's field.
+    double bestAngle = 0, bestRange = 0;
+    for (const QString& line : cli.split("\r\n").mid(1, 9)) {
+      const QStringList fields = line.split(',');
+      if (fields[3].toDouble() > bestRange)
+        std::tie(bestAngle, bestRange) = std::pair(fields[0].toDouble(), fields[3].toDouble());
+    }
+    QVERIFY(bestAngle > 10 && bestAngle < 40);
+    auto* use = w.studyAnswer->findChild<QPushButton*>("use0");
+    QVERIFY(use);
+    QVERIFY(w.studyAnswer->findChildren<QLabel*>().first()->text().startsWith("Greatest: range = "));
+    use->click();
+    QCOMPARE(w.EdTTO->text(), QString::number(bestAngle));
+
+    // "Find the best" searches the same range as orvantis-cli optimize.
+    answer.action = SweepChoice::Action::kFindBest;
+    answer.to = "60";
+    w.SweepAction->trigger();
+    QCOMPARE(f.errors, QStringList());
+    const QJsonObject best =
+        QJsonDocument::fromJson(Cli({"optimize", "--cx", "1.5", "--method", "rk45", "--maximize", "range",
+                                     "--over", "angle=0:60", "--json"})
+                                    .toUtf8())
+            .object();
+    w.studyAnswer->findChild<QPushButton*>("use0")->click();
+    QCOMPARE(w.EdTTO->text().toDouble(), best["angle"].toDouble());
+
+    // A step that never reaches "to" is refused in the user's words.
+    answer.action = SweepChoice::Action::kSweep;
+    answer.step = "-5";
+    w.SweepAction->trigger();
+    QCOMPARE(f.errors, QStringList{"The step must not be 0 and must lead from \"from\" to \"to\"."});
   }
 };
 

@@ -146,6 +146,7 @@ class ToolkitTest : public QObject {
     f.ChooseLanguage(2);
     f.ExpectBox();
     f.form2->edV0->setText("abc");
+    f.form2->Button1->click();  // START shows the box of a field that is no number
     QCOMPARE(f.SeenBoxes().size(), 1);
     const SeenBox& box = f.SeenBoxes()[0];
     QCOMPARE(box.title, QString("ORVANTIS vers.1.1 (Beta)"));
@@ -161,6 +162,7 @@ class ToolkitTest : public QObject {
     f.ChooseLanguage(2);
     f.ExpectBox();
     f.form2->edV0->setText("<b>1</b>");
+    f.form2->Button1->click();  // START shows the box of a field that is no number
     QCOMPARE(f.SeenBoxes().size(), 1);
     QCOMPARE(f.SeenBoxes()[0].text, QString("'<b>1</b>' is not a valid floating point value."));
     QCOMPARE(f.SeenBoxes()[0].format, Qt::PlainText);
@@ -173,6 +175,7 @@ class ToolkitTest : public QObject {
     f.form2->edH0->setText("12");
     f.ExpectBox();
     f.form2->edV0->setText("x");
+    f.form2->Button1->click();  // START shows the box of a field that is no number
     QCOMPARE(f.SeenBoxes().size(), 1);
     QVERIFY(f.SeenBoxes()[0].wasActive);  // the main window did lose the activation
     f.Activate(f.form2.get());

@@ -60,7 +60,7 @@ void UiFixture::Watch() {
   if (auto* box = qobject_cast<QMessageBox*>(modal); box && boxExpected_) {
     boxExpected_ = false;
     seen_.append({box->windowTitle(), box->text(), box->icon(), box->standardButtons(), box->textFormat(),
-                  QApplication::activeWindow() == box});
+                  QApplication::activeWindow() == box, box->frameGeometry()});
     if (QAbstractButton* ok = box->button(QMessageBox::Ok)) {
       ok->click();
       return;

@@ -27,6 +27,7 @@ struct SeenBox {
   QMessageBox::StandardButtons buttons;
   Qt::TextFormat format = Qt::AutoText;
   bool wasActive = false;  // the box was the program's active window
+  QRect frame;             // on the screen, frame included
 };
 
 class UiFixture {

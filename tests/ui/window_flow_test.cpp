@@ -3,10 +3,12 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
 #include "gui/interface_texts.h"
+#include "gui/run_dialog.h"
 #include "tests/ui/ui_fixture.h"
 
 namespace orv::test {
@@ -18,6 +20,49 @@ class WindowFlowTest : public QObject {
  private slots:
   void init() { f.Init(); }
   void cleanup() { f.Cleanup(); }
+
+  // Run on screens of 1280 x 1024, 1366 x 768 and, scaled by 2, 683 x 384 pixels.
+  // Unscaled, the offscreen windows have a frame of 2 pixels all round: the main
+  // window is 1012 x 699 pixels in all, the start window 772 x 503, so on the laptop
+  // screen the main window moves up to 768 - 699 = 69; on the scaled one both windows
+  // are larger than the screen and go to its top left. The error box and the progress dialog lie inside the
+  // screen.
+  void windowsFitTheScreen() {
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    QPoint start, main;
+    if (area.size() == QSize(1280, 1024)) {
+      start = {237, 199};
+      main = {206, 128};
+    } else if (area.size() == QSize(1366, 768)) {
+      start = {237, 199};
+      main = {206, 69};
+    } else if (area.size() == QSize(683, 384)) {
+      start = main = {0, 0};
+    } else {
+      QSKIP("a screen of a size this test does not know");
+    }
+    f.Cleanup();
+    f.Init(true);
+    QCOMPARE(f.form1->pos(), start);
+    f.ChooseLanguage(2);
+    QCOMPARE(f.form2->pos(), main);
+    if (area.width() >= 1012) QVERIFY(area.contains(f.form2->frameGeometry()));
+
+    f.form2->edV0->setText("x");
+    f.ExpectBox();
+    f.form2->Button1->click();
+    QCOMPARE(f.SeenBoxes().size(), 1);
+    QVERIFY2(area.contains(f.SeenBoxes()[0].frame), qPrintable(QString("%1,%2 %3x%4")
+                                                                   .arg(f.SeenBoxes()[0].frame.x())
+                                                                   .arg(f.SeenBoxes()[0].frame.y())
+                                                                   .arg(f.SeenBoxes()[0].frame.width())
+                                                                   .arg(f.SeenBoxes()[0].frame.height())));
+
+    RunDialog dialog(f.form2.get(), 3);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QVERIFY(area.contains(dialog.frameGeometry()));
+  }
 
   void startWindowShowsPicturesLanguageGroupAndQuit() {
     TForm1& w = *f.form1;

@@ -1,0 +1,21 @@
+// Asks which quantity goes across and which up in the comparison of kept runs, and
+// whether the runs are flown again with the accurate method.
+#pragma once
+
+#include <QWidget>
+#include <optional>
+
+#include "base/sample_columns.h"
+
+namespace orv {
+
+struct CompareChoice {
+  Col x = Col::kRange;
+  Col y = Col::kHeight;
+  bool accurate = true;  // the accurate method is the studies' default
+};
+
+// Modal, in the interface language; nullopt when cancelled.
+std::optional<CompareChoice> AskCompareChoice(QWidget* parent, int languageNo, const CompareChoice& initial);
+
+}  // namespace orv

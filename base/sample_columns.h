@@ -11,6 +11,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/marker_kind.h"
+
 namespace orv {
 
 struct FlightData;
@@ -68,7 +70,7 @@ struct ResultsField {
 };
 
 struct MarkerStyle {
-  int kind = 0;  // DrawMarker kind; 0 draws nothing
+  Marker kind = Marker::kNone;
   int size = 0;  // pixels
 };
 
@@ -83,23 +85,23 @@ struct ColumnStyle {
   // Title of a signed curve, written at (A + dx, Z - h - 20); nullptr: none.
   const char* signedTitle = nullptr;
   int signedDx = 0;
-  MarkerStyle legend;     // at the foot of the axis
-  MarkerStyle curve;      // along the curve, on every m-th sample
+  MarkerStyle legend{};   // at the foot of the axis
+  MarkerStyle curve{};    // along the curve, on every m-th sample
   int spacingOffset = 0;  // d in m = rnd(sqrt(SampleRows)) + d
   // Title under the x axis per unit, nullptr: the column is never an x column.
   std::array<const char*, 3> xTitle{nullptr, nullptr, nullptr};
 };
 
 struct ColumnInfo {
-  Col id;
-  const char* symbol;              // short name, unique: "t", "X", ...
-  const char* quantity;            // in plain words, unique: "time", "path angle", ...
-  const char* unit;                // unit of the recorded value before any scaling: "s", "deg", "bar"
-  bool filled;                     // false: a reserved column that always holds 0
-  std::int32_t FlightData::*flag;  // the unit flag that scales it, or nullptr
-  std::array<UnitStep, 2> steps;   // larger units, smallest first
-  ResultsField file;
-  ColumnStyle chart;
+  Col id = Col::kTime;
+  const char* symbol = "";                   // short name, unique: "t", "X", ...
+  const char* quantity = "";                 // in plain words, unique: "time", "path angle", ...
+  const char* unit = "";                     // of the recorded value before any scaling: "s", "deg", "bar"
+  bool filled = true;                        // false: a reserved column that always holds 0
+  std::int32_t FlightData::*flag = nullptr;  // the unit flag that scales it, or nullptr
+  std::array<UnitStep, 2> steps{};           // larger units, smallest first; none without a flag
+  ResultsField file{};                       // none: not in the results file
+  ColumnStyle chart{};
 };
 
 // All 30 columns in column order.

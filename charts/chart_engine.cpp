@@ -292,7 +292,7 @@ class CurvePainter {
   void Markers(int column, double ky, MarkerStyle marker) {
     if (samples_.count() < 1) return;
     host_.ShowImage3();
-    if (marker.kind == 0) return;
+    if (marker.kind == Marker::kNone) return;
     const int spacing = MarkerSpacing(state_, column);
     for (int j = spacing; j <= samples_.count(); j += spacing) {
       const Point p = At(column, j, ky);

@@ -60,104 +60,104 @@ void DrawMarker(Surface& s, int x, int y, int kind, int size) {
   const int t = RoundedQuotient(size, 3);
   const int q = RoundedQuotient(size, 4);
 
-  switch (kind) {
-    case 1:  // boxed diagonal cross
+  switch (static_cast<Marker>(kind)) {
+    case Marker::kCrossedYellowSquare:  // boxed diagonal cross
       s.SetBrushColor(kYellow);
       Square(s, x, y, h);
       Line(s, x - h, y - h, x + h, y + h);
       Line(s, x - h, y + h, x + h, y - h);
       break;
-    case 2:  // boxed upright cross, one pixel wider than high
+    case Marker::kCrossedLimeBox:  // boxed upright cross, one pixel wider than high
       s.SetBrushColor(kLime);
       s.Rectangle(x - h, y - h, x + h + 1, y + h);
       Line(s, x - h, y, x + h + 1, y);
       Line(s, x, y + h, x, y - h);
       break;
-    case 3:  // boxed minus
+    case Marker::kBarredAquaSquare:  // boxed minus
       s.SetBrushColor(kAqua);
       Square(s, x, y, h);
       Line(s, x - h, y, x + h, y);
       break;
-    case 4:  // silver square with a yellow core
+    case Marker::kYellowInSilverSquare:  // silver square with a yellow core
       Square(s, x, y, h);
       s.SetBrushColor(kYellow);
       s.Rectangle(x - h + 2, y - h + 2, x + h - 2, y + h - 2);
       break;
-    case 5:  // eight-ray star, lines only
+    case Marker::kStar:  // eight-ray star, lines only
       s.SetBrushColor(kYellow);
       Line(s, x - h, y - h, x + h, y + h);
       Line(s, x - h, y + h, x + h, y - h);
       Line(s, x - h, y, x + h + 1, y);
       Line(s, x, y + h, x, y - h);
       break;
-    case 6:
+    case Marker::kRedSquare:
       s.SetBrushColor(kRed);
       Square(s, x, y, h);
       break;
-    case 7:
+    case Marker::kLimeSquare:
       s.SetBrushColor(kLime);
       Square(s, x, y, h);
       break;
-    case 8:
+    case Marker::kBlackTriangleUp:
       s.SetBrushColor(kBlack);
       TriangleUp(s, x, y, h, t);
       break;
-    case 9:
+    case Marker::kBlackTriangleDown:
       s.SetBrushColor(kBlack);
       TriangleDown(s, x, y, h, t);
       break;
-    case 10:  // upright bar
+    case Marker::kRedUprightBar:
       s.SetBrushColor(kRed);
       s.Rectangle(x - q, y - h, x + q, y + h);
       break;
-    case 11:  // lying bar
+    case Marker::kSilverLyingBar:
       s.Rectangle(x - h, y - q, x + h, y + q);
       break;
-    case 12:
+    case Marker::kYellowTriangleUp:
       s.SetBrushColor(kYellow);
       TriangleUp(s, x, y, h, t);
       break;
-    case 13:
+    case Marker::kAquaTriangleDown:
       s.SetBrushColor(kAqua);
       TriangleDown(s, x, y, h, t);
       break;
-    case 14:
+    case Marker::kBlackCircle:
       s.SetBrushColor(kBlack);
       Circle(s, x, y);
       break;
-    case 15:
+    case Marker::kLetterSmallL:
       BoxedText(s, x, y, kAqua, "l");
       break;
-    case 16:
+    case Marker::kAquaCircle:
       s.SetBrushColor(kAqua);
       Circle(s, x, y);
       break;
-    case 17:  // circle with a horizontal stroke
+    case Marker::kPaleAquaCircleLyingBar:  // circle with a horizontal stroke
       s.SetBrushColor(kPaleAqua);
       Circle(s, x, y);
       Line(s, x - h, y, x + h, y);
       break;
-    case 18:  // circle with a vertical stroke
+    case Marker::kPaleCyanCircleUprightBar:  // circle with a vertical stroke
       s.SetBrushColor(kPaleCyan);
       Circle(s, x, y);
       Line(s, x, y + h, x, y - h);
       break;
-    case 21:
+    case Marker::kLetterD:
       BoxedText(s, x, y, kAqua, "D");
       break;
-    case 22:
+    case Marker::kLetterL:
       BoxedText(s, x, y, kAqua, "L");
       break;
-    case 31:
+    case Marker::kDigit1:
       BoxedText(s, x, y, kYellow, "1");
       break;
-    case 32:
+    case Marker::kDigit2:
       BoxedText(s, x, y, kYellow, "2");
       break;
-    case 33:
+    case Marker::kDigit3:
       BoxedText(s, x, y, kYellow, "3");
       break;
-    case 34:
+    case Marker::kDigit4:
       BoxedText(s, x, y, kYellow, "4");
       break;
     default:  // no such marker

@@ -39,8 +39,8 @@ TEST(ColumnStyles, OutsideTheTableNothing) {
   for (int c : {-1, 30, 1000}) {
     EXPECT_TRUE(PlainTitle(c, fd).empty());
     EXPECT_EQ(ColumnStyleOf(c).signedTitle, nullptr);
-    EXPECT_EQ(ColumnStyleOf(c).legend.kind, 0);
-    EXPECT_EQ(ColumnStyleOf(c).curve.kind, 0);
+    EXPECT_EQ(ColumnStyleOf(c).legend.kind, Marker::kNone);
+    EXPECT_EQ(ColumnStyleOf(c).curve.kind, Marker::kNone);
   }
 }
 

@@ -68,13 +68,28 @@ std::unique_ptr<SharedState> LongState() {
   return state;
 }
 
+// ns_per_step counts the steps of both passes, as if the second flew them all.
+// second_pass_steps are the steps it does fly (up to each row from the nearest
+// checkpoint), checkpoint_MiB the memory the first pass sets aside for its
+// checkpoints (their peak).
 void BM_FlightRun_Long(benchmark::State& bench) {
   auto state = LongState();
   std::int64_t steps = 0;
   TimePerStep(bench, [&] { return steps = RunFlight(*state); });
+  RunControl control;
+  RunFlight(*state, &control);
   bench.counters["steps_per_pass"] = static_cast<double>(steps / 2);
+  bench.counters["second_pass_steps"] = static_cast<double>(control.total.load() - steps / 2);
+  bench.counters["checkpoint_MiB"] = static_cast<double>(control.checkpointBytes.load()) / (1 << 20);
 }
 BENCHMARK(BM_FlightRun_Long)->Unit(benchmark::kMillisecond);
+
+// The same run with the full second pass, which repeats every step of the first.
+void BM_FlightRun_Long_FullSecondPass(benchmark::State& bench) {
+  auto state = LongState();
+  TimePerStep(bench, [&] { return RunFlight(*state, nullptr, SecondPass::kFull); });
+}
+BENCHMARK(BM_FlightRun_Long_FullSecondPass)->Unit(benchmark::kMillisecond);
 
 // The same run as the window does it: followed by another thread, which may cancel it.
 void BM_FlightRun_Long_Followed(benchmark::State& bench) {

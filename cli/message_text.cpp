@@ -77,8 +77,46 @@ std::string Quoted(std::string_view text) {
   return out + "'";
 }
 
+namespace {
+
+// Quoted's longest word: the quotes, kQuotedLength characters and "...".
+constexpr std::size_t kLongestWord = kQuotedLength + 5;
+
+// Every word of `text` (escaped: valid UTF-8, "\xNN" counting as one character)
+// longer than kLongestWord characters cut to kQuotedLength and "...", keeping its
+// closing quote or punctuation: values that a message quotes without Quoted (CLI11's
+// own messages) stay short too.
+std::string WordsCut(const std::string& text) {
+  std::string out;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find(' ', start);
+    if (end == std::string::npos) end = text.size();
+    const std::string_view word(text.data() + start, end - start);
+    std::size_t characters = 0, cut = word.size(), keep = word.size();
+    for (std::size_t i = 0; i < word.size(); ++i) {
+      if ((static_cast<unsigned char>(word[i]) & 0xC0) == 0x80) continue;  // inside a character
+      if (characters == kQuotedLength) keep = i;
+      if (characters++ == kLongestWord) {
+        cut = keep;
+        break;
+      }
+      if (word.compare(i, 2, "\\x") == 0) i += 3;
+    }
+    std::size_t tail = word.size();
+    while (tail > cut && std::string_view("'\":,;)?").find(word[tail - 1]) != std::string_view::npos) --tail;
+    out.append(word.substr(0, cut));
+    if (cut < word.size()) out += "..." + std::string(word.substr(tail));
+    if (end < text.size()) out += ' ';
+    start = end + 1;
+  }
+  return out;
+}
+
+}  // namespace
+
 void ReportError(std::string_view what) {
-  const std::string line = "orvantis-cli: " + Escaped(what) + "\n";
+  const std::string line = "orvantis-cli: " + WordsCut(Escaped(what)) + "\n";
   std::fwrite(line.data(), 1, line.size(), stderr);
 }
 

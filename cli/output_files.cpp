@@ -63,7 +63,8 @@ void WriteStandardOutput(std::string_view bytes, bool flush) {
   std::optional<WaitScope> wait;
   if (!StandardOutputIsFile()) wait.emplace();
   errno = 0;
-  if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size() &&
+  // fwrite may not be given the null data of an empty view, even for no bytes.
+  if ((bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size()) &&
       (!flush || std::fflush(stdout) == 0) && !std::ferror(stdout))
     return;
   const int code = errno ? errno : EIO;

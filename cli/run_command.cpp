@@ -54,11 +54,12 @@ class LongRunNotice {
       const double elapsed = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
       const int pass = std::max(control.pass.load(std::memory_order_relaxed), 1);
       const double time = control.time.load(std::memory_order_relaxed);
-      const double stepsPerSecond =
-          static_cast<double>(control.steps.load(std::memory_order_relaxed)) / elapsed;
+      const std::int64_t steps = control.steps.load(std::memory_order_relaxed);
+      const double stepsPerSecond = static_cast<double>(steps) / elapsed;
       RunEstimate estimate(Tk, dt0);
-      estimate.Look(pass, time);
-      const double left = estimate.SecondsLeft(pass, time, stepsPerSecond);
+      const double left =
+          estimate.Look(pass, time, steps, control.total.load(std::memory_order_relaxed), stepsPerSecond)
+              .secondsLeft;
       if (left >= 0 && elapsed + left > kLongRunSeconds)
         ReportError("this run may take up to " + Duration(elapsed + left) + "; Ctrl+C stops it");
     });

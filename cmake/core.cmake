@@ -59,7 +59,10 @@ add_library(orvantis_flight STATIC
   flight/parallel_runs.cpp
   flight/best_value.cpp
   flight/sweep_rows.cpp)
+# The accurate run's stepper (Boost.Odeint) and root search (Boost.Math): headers only.
+find_package(Boost 1.74 CONFIG REQUIRED)
 target_link_libraries(orvantis_flight PUBLIC orvantis_physics orvantis_files orvantis_charts)
+target_link_libraries(orvantis_flight PRIVATE Boost::headers)
 
 add_library(orvantis_core INTERFACE)
 target_link_libraries(orvantis_core INTERFACE orvantis_flight)

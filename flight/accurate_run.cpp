@@ -100,9 +100,13 @@ double Root(F f, double a, double b, double fa, double fb) {
   return (f(bracket.second) <= 0) == (fb <= 0) ? bracket.second : bracket.first;
 }
 
-[[noreturn]] void CannotFollow(double t) {
+// Where the speed along the path passes zero the path angle's rate, -g cosQ / V, has
+// no limit: the continuous flight is not defined there (an Euler step jumps over it).
+// That is the usual reason.
+[[noreturn]] void CannotFollow(double t, const MotionState& x) {
   throw InputFault("The accurate method found no step small enough to go on at t = " + FloatToText(t, '.') +
-                   " s");
+                   " s, where the speed is " + FloatToText(x[kStateV], '.') +
+                   " m/s (near zero speed the path turns without bound)");
 }
 
 // Row 1 the launch, rows 2..499 at (i - 1) t_end / 500, row 500 the end: where the
@@ -166,9 +170,9 @@ AccurateFlight RunAccurateFlight(SharedState& state, double tolerance, bool fill
       CommitState(fd, system.in, stepper.current_time(), stepper.current_state(), layer);
       throw;
     } catch (const odeint::step_adjustment_error&) {
-      CannotFollow(stepper.current_time());
+      CannotFollow(stepper.current_time(), stepper.current_state());
     }
-    if (!(t1 > t0)) CannotFollow(t0);
+    if (!(t1 > t0)) CannotFollow(t0, stepper.current_state());
     ++flight.steps;
     if (fillRows) steps.push_back(stepper);
 

@@ -9,12 +9,24 @@
 
 namespace orv {
 
+// How the second pass repeats the first. Both leave the same bytes everywhere.
+enum class SecondPass {
+  // Only the steps up to each recorded row, from the nearest checkpoint that the
+  // first pass kept: a whole run costs little more than its first pass.
+  kFromCheckpoints,
+  // Every step again from the launch, testing each for a row: the reference the
+  // other is checked against, and what a run falls back to where the times alone
+  // cannot be trusted to find the rows (a sample interval below the normal numbers).
+  kFull,
+};
+
 // Run start, first pass (learns the duration), second pass (records the samples),
 // unit scaling. Throws FloatingPointFault at a faulting operation (the state keeps
 // what that step had assigned) and InputFault for a time step that would never end.
 // With a `control`, another thread can follow the run and stop it: a cancelled run
 // throws RunCancelled, leaving the slots at the step it reached. Returns the steps of
-// both passes together.
-std::int64_t RunFlight(SharedState& state, RunControl* control = nullptr);
+// both passes together, each pass counted whole.
+std::int64_t RunFlight(SharedState& state, RunControl* control = nullptr,
+                       SecondPass secondPass = SecondPass::kFromCheckpoints);
 
 }  // namespace orv

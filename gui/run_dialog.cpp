@@ -68,16 +68,14 @@ RunDialog::RunDialog(QWidget* parent, int languageNo) : QDialog(parent), texts_(
 }
 
 void RunDialog::Show(const RunProgress& p) {
-  double share = p.endTime > 0 ? std::clamp(p.time / p.endTime, 0.0, 1.0) : 0.0;
   if (p.heading.isEmpty()) {
     passText->setText(QString::fromUtf8(texts_.pass).arg(p.pass));
     timeText->setText(QString::fromUtf8(texts_.flightTime).arg(TimeText(p.time), TimeText(p.endTime)));
   } else {
     passText->setText(p.heading);
     timeText->clear();
-    share = std::clamp(p.share, 0.0, 1.0);
   }
-  bar->setValue(static_cast<int>(std::lround(share * kBarSteps)));
+  bar->setValue(static_cast<int>(std::lround(std::clamp(p.share, 0.0, 1.0) * kBarSteps)));
   rateText->setText(
       QString::fromUtf8(texts_.rate).arg(QLocale::system().toString(std::llround(p.stepsPerSecond))));
   if (!(p.secondsLeft >= 0))

@@ -1,7 +1,7 @@
 // The window a long run shows after its first 300 ms: the pass, the flight time
-// reached against the end time Tk (with a bar), the steps per second, an estimate of
-// the time left, and Cancel. Escape, Cancel and the close box all reject it; the
-// run's owner turns that into a cancel.
+// reached against the end time Tk, a bar over the whole run, the steps per second, an
+// estimate of the time left, and Cancel. Escape, Cancel and the close box all reject
+// it; the run's owner turns that into a cancel.
 #pragma once
 
 #include <QDialog>
@@ -21,8 +21,9 @@ struct RunProgress {
   double stepsPerSecond = 0;
   double secondsLeft = -1;  // negative: no estimate
   // A job of many flights (a sweep) shows this in place of the pass and the flight
-  // time, and `share` of the job done on the bar.
+  // time.
   QString heading;
+  // 0..1 of the job done, on the bar: of a flight, both passes weighted by their cost.
   double share = 0;
 };
 

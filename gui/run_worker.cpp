@@ -4,6 +4,7 @@
 #include <QEventLoop>
 #include <QTimer>
 #include <algorithm>
+#include <cstdint>
 #include <exception>
 #include <functional>
 #include <memory>
@@ -104,9 +105,12 @@ ProgressLook FlightProgress(const RunControl& control, double Tk, double dt0) {
     p.pass = std::max(control.pass.load(std::memory_order_relaxed), 1);
     p.time = control.time.load(std::memory_order_relaxed);
     p.endTime = Tk;
-    p.stepsPerSecond = static_cast<double>(control.steps.load(std::memory_order_relaxed)) / seconds;
-    estimate->Look(p.pass, p.time);
-    p.secondsLeft = estimate->SecondsLeft(p.pass, p.time, p.stepsPerSecond);
+    const std::int64_t steps = control.steps.load(std::memory_order_relaxed);
+    p.stepsPerSecond = static_cast<double>(steps) / seconds;
+    const RunEstimate::Reading r = estimate->Look(
+        p.pass, p.time, steps, control.total.load(std::memory_order_relaxed), p.stepsPerSecond);
+    p.share = r.share;
+    p.secondsLeft = r.secondsLeft;
     return p;
   };
 }

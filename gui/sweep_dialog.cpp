@@ -58,6 +58,7 @@ std::optional<SweepChoice> AskSweepChoice(QWidget* parent, int language, const S
   auto* to = new QLineEdit(initial.to, &dialog);
   auto* step = new QLineEdit(initial.step, &dialog);
   const auto fill = [&] {
+    if (input->currentIndex() < 0) return;
     SweepChoice around;
     FlightData copy = fd;
     FillAround(around, InfoOf(static_cast<Input>(input->currentData().toInt())).slot(copy), separator);

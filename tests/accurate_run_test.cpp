@@ -158,6 +158,11 @@ TEST(AccurateRun, FaultsAndRefusals) {
     EXPECT_STREQ(e.what(), kDivByZeroText);
   }
   EXPECT_THROW(RunAccurateFlight(*Flight(0.0, kDefaultCx), 0.0, true), InputFault);
+  // A head wind of 40 m/s stops the harpoon: where its speed passes zero the path's
+  // turn has no limit, and the run says so instead of stepping for ever.
+  auto stopped = Flight(0.0, kDefaultCx);
+  stopped->fd.Vwind() = -40;
+  EXPECT_THROW(RunAccurateFlight(*stopped, 1e-9, true), InputFault);
 }
 
 }  // namespace

@@ -103,14 +103,27 @@ TEST(RunControl, CancelFromAnotherThreadStopsALongRunAtTheStepItReached) {
   EXPECT_EQ(fd.Accel, ref.Accel);
 }
 
+// The second pass flies only up to its rows from the first pass's checkpoints: a
+// little over 500 steps here, against the 7676 of the first pass.
 TEST(RunControl, ACompleteRunPublishesBothPassesAndAllItsSteps) {
-  auto state = DefaultState();
-  RunControl control;
-  const std::int64_t steps = RunFlight(*state, &control);
-  EXPECT_EQ(control.pass.load(), 2);
-  EXPECT_EQ(control.steps.load(), steps);
-  EXPECT_GT(control.time.load(), 0.0);
-  EXPECT_LE(control.time.load(), state->fd.t());
+  for (SecondPass secondPass : {SecondPass::kFromCheckpoints, SecondPass::kFull}) {
+    auto state = DefaultState();
+    RunControl control;
+    const std::int64_t steps = RunFlight(*state, &control, secondPass);
+    const std::int64_t firstPass = steps / 2;
+    EXPECT_EQ(control.pass.load(), 2);
+    EXPECT_EQ(control.steps.load(), control.total.load());
+    EXPECT_GT(control.time.load(), 0.0);
+    EXPECT_LE(control.time.load(), state->fd.t());
+    if (secondPass == SecondPass::kFull) {
+      EXPECT_EQ(control.total.load(), steps);
+    } else {
+      EXPECT_GE(control.total.load() - firstPass, state->RecordedRows);
+      EXPECT_LT(control.total.load() - firstPass, 2 * kSampleRowsMax);
+      EXPECT_GT(control.checkpointBytes.load(), firstPass * 40);  // every step: t, H, X, V, Q
+      EXPECT_LE(control.checkpointBytes.load(), 16 << 20);
+    }
+  }
 }
 
 // The cancel checks sit outside the arithmetic: the same flight, followed or not,
@@ -204,26 +217,37 @@ TEST(RunControl, ATimeThatStopsAdvancingIsRefusedAndNothingWritten) {
 }
 #endif
 
-TEST(RunEstimate, TheFirstPassCountsBothPassesUpToTk) {
+// 10^6 steps up to Tk, at 10^6 steps a second.
+TEST(RunEstimate, TheBarRunsOnceOverBothPassesWeightedByTheirSteps) {
   RunEstimate estimate(1000, 1e-3);
-  estimate.Look(1, 200);
-  // 10^6 steps a second move the flight time on by 1000 s a second.
-  EXPECT_DOUBLE_EQ(estimate.SecondsLeft(1, 200, 1e6), (800.0 + 1000.0) / 1000);
+  EXPECT_DOUBLE_EQ(estimate.Look(1, 250, 250000, 0, 1e6).share, 0.25);
+  EXPECT_DOUBLE_EQ(estimate.Look(1, 400, 400000, 0, 1e6).share, 0.4);  // the height ends it here
+  // The second pass flies 1000 steps: it takes the last 1000 / 401000 of the bar.
+  EXPECT_DOUBLE_EQ(estimate.Look(2, 0, 400000, 401000, 1e6).share, 400000.0 / 401000);
+  EXPECT_DOUBLE_EQ(estimate.Look(2, 200, 400500, 401000, 1e6).share, 400500.0 / 401000);
+  EXPECT_DOUBLE_EQ(estimate.Look(2, 400, 401000, 401000, 1e6).share, 1.0);
+  // A full second pass after a first that ran to Tk: the bar waits at its place
+  // rather than going back, and moves on once the second pass passes it.
+  RunEstimate full(1000, 1e-3);
+  EXPECT_DOUBLE_EQ(full.Look(1, 1000, 1000000, 0, 1e6).share, 1.0);
+  EXPECT_DOUBLE_EQ(full.Look(2, 10, 1010000, 2000000, 1e6).share, 1.0);
 }
 
-TEST(RunEstimate, TheSecondPassEndsWhereTheFirstEnded) {
+TEST(RunEstimate, TheTimeLeftRunsOnAcrossTheChangeOfPass) {
   RunEstimate estimate(1000, 1e-3);
-  estimate.Look(1, 300);
-  estimate.Look(1, 400);  // the height ended the flight about here
-  estimate.Look(2, 100);
-  EXPECT_DOUBLE_EQ(estimate.SecondsLeft(2, 100, 1e6), 0.3);
-  EXPECT_DOUBLE_EQ(estimate.SecondsLeft(2, 450, 1e6), 0.0);
+  EXPECT_DOUBLE_EQ(estimate.Look(1, 200, 200000, 0, 1e6).secondsLeft, 0.8);
+  const double endOfFirst = estimate.Look(1, 999.9, 999900, 0, 1e6).secondsLeft;
+  const double startOfSecond = estimate.Look(2, 0, 1000000, 1001000, 1e6).secondsLeft;
+  EXPECT_NEAR(endOfFirst, 1e-4, 1e-9);
+  EXPECT_NEAR(startOfSecond, 1e-3, 1e-9);
+  EXPECT_DOUBLE_EQ(estimate.Look(2, 1000, 1001000, 1001000, 1e6).secondsLeft, 0.0);
 }
 
 TEST(RunEstimate, NoEstimateWithoutStepsOrWithAnEndlessEndTime) {
-  EXPECT_LT(RunEstimate(1000, 1e-3).SecondsLeft(1, 0, 0), 0.0);
-  EXPECT_LT(RunEstimate(HUGE_VAL, 1e-3).SecondsLeft(1, 10, 1e6), 0.0);
-  EXPECT_LT(RunEstimate(1000, 0).SecondsLeft(1, 10, 1e6), 0.0);
+  EXPECT_LT(RunEstimate(1000, 1e-3).Look(1, 0, 0, 0, 0).secondsLeft, 0.0);
+  EXPECT_LT(RunEstimate(HUGE_VAL, 1e-3).Look(1, 10, 10000, 0, 1e6).secondsLeft, 0.0);
+  EXPECT_EQ(RunEstimate(HUGE_VAL, 1e-3).Look(1, 10, 10000, 0, 1e6).share, 0.0);
+  EXPECT_LT(RunEstimate(1000, 0).Look(1, 10, 10000, 0, 1e6).secondsLeft, 0.0);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@ add_executable(sim_tests
   tests/results_file_test.cpp
   tests/results_io_test.cpp
   tests/step_paths_test.cpp
+  tests/second_pass_test.cpp
   tests/sample_columns_test.cpp
   tests/safe_write_test.cpp)
 target_link_libraries(sim_tests PRIVATE orvantis_core GTest::gtest_main)

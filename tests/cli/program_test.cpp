@@ -110,6 +110,9 @@ TEST(Program, UsageErrorsExitTwoWithOneLineAndWriteNothing) {
       {{"run", "--params", "p.txt"},
        "orvantis-cli: p.txt:3: mass: '\\x1b]2;pwned\\x07" + std::string(50, '9') +
            "...' is not a valid floating point value\n"},
+      // Any long word of a message is cut, also in CLI11's own messages.
+      {{"sweep", "--vary", "angle=0:1:1", "--jobs", std::string(100000, '9')},
+       "orvantis-cli: --jobs: Value " + std::string(60, '9') + "... not in range 1 to 4096\n"},
       // Control bytes, a lone byte that is no UTF-8 and a C1 control escaped; valid UTF-8 kept.
       {{"run", "--cy", "\x1b[2J\xff\xc2\x9b\xc3\xa9"},
        "orvantis-cli: --cy: '\\x1b[2J\\xff\\xc2\\x9b\xc3\xa9' is not a valid floating point value\n"},
@@ -440,6 +443,15 @@ TEST(Program, OptimizeFindsTheBestPointOfAFineSweep) {
   ASSERT_EQ(text.exitCode, 0) << text.err;
   EXPECT_EQ(text.out.rfind("angle                      2", 0), 0u) << text.out;
   EXPECT_NE(text.out.find(" degrees\nmethod                     euler\n"), std::string::npos) << text.out;
+
+  // Exit codes as run's: a grid on which every flight faults is a fault.
+  const Outcome faulted = RunCli({"optimize", "--maximize", "range", "--over", "dt=-1:0"}, folder.path());
+  EXPECT_EQ(faulted.exitCode, 1);
+  EXPECT_EQ(
+      faulted.err,
+      "orvantis-cli: every run of the grid faulted; the first: The time step -1 s is not greater than zero, "
+      "so the flight time would never advance\n");
+  EXPECT_EQ(faulted.out, "");
 }
 
 // --- Help, version, man page, CSV, pictures ------------------------------------

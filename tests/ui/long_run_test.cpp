@@ -17,6 +17,7 @@
 #include "base/preset_data.h"
 #include "files/results_file.h"
 #include "flight/flight_run.h"
+#include "flight/run_estimate.h"
 #include "gui/run_dialog.h"
 #include "tests/ui/ui_fixture.h"
 #include "toolkit/quit_on_signal.h"
@@ -270,6 +271,41 @@ class LongRunTest : public QObject {
     QVERIFY(Results(f.folder) == before);
     QVERIFY(f.state->fd.t() < 5000);
     QVERIFY(!w.findChild<RunDialog*>());
+  }
+
+  // The bar runs once over both passes, each weighted by the steps it flies, and the
+  // time left goes on across the change of pass: the dialog as a run's looks fill it
+  // (a flight that the height ends at 40 % of Tk, a second pass of 1000 steps, 10^4
+  // steps a second).
+  void theBarRunsOnceOverBothPasses() {
+    f.ChooseLanguage(2);
+    RunDialog dialog(f.form2.get(), 3);
+    RunEstimate estimate(1000, 1e-3);
+    struct LookAt {
+      int pass;
+      double time;
+      std::int64_t steps, total;
+      int bar;
+      QString left;
+    };
+    const LookAt looks[] = {{1, 100, 100000, 0, 100, "Time left: about 1 min 30 s"},
+                            {1, 399, 399000, 0, 399, "Time left: about 1 min 01 s"},
+                            {2, 0, 400000, 401000, 998, "Time left: about 1 s"},
+                            {2, 400, 401000, 401000, 1000, "Time left: about 1 s"}};
+    for (const LookAt& look : looks) {
+      const RunEstimate::Reading r = estimate.Look(look.pass, look.time, look.steps, look.total, 1e4);
+      RunProgress p;
+      p.pass = look.pass;
+      p.time = look.time;
+      p.endTime = 1000;
+      p.stepsPerSecond = 1e4;
+      p.share = r.share;
+      p.secondsLeft = r.secondsLeft;
+      dialog.Show(p);
+      QCOMPARE(dialog.passText->text(), QString("Pass %1 of 2").arg(look.pass));
+      QCOMPARE(dialog.bar->value(), look.bar);
+      QCOMPARE(dialog.leftText->text(), look.left);
+    }
   }
 
   void aShortRunShowsNoDialog() {

@@ -9,6 +9,14 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QTimer>
+
+#include "gui/run_dialog.h"
 #include "gui/step_check_dialog.h"
 #include "tests/ui/ui_fixture.h"
 
@@ -131,6 +139,70 @@ class StudiesTest : public QObject {
     answer.step = "-5";
     w.SweepAction->trigger();
     QCOMPARE(f.errors, QStringList{"The step must not be 0 and must lead from \"from\" to \"to\"."});
+  }
+
+  // A sweep of long flights shows the progress window, counting flights, and its
+  // Cancel stops every one of them and leaves the chart area as it was.
+  void cancelStopsASweep() {
+    f.ChooseLanguage(2);
+    TForm2& w = *f.form2;
+    w.edH0->setText("100000");  // 10^8 steps a flight
+    w.edTk->setText("5000");
+    const QImage before = w.Image1->Picture();
+    SweepChoice answer;
+    answer.from = "0";
+    answer.to = "10";
+    answer.step = "5";
+    answer.accurate = false;
+    w.SetSweepDialog([&](QWidget*, int, const SweepChoice&) { return std::optional(answer); });
+    QString heading;
+    QTimer probe;
+    probe.setInterval(10);
+    QObject::connect(&probe, &QTimer::timeout, [&] {
+      auto* dialog = w.findChild<RunDialog*>();
+      if (!dialog || !dialog->isVisible()) return;
+      probe.stop();
+      heading = dialog->passText->text();
+      QTest::mouseClick(dialog->cancelButton, Qt::LeftButton);
+    });
+    probe.start();
+    QElapsedTimer clock;
+    clock.start();
+    w.SweepAction->trigger();
+    QVERIFY(clock.elapsed() < 20000);
+    QCOMPARE(heading, QString("Flight 0 of 3"));
+    QCOMPARE(f.errors, QStringList());
+    QVERIFY(!w.ExportCsvAction->isEnabled());
+    QCOMPARE(w.Image1->Picture(), before);
+  }
+
+  // The real dialog: the inputs of the fields in the chosen language, from, to and
+  // step around the chosen field's value (kept above 0 for a positive one).
+  void theSweepDialogFillsAroundTheFieldsValue() {
+    f.ChooseLanguage(1);  // German
+    TForm2& w = *f.form2;
+    QStringList seen;
+    QTimer::singleShot(0, [&] {
+      auto* dialog = QApplication::activeModalWidget();
+      QVERIFY(dialog);
+      auto edits = dialog->findChildren<QLineEdit*>();
+      auto* input = dialog->findChild<QComboBox*>();
+      QCOMPARE(edits.size(), 3);
+      seen << edits[0]->text() + ":" + edits[1]->text() + ":" + edits[2]->text();
+      input->setCurrentIndex(input->findData(static_cast<int>(Input::kMass)));
+      QVERIFY(input->currentText().contains("Startmasse"));
+      seen << edits[0]->text() + ":" + edits[1]->text() + ":" + edits[2]->text();
+      dialog->findChild<QCheckBox*>()->setChecked(false);
+      for (QPushButton* b : dialog->findChildren<QPushButton*>())
+        if (b->text() == "Durchrechnen") b->click();
+    });
+    w.SweepAction->trigger();
+    QCOMPARE(f.errors, QStringList());
+    // The angle's 0 gives steps of 1; 0.18 kg steps of 0.02, from 0.02 (above 0).
+    QCOMPARE(seen, (QStringList{"-10:10:1", "0.02:0.38:0.02"}));
+    QVERIFY(w.ExportCsvAction->isEnabled());
+    QVERIFY(w.studyAnswer->findChildren<QLabel*>().first()->text().startsWith(
+        QString::fromUtf8("Größter Wert: Reichweite = ")));
   }
 };
 

@@ -42,7 +42,7 @@ void CheckOutputPath(std::string_view option, const std::string& path) {
   // A new file (or a link to one): its folder must exist and take it.
   std::string folder = std::filesystem::path(path).parent_path().string();
   const std::string shown = folder;
-  if (folder.empty()) folder = ".";
+  if (folder.empty()) folder.push_back('.');  // not = ".": GCC 12 warns falsely at -O3
   std::error_code error;
   if (!std::filesystem::is_directory(folder, error))
     throw UsageError(std::string(option) + ": the folder " + Quoted(shown) + " does not exist");

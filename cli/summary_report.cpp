@@ -35,8 +35,8 @@ std::string SummaryText(const FlightSummary& s, const StepCheck* check) {
       continue;
     }
     const ValueAndError rounded = RoundToError(s.*v.member, check->Error(v), '.');
-    std::string unit(v.Unit());
-    if (!unit.empty()) unit.insert(0, " ");
+    std::string unit;  // " m", or nothing for a figure without a unit
+    if (!std::string_view(v.Unit()).empty()) unit.append(1, ' ').append(v.Unit());
     AppendSummaryLine(text, v.label,
                       rounded.value + unit + " (step error about " + rounded.error + unit + ")", "");
   }

@@ -87,7 +87,7 @@ struct FlightData {
   double& Q0grad() { return slot[kQ0grad]; }          // degree
   double& TkInit() { return slot[kTkInit]; }          // s
   double& HkInit() { return slot[kHkInit]; }          // m
-  double& Re1m() { return slot[kRe1m]; }              // -
+  double& Re1m() { return slot[kRe1m]; }              // -, Rho V (1 m) / Visc in poise: Re of 1 m / 10
   double& Vwind() { return slot[kVwind]; }            // m/s
   double& VwindInit() { return slot[kVwindInit]; }    // m/s
   double& CxCur() { return slot[kCxCur]; }            // -

@@ -95,8 +95,8 @@ struct ColumnStyle {
 struct ColumnInfo {
   Col id = Col::kTime;
   const char* symbol = "";                   // short name, unique: "t", "X", ...
-  const char* quantity = "";                 // in words
-  const char* unit = "";                     // base unit of the recorded value
+  const char* quantity = "";                 // in plain words, unique: "time", "path angle", ...
+  const char* unit = "";                     // of the recorded value before any scaling: "s", "deg", "bar"
   bool filled = true;                        // false: a reserved column that always holds 0
   std::int32_t FlightData::*flag = nullptr;  // the unit flag that scales it, or nullptr
   std::array<UnitStep, 2> steps{};           // larger units, smallest first; none without a flag
@@ -121,7 +121,8 @@ std::string_view ScaledUnit(Col c, const FlightData& fd);
 // A value of the scaled table back in the column's base unit.
 double ToBaseUnit(Col c, double tableValue, const FlightData& fd);
 
-// "t [s]": symbol and base unit, as the exports head their columns.
+// "time [s]": the quantity and its unit before scaling, as the exports head their
+// columns for a spreadsheet's reader.
 std::string ColumnHeading(Col c);
 
 // "t [min]": symbol and the unit the run's flags put the column in.

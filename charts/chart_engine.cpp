@@ -313,6 +313,23 @@ class CurvePainter {
 
 }  // namespace
 
+int ChartPlot::PixelOf(double x) const { return left + Rnd(x * kx); }
+
+ChartPlot PlotOf(const SharedState& state, const ChartRequest& request) {
+  CheckRequest(state, request);
+  const Samples samples(state);
+  const Layout lay = MakeLayout(samples, request);
+  ChartPlot plot;
+  plot.left = lay.left;
+  plot.width = lay.width;
+  plot.top = kBottom - kPlotHeight;
+  plot.bottom = kBottom;
+  plot.xMax = samples.Max(request.column[0]);
+  if (plot.xMax == 0) throw ChartScaleFault(request.column[0], true);
+  plot.kx = Scale(lay.width, plot.xMax);
+  return plot;
+}
+
 void DrawChart(const SharedState& state, const ChartRequest& request, ChartHost& host,
                char decimalSeparator) {
   CheckRequest(state, request);

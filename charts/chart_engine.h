@@ -45,4 +45,21 @@ class ChartScaleFault final : public FloatingPointFault {
 // nothing is handed to the host.
 void DrawChart(const SharedState& state, const ChartRequest& request, ChartHost& host, char decimalSeparator);
 
+// Where the chart of a request puts its samples across, in surface pixels: the plot
+// from `left` (x = 0) to `left + width` (x = xMax), between `top` and `bottom`.
+struct ChartPlot {
+  int left = 0;     // L
+  int width = 0;    // W
+  int top = 0;      // the highest grid row reaches no higher
+  int bottom = 0;   // B
+  double xMax = 0;  // the largest x sample, at the right edge
+  double kx = 0;    // pixels per x unit
+
+  int PixelOf(double x) const;  // the pixel column DrawChart draws the value x in
+};
+
+// The plot DrawChart draws for `request` from the table as it is now; throws as
+// DrawChart does when the chart has no x scale.
+ChartPlot PlotOf(const SharedState& state, const ChartRequest& request);
+
 }  // namespace orv

@@ -60,7 +60,7 @@ struct RunCommand {
         "run",
         "Fly once exactly as START does (both passes, unit scaling, sampling), or with "
         "--method rk45 the accurate way, write the results file and the outputs asked for, "
-        "and print a summary in SI base units (angles in degrees).");
+        "and print a summary in metres, seconds, m/s and joules (angles in degrees).");
     inputs.AddTo(*run);
     method.AddTo(*run);
     run->add_option("--out", outputs.resultsPath,
@@ -70,8 +70,9 @@ struct RunCommand {
         ->group("Outputs");
     run->add_flag("--no-file", outputs.noResultsFile, "write no results file")->group("Outputs");
     run->add_option("--csv", outputs.csvPath,
-                    "every recorded sample as CSV (RFC 4180): one column per quantity the run fills, in SI "
-                    "base units; '-' for standard output")
+                    "every recorded sample as CSV (RFC 4180): one column per quantity the run fills, "
+                    "headed by its name and unit ('time [s]', 'path angle [deg]', 'air pressure [bar]'), "
+                    "never in km, min or h; '-' for standard output")
         ->type_name("PATH")
         ->group("Outputs");
     run->add_flag("--decimal-comma", outputs.decimalComma,

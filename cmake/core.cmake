@@ -36,6 +36,7 @@ target_link_libraries(orvantis_files PUBLIC orvantis_base)
 add_library(orvantis_charts STATIC
   charts/chart_catalogue.cpp
   charts/chart_engine.cpp
+  charts/chart_readout.cpp
   charts/chart_font.cpp
   charts/chart_font_table.cpp
   charts/column_styles.cpp

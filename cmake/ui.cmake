@@ -12,6 +12,7 @@ target_link_libraries(orvantis_qimage_surface PUBLIC orvantis_base Qt6::Gui)
 # The thin layer over Qt: pictures, edit fields, the error box, signals.
 add_library(orvantis_toolkit STATIC
   toolkit/chart_area.cpp
+  toolkit/chart_overlay.cpp
   toolkit/controls.cpp
   toolkit/edit_field.cpp
   toolkit/error_box.cpp
@@ -30,6 +31,7 @@ add_library(orvantis_gui STATIC
   gui/form1.cpp
   gui/form2.cpp
   gui/form2_handlers.cpp
+  gui/form2_results.cpp
   gui/compare_dialog.cpp
   gui/comparison_texts.cpp
   gui/form2_compare.cpp
@@ -37,6 +39,8 @@ add_library(orvantis_gui STATIC
   gui/form2_sweep.cpp
   gui/program_state.cpp
   gui/interface_texts.cpp
+  gui/result_texts.cpp
+  gui/results_view.cpp
   gui/tool_texts.cpp
   gui/run_dialog.cpp
   gui/run_worker.cpp

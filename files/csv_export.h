@@ -1,8 +1,9 @@
 // The data export: every sample the last run recorded as CSV, one row per recorded
-// sample and one column per quantity the run fills, headed "t [s]", "X [m]", ... as
-// the column table names them. Values are in the columns' base units whatever
-// scaling the run chose (the results file keeps the scaled values), written as the
-// shortest text that reads back to the same double.
+// sample and one column per quantity the run fills, headed "time [s]", "range [m]",
+// "path angle [deg]", ... as the column table names them. Values are in the units the
+// headings name, whatever scaling to km, min or h the run chose (the results file
+// keeps the scaled values), written as the shortest text that reads back to the same
+// double.
 #pragma once
 
 #include <string>

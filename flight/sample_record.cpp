@@ -60,6 +60,8 @@ void RecordSample(SharedState& state) {
   RaiseUnitFlags(state, row);
 
   fd.Re1m() = CheckedDiv(CheckedMul(CheckedMul(fd.Rho(), fd.V()), 1.0), fd.Visc());  // length 1 m
+  // Visc is in poise (0.1 Pa s), so Re1m is a tenth of the Reynolds number and the
+  // column holds the Reynolds number of 1 m over 10000.
   put(kReynolds, fd.Re1m() / 1000);
 
   state.RecordedRows = std::max(state.RecordedRows, row);

@@ -4,6 +4,7 @@
 
 #include <QEvent>
 #include <QFocusEvent>
+#include <QMouseEvent>
 #include <QShowEvent>
 #include <QStringList>
 #include <algorithm>
@@ -124,6 +125,10 @@ void TForm2::CreateControls() {
   Memo1->hide();
   Button28 = MakeButton(this, "Button28", {16, 16, 193, 25}, QString::fromUtf8(kAboutCaption));
   Button28->hide();
+
+  // A graphic control, so that the About memo covers it while shown.
+  Results = new ResultsView(this);
+  MarkGraphic(Results);
 }
 
 void TForm2::CreateLabels() {
@@ -186,6 +191,7 @@ void TForm2::ConnectHandlers() {
   for (auto [field, handler] : fields) {
     connect(field, &QLineEdit::textChanged, this,
             [this, handler] { Guarded([this, handler] { (this->*handler)(); }); });
+    connect(field, &QLineEdit::textChanged, this, [this] { MarkResultsStale(); });
     field->installEventFilter(this);  // leaving it
   }
 
@@ -232,6 +238,9 @@ void TForm2::showEvent(QShowEvent* event) {
 bool TForm2::eventFilter(QObject* watched, QEvent* event) {
   if (watched == form1_ && event->type() == QEvent::ActivationChange && form1_->isActiveWindow())
     activeLast_ = false;
+  if (watched == Image1 && event->type() == QEvent::MouseMove)
+    ShowReadout(static_cast<QMouseEvent*>(event)->position().toPoint());
+  if (watched == Image1 && event->type() == QEvent::Leave) HideReadout();
   if (event->type() == QEvent::FocusOut)
     for (const Field field : kFieldsInTabOrder)
       if (watched == EditOf(field)) FieldLeft(field, static_cast<QFocusEvent*>(event)->reason());

@@ -20,10 +20,13 @@
 #include "charts/chart_engine.h"
 #include "charts/compared_runs.h"
 #include "charts/comparison_chart.h"
+#include "flight/flight_summary.h"
 #include "gui/compare_dialog.h"
+#include "gui/results_view.h"
 #include "gui/sweep_dialog.h"
 #include "gui/tool_texts.h"
 #include "toolkit/chart_area.h"
+#include "toolkit/chart_overlay.h"
 #include "toolkit/error_box.h"
 #include "toolkit/picture_box.h"
 
@@ -84,6 +87,7 @@ class TForm2 : public QWidget {
   void SaveChartSvg();
   void CopyChart();
   void ExportCsv();
+  void CopyResults();
   void CheckStepClick();  // "Check the time step": the last run's inputs at dt and dt / 2
   void SweepClick();      // "Sweep...": one input over a grid, or its best value
   // The comparison of kept runs, in the chart area's menu.
@@ -108,11 +112,15 @@ class TForm2 : public QWidget {
   QPushButton *Button4, *Button8, *Button9, *Button10, *Button15, *Button16;
   QPlainTextEdit* Memo1;
   QPushButton* Button28;
-  QAction *SavePngAction, *SaveSvgAction, *CopyChartAction, *ExportCsvAction;
+  QAction *SavePngAction, *SaveSvgAction, *CopyChartAction, *ExportCsvAction, *CopyResultsAction;
   QAction* CheckStepAction;
   QAction* SweepAction;
   QAction *KeepRunAction, *CompareRunsAction, *ClearRunsAction;
   QPointer<QDialog> studyAnswer;  // the last answer of a study, while it is open
+  // Beyond the resource: the last run's figures in the top-left frame, and over the
+  // chart area the read-out's line and the mark of stale results.
+  ResultsView* Results;
+  ChartOverlay* Overlay;
   QLabel *Label1, *Label12, *edH, *edV, *Label3, *Label4, *Label8, *Label13, *Label14, *Label17, *Label19,
       *Label9, *Label5, *Label25;
 
@@ -133,6 +141,14 @@ class TForm2 : public QWidget {
   void SetToolTexts();
   void ShowChartMenu(const QPoint& at);
   void MarkField(Field field, bool notANumber);
+  // The figures of a finished run; they stay until the next run finishes (a fault or
+  // a cancel leaves them) or MAIN.
+  void ShowResults(const FlightSummary& summary);
+  void HideResults();
+  // Figures and chart no longer describe the inputs: greyed, and marked on the chart.
+  void MarkResultsStale();
+  void ShowReadout(QPoint at);
+  void HideReadout();
   void SetChartButtonsEnabled(bool enabled);
   // The chart the area shows, and which the menu saves; none before a run, after
   // MAIN and after a failed run (the table no longer matches the picture).

@@ -56,7 +56,8 @@ void TForm2::SetLanguageTexts() {
 // The run and the results file go to a worker thread (a long run shows its progress
 // and can be cancelled); the chart is drawn here, once the worker is done. A
 // cancelled run changes nothing: the buttons' cover, the table, the chart and its
-// menu stay as the last finished run left them.
+// menu, and the results stay as the last finished run left them. A fault leaves the
+// figures of that run too, marked as no longer the window's.
 void TForm2::Button1Click() {
   // A field whose text is not a number stops START before anything changes.
   for (const Field field : kFieldsInTabOrder) ThrowIfNotANumber(field);
@@ -64,9 +65,10 @@ void TForm2::Button1Click() {
   SendToBack(Panel6);
   SetChartButtonsEnabled(true);
   WaitCursor wait;
+  std::int64_t steps = 0;
   const FlightData start = state_.fd;
   try {
-    RunOnWorker(state_, this, sprache_.LanguageNo);
+    steps = RunOnWorker(state_, this, sprache_.LanguageNo);
   } catch (const RunCancelled&) {
     if (covered) {
       BringToFront(Panel6);
@@ -79,12 +81,14 @@ void TForm2::Button1Click() {
     lastRunStart_ = start;
     CheckStepAction->setEnabled(true);
     NoteFinishedRun(start, false);
+    MarkResultsStale();
     throw;
   }
   SetShownChart(std::nullopt);
   lastRunStart_ = start;
   CheckStepAction->setEnabled(true);
   NoteFinishedRun(start, true);
+  ShowResults(Summarize(state_, steps));
   DrawOnChartArea(DefaultChartRequest(), true);
 }
 
@@ -107,6 +111,7 @@ void TForm2::DrawOnChartArea(const ChartRequest& request, bool afterRun) {
 
 void TForm2::Button5Click() {
   SetShownChart(std::nullopt);
+  HideResults();
   QImage blank(770, 515, QImage::Format_RGB32);
   blank.fill(Qt::white);
   BringToFront(Image1);

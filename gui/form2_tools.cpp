@@ -86,6 +86,7 @@ void TForm2::InstallTools() {
   CopyChartAction =
       action(ChartMenuItem::kCopy, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &TForm2::CopyChart);
   ExportCsvAction = action(ChartMenuItem::kExportCsv, QKeySequence(Qt::CTRL | Qt::Key_E), &TForm2::ExportCsv);
+  CopyResultsAction = action(ChartMenuItem::kCopyResults, QKeySequence(), &TForm2::CopyResults);
   CheckStepAction = new QAction(this);
   CheckStepAction->setEnabled(false);
   connect(CheckStepAction, &QAction::triggered, this, [this] { Guarded([this] { CheckStepClick(); }); });
@@ -98,6 +99,11 @@ void TForm2::InstallTools() {
   Image1->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(Image1, &QWidget::customContextMenuRequested, this, &TForm2::ShowChartMenu);
   InstallComparison();
+
+  // The read-out follows the mouse over the chart area.
+  Overlay = new ChartOverlay(Image1);
+  Image1->setMouseTracking(true);
+  Image1->installEventFilter(this);
 }
 
 // In the language chosen for this activation; every field loses its mark.
@@ -107,7 +113,7 @@ void TForm2::SetToolTexts() {
     const QByteArray name = control->objectName().toLatin1();
     if (const Texts3* tip = ToolTipOf(name.constData())) control->setToolTip(Text(*tip, language));
   }
-  for (QAction* a : {SavePngAction, SaveSvgAction, CopyChartAction, ExportCsvAction})
+  for (QAction* a : {SavePngAction, SaveSvgAction, CopyChartAction, ExportCsvAction, CopyResultsAction})
     a->setText(Text(MenuText(static_cast<ChartMenuItem>(a->data().toInt())), language));
   CheckStepAction->setText(Text(StepCheckText().menu, language));
   SweepAction->setText(Text(SweepText().menu, language));
@@ -120,6 +126,7 @@ void TForm2::ShowChartMenu(const QPoint& at) {
   QMenu menu(this);
   menu.addActions({SavePngAction, SaveSvgAction, CopyChartAction, ExportCsvAction});
   menu.addSeparator();
+  menu.addAction(CopyResultsAction);
   menu.addAction(CheckStepAction);
   menu.addAction(SweepAction);
   menu.addSeparator();
@@ -129,6 +136,7 @@ void TForm2::ShowChartMenu(const QPoint& at) {
 
 void TForm2::SetShownChart(std::optional<ChartRequest> request) {
   shownChart_ = request;
+  HideReadout();
   shownSweep_.reset();
   shownComparison_.reset();
   for (QAction* a : {SavePngAction, SaveSvgAction, CopyChartAction, ExportCsvAction})

@@ -61,6 +61,7 @@ const Texts3 kMenu[] = {
     {"Сохранить график как SVG...", "Diagramm als SVG speichern...", "Save chart as SVG..."},
     {"Копировать график", "Diagramm kopieren", "Copy chart"},
     {"Экспортировать данные в CSV...", "Daten als CSV exportieren...", "Export data as CSV..."},
+    {"Копировать результаты", "Ergebnisse kopieren", "Copy results"},
 };
 
 const Texts3 kFieldKeeps[3]{{"Поле «", "Das Feld „", "The field \""},

@@ -17,7 +17,7 @@ const char* Pick(const Texts3& texts, int languageNo);
 // nullptr for a control without one.
 const Texts3* ToolTipOf(const char* control);
 
-enum class ChartMenuItem { kSavePng, kSaveSvg, kCopy, kExportCsv };
+enum class ChartMenuItem { kSavePng, kSaveSvg, kCopy, kExportCsv, kCopyResults };
 const Texts3& MenuText(ChartMenuItem item);
 
 // "Not a number; the value in use is 0.18", the value already in its text form.

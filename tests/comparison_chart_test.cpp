@@ -204,7 +204,7 @@ TEST(ComparedRuns, CsvRowsAreTheRunsOwnSamples) {
       out->push_back(text->substr(at, end - at));
   ASSERT_EQ(lines.size(), static_cast<std::size_t>(state->RecordedRows) + 1);
   ASSERT_EQ(singleLines.size(), lines.size());
-  EXPECT_EQ(lines[0], "run,assignments,X [m],H [m]");
+  EXPECT_EQ(lines[0], "run,assignments,range [m],height [m]");
   EXPECT_EQ(FindColumn("range"), Col::kRange);  // as the command line names the columns
   EXPECT_EQ(FindColumn("H"), Col::kHeight);
   EXPECT_EQ(FindColumn("slot1"), std::nullopt);  // reserved, always 0

@@ -469,14 +469,14 @@ TEST(Program, CompareDrawsTheCasesThatFlyAndTheirSamples) {
   EXPECT_EQ(o.out, "");
 
   const std::vector<std::string> rows = Lines(testing::ReadFile(folder / "c.csv"));
-  EXPECT_EQ(rows.front(), "run,assignments,X [m],H [m]");
+  EXPECT_EQ(rows.front(), "run,assignments,range [m],height [m]");
   const Outcome single = RunCli(
       {"run", "--no-file", "--mass", "0.2", "--v0", "35", "--angle", "10", "--csv", "-"}, folder.path());
   ASSERT_EQ(single.exitCode, 0);
   std::vector<std::string> expected{rows.front()};
   for (const std::string& line : Lines(single.out)) {
     const std::vector<std::string> f = Fields(line);
-    if (f[0] != "t [s]") expected.push_back("3,v0=35 angle=10," + f[1] + "," + f[2]);
+    if (f[0] != "time [s]") expected.push_back("3,v0=35 angle=10," + f[1] + "," + f[2]);
   }
   ASSERT_EQ(rows.size(), 1 + 2 * (expected.size() - 1));
   EXPECT_EQ(std::vector<std::string>(rows.begin() + static_cast<long>(expected.size()), rows.end()),
@@ -534,7 +534,7 @@ TEST(Program, CsvAndChartFiles) {
   const Outcome o = RunCli(args, folder.path());
   ASSERT_EQ(o.exitCode, 0) << o.err;
   const std::string csv = testing::ReadFile(folder / "data.csv");
-  EXPECT_EQ(csv.substr(0, csv.find("\r\n")).substr(0, 33), "t [s],X [m],H [m],V [m/s],E [J],Q");
+  EXPECT_EQ(csv.substr(0, csv.find("\r\n")).substr(0, 44), "time [s],range [m],height [m],speed [m/s],ki");
   EXPECT_EQ(Lines(csv).size(), 501u);
   EXPECT_EQ(testing::ReadFile(folder / "d.svg").substr(0, 38), "<?xml version=\"1.0\" encoding=\"UTF-8\"?>");
   EXPECT_EQ(std::system(("xmllint --noout " + (folder / "b.svg")).c_str()), 0);

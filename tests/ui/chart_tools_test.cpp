@@ -72,7 +72,7 @@ class ChartToolsTest : public QObject {
   void texts3Languages() {
     for (int language : {1, 2, 3})
       for (auto item : {ChartMenuItem::kSavePng, ChartMenuItem::kSaveSvg, ChartMenuItem::kCopy,
-                        ChartMenuItem::kExportCsv})
+                        ChartMenuItem::kExportCsv, ChartMenuItem::kCopyResults})
         QVERIFY(*Pick(MenuText(item), language) != '\0');
     QVERIFY(QString::fromUtf8(Pick(MenuText(ChartMenuItem::kCopy), 1))
                 .startsWith(QString::fromUtf8("Копировать")));
@@ -137,7 +137,7 @@ class ChartToolsTest : public QObject {
     };
     QVERIFY(bytes("window.svg").startsWith("<?xml"));
     QCOMPARE(bytes("window.svg"), bytes("cli.svg"));
-    QVERIFY(bytes("window.csv").startsWith("t [s]"));
+    QVERIFY(bytes("window.csv").startsWith("time [s],range [m]"));
     QCOMPARE(bytes("window.csv"), bytes("cli.csv"));
   }
 

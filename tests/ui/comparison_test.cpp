@@ -121,7 +121,7 @@ class ComparisonTest : public QObject {
     }
     answer = f.folder.filePath("comparison.csv");
     w.ExportCsvAction->trigger();
-    QVERIFY(Bytes("comparison.csv").startsWith("run,assignments,X [m],H [m]\r\n1,,"));
+    QVERIFY(Bytes("comparison.csv").startsWith("run,assignments,range [m],height [m]\r\n1,,"));
     QVERIFY(Bytes("comparison.csv").contains("\r\n2,v0=35 mass=0.2,"));
 
     // A chart button brings the usual charts back; the kept runs stay until cleared.

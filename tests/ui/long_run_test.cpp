@@ -135,6 +135,12 @@ class LongRunTest : public QObject {
     QTest::mouseClick(w.Button9, Qt::LeftButton);
     const QImage chart = w.Image1->Picture();
     QVERIFY(heightChart != chart);
+    auto figures = [&w] {
+      QStringList shown;
+      for (const auto& row : w.Results->rows) shown << row[0]->text() << row[1]->text() << row[2]->text();
+      return shown;
+    };
+    const QStringList finishedFigures = figures();
     MakeLong(w);
     const auto finished = std::make_unique<SharedState>(*f.state);
 
@@ -179,6 +185,9 @@ class LongRunTest : public QObject {
     QCOMPARE(f.state->fd.Mass, finished->fd.Mass);
     QVERIFY(!w.findChild<RunDialog*>());
     QVERIFY(w.SavePngAction->isEnabled() && w.ExportCsvAction->isEnabled());
+    // The finished run's figures, greyed since the fields changed.
+    QCOMPARE(figures(), finishedFigures);
+    QVERIFY(w.Results->isVisible() && !w.Results->isEnabled());
     QTest::mouseClick(w.Button3, Qt::LeftButton);
     QCOMPARE(f.errors, QStringList());
     QCOMPARE(w.Image1->Picture(), heightChart);

@@ -1,0 +1,60 @@
+#include "gui/result_texts.h"
+
+#include "gui/tool_texts.h"
+
+namespace orv {
+namespace {
+
+struct Named {
+  const char* key;
+  Texts3 text;
+};
+
+// clang-format off
+const Named kFigures[] = {
+    {"flight_time", {"Время полёта", "Flugzeit", "flight time"}},
+    {"range", {"Дальность", "Reichweite", "range"}},
+    {"greatest_height", {"Наибольшая высота", "Größte Höhe", "greatest height"}},
+    {"end_speed", {"Скорость в конце", "Endgeschwindigkeit", "speed at the end"}},
+    {"end_path_angle", {"Угол траектории в конце", "Bahnwinkel am Ende", "path angle at the end"}},
+    {"end_kinetic_energy", {"Кинетическая энергия в конце", "Kinetische Energie am Ende", "kinetic energy at the end"}},
+    {kStepsKey, {"Шагов за проход", "Schritte je Durchgang", "steps per pass"}},
+};
+
+// Russian writes its units in Cyrillic, as the window's labels do; German and
+// English keep the symbols, but for the degree.
+const Named kUnits[] = {
+    {"s", {"с", "s", "s"}},
+    {"min", {"мин", "min", "min"}},
+    {"h", {"ч", "h", "h"}},
+    {"m", {"м", "m", "m"}},
+    {"km", {"км", "km", "km"}},
+    {"m/s", {"м/с", "m/s", "m/s"}},
+    {"deg", {"град", "Grad", "deg"}},
+    {"J", {"Дж", "J", "J"}},
+};
+
+const Texts3 kHeading{"Результаты расчёта", "Ergebnisse des Laufs", "Results of the run"};
+const Texts3 kStale{"Исходные данные изменены: нажмите START", "Eingaben geändert: START drücken",
+                    "Inputs changed: press START"};
+// clang-format on
+
+const Texts3* Find(const Named* table, std::size_t count, std::string_view key) {
+  for (std::size_t k = 0; k < count; ++k)
+    if (key == table[k].key) return &table[k].text;
+  return nullptr;
+}
+
+}  // namespace
+
+const Texts3* FigureName(std::string_view key) { return Find(kFigures, std::size(kFigures), key); }
+
+std::string UnitText(std::string_view unit, int languageNo) {
+  const Texts3* text = Find(kUnits, std::size(kUnits), unit);
+  return text ? Pick(*text, languageNo) : std::string(unit);
+}
+
+const Texts3& ResultsHeading() { return kHeading; }
+const Texts3& StaleResultsText() { return kStale; }
+
+}  // namespace orv

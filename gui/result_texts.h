@@ -1,0 +1,25 @@
+// The texts of the run's results in the main window: the names of the figures of the
+// run summary, their units, the frame's heading and the mark of stale results. UTF-8,
+// in the three interface languages.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "base/texts3.h"
+
+namespace orv {
+
+// The name of a summary figure by its key ("range"); "steps_per_pass" for the step
+// count. nullptr for a key without names.
+const Texts3* FigureName(std::string_view key);
+inline constexpr const char* kStepsKey = "steps_per_pass";
+
+// A unit as the column table writes it ("m/s", "km", "deg") in the language; a unit
+// without a translation stays as it is.
+std::string UnitText(std::string_view unit, int languageNo);
+
+const Texts3& ResultsHeading();
+const Texts3& StaleResultsText();
+
+}  // namespace orv

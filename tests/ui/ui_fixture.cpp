@@ -29,6 +29,7 @@ void UiFixture::Init(bool realErrorBox) {
   unexpected_.clear();
   seen_.clear();
   boxExpected_ = false;
+  ticksUntilActive_ = 0;
   ErrorBoxFunction box = [this](QWidget*, const QString& text, const QString& detail) {
     errors << text;
     details << detail;
@@ -58,6 +59,10 @@ void UiFixture::Watch() {
   // A long run's progress dialog is no box; the tests that start one close it.
   if (!modal || modal->objectName() == QLatin1String("RunDialog")) return;
   if (auto* box = qobject_cast<QMessageBox*>(modal); box && boxExpected_) {
+    // The window system activates a new box a little after it shows; on a busy
+    // machine that can take longer than one tick, so wait up to two seconds.
+    if (QApplication::activeWindow() != box && ++ticksUntilActive_ < 40) return;
+    ticksUntilActive_ = 0;
     boxExpected_ = false;
     seen_.append({box->windowTitle(), box->text(), box->icon(), box->standardButtons(), box->textFormat(),
                   QApplication::activeWindow() == box, box->frameGeometry()});

@@ -70,6 +70,7 @@ class UiFixture {
   QString previousFolder_;
   QTimer watchdog_;
   bool boxExpected_ = false;
+  int ticksUntilActive_ = 0;  // a box is given a while to become active on a loaded machine
   QStringList unexpected_;
   QList<SeenBox> seen_;
 };

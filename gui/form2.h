@@ -147,12 +147,16 @@ class TForm2 : public QWidget {
   void HideResults();
   // Figures and chart no longer describe the inputs: greyed, and marked on the chart.
   void MarkResultsStale();
+  // This run's chart could not be drawn and the area still shows an earlier run's.
+  void MarkEarlierChart();
   void ShowReadout(QPoint at);
   void HideReadout();
   void SetChartButtonsEnabled(bool enabled);
   // The chart the area shows, and which the menu saves; none before a run, after
   // MAIN and after a failed run (the table no longer matches the picture).
   void SetShownChart(std::optional<ChartRequest> request);
+  // A comparison or a sweep in the chart area, which the menu then saves.
+  void ShowStudyChart(const ComparisonChart& chart);
   void ShowStudyAnswer(QDialog* answer);
   std::vector<double> GridOf(const SweepChoice& choice) const;
   void Sweep(const SweepChoice& choice);
@@ -195,6 +199,9 @@ class TForm2 : public QWidget {
   std::unique_ptr<ChartArea> chartArea_;
   bool activeLast_ = false;  // this window, not the start window, was the last of the two active
   std::optional<ChartRequest> shownChart_;
+  bool chartOnArea_ = false;   // the area shows a chart, not the background or the blank of MAIN
+  bool earlierChart_ = false;  // that chart is from before the last finished run
+  bool emblemAside_ = false;   // the emblem was hidden for a comparison or a sweep
   SaveDialogFunction saveDialog_;
   std::optional<FlightData> lastRunStart_;  // the parameter set as the last START found it
   // The sweep the chart area shows, which the menu then saves, copies and exports.

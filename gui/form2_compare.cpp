@@ -99,8 +99,7 @@ void TForm2::CompareRunsClick() {
     }
   }
   for (ComparedRun& run : shown.runs) run.assignments = DifferingAssignments(shown.runs.front(), run);
-  ShowComparison(*chartArea_, shown.Chart(Separator()), Separator());
-  SetShownChart(std::nullopt);
+  ShowStudyChart(shown.Chart(Separator()));
   shownComparison_ = std::move(shown);
   for (QAction* a : {SavePngAction, SaveSvgAction, CopyChartAction, ExportCsvAction}) a->setEnabled(true);
 }

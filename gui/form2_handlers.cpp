@@ -89,7 +89,12 @@ void TForm2::Button1Click() {
   CheckStepAction->setEnabled(true);
   NoteFinishedRun(start, true);
   ShowResults(Summarize(state_, steps));
-  DrawOnChartArea(DefaultChartRequest(), true);
+  try {
+    DrawOnChartArea(DefaultChartRequest(), true);
+  } catch (...) {
+    MarkEarlierChart();
+    throw;
+  }
 }
 
 // A chart without a scale keeps its message and says why (in the units the chart
@@ -107,10 +112,13 @@ void TForm2::DrawOnChartArea(const ChartRequest& request, bool afterRun) {
     throw Fault(f.message(), detail);
   }
   SetShownChart(request);
+  chartOnArea_ = true;
+  if (std::exchange(emblemAside_, false)) Image3->show();
 }
 
 void TForm2::Button5Click() {
   SetShownChart(std::nullopt);
+  chartOnArea_ = false;
   HideResults();
   QImage blank(770, 515, QImage::Format_RGB32);
   blank.fill(Qt::white);

@@ -58,6 +58,13 @@ void TForm2::MarkResultsStale() {
   Overlay->SetBand(Text(StaleResultsText(), sprache_.LanguageNo));
 }
 
+// The figures are this run's, the picture is not (there is one: not the background).
+void TForm2::MarkEarlierChart() {
+  if (!chartOnArea_) return;
+  earlierChart_ = true;
+  Overlay->SetBand(Text(EarlierChartText(), sprache_.LanguageNo));
+}
+
 void TForm2::CopyResults() {
   if (Results->isHidden()) return;
   QGuiApplication::clipboard()->setText(Results->CopyText());

@@ -140,8 +140,7 @@ void TForm2::Sweep(const SweepChoice& choice) {
     if (!smallest || y < curve.y[*smallest]) smallest = i;
   }
   shown.chart.curves.push_back(std::move(curve));
-  ShowComparison(*chartArea_, shown.chart, Separator());
-  SetShownChart(std::nullopt);
+  ShowStudyChart(shown.chart);
   shownSweep_ = std::move(shown);
   for (QAction* a : {SavePngAction, SaveSvgAction, CopyChartAction, ExportCsvAction}) a->setEnabled(true);
 

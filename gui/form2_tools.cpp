@@ -137,10 +137,22 @@ void TForm2::ShowChartMenu(const QPoint& at) {
 void TForm2::SetShownChart(std::optional<ChartRequest> request) {
   shownChart_ = request;
   HideReadout();
+  if (std::exchange(earlierChart_, false) && !Results->IsStale()) Overlay->SetBand(QString());
   shownSweep_.reset();
   shownComparison_.reset();
   for (QAction* a : {SavePngAction, SaveSvgAction, CopyChartAction, ExportCsvAction})
     a->setEnabled(request.has_value());
+}
+
+// A comparison or a sweep has its titles and legend across the whole area, where the
+// emblem would cover its top right: the emblem steps aside until a chart button's
+// chart is back.
+void TForm2::ShowStudyChart(const ComparisonChart& chart) {
+  ShowComparison(*chartArea_, chart, Separator());
+  SetShownChart(std::nullopt);
+  chartOnArea_ = true;
+  if (!Image3->isHidden()) emblemAside_ = true;
+  Image3->hide();
 }
 
 void TForm2::SetChartButtonsEnabled(bool enabled) {

@@ -37,6 +37,8 @@ const Named kUnits[] = {
 const Texts3 kHeading{"Результаты расчёта", "Ergebnisse des Laufs", "Results of the run"};
 const Texts3 kStale{"Исходные данные изменены: нажмите START", "Eingaben geändert: START drücken",
                     "Inputs changed: press START"};
+const Texts3 kEarlierChart{"График — от прежнего расчёта", "Das Diagramm zeigt einen früheren Lauf",
+                           "The chart shows an earlier run"};
 // clang-format on
 
 const Texts3* Find(const Named* table, std::size_t count, std::string_view key) {
@@ -56,5 +58,6 @@ std::string UnitText(std::string_view unit, int languageNo) {
 
 const Texts3& ResultsHeading() { return kHeading; }
 const Texts3& StaleResultsText() { return kStale; }
+const Texts3& EarlierChartText() { return kEarlierChart; }
 
 }  // namespace orv

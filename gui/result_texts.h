@@ -21,5 +21,7 @@ std::string UnitText(std::string_view unit, int languageNo);
 
 const Texts3& ResultsHeading();
 const Texts3& StaleResultsText();
+// Over a chart left from an earlier run because this run's chart could not be drawn.
+const Texts3& EarlierChartText();
 
 }  // namespace orv

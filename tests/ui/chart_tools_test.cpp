@@ -204,21 +204,40 @@ class ChartToolsTest : public QObject {
   }
 
   // H0 = 0 ends the flight at once with no positive range: the results file is
-  // written and the box says why the default chart cannot be drawn.
+  // written and the box says why the default chart cannot be drawn. A chart left on
+  // the area from an earlier run is marked as such until a chart of a run shows.
   void aChartWithoutAScaleIsExplained() {
     f.ChooseLanguage(2);
     TForm2& w = *f.form2;
-    w.edH0->setText("0");
-    w.EdCx->setText("0");
-    w.edV0->setText("0");
-    w.EdTTO->setText("-89");
-    w.Button1->click();
+    QLineEdit* const changed[] = {w.edH0, w.EdCx, w.edV0, w.EdTTO};
+    QStringList defaults;
+    for (QLineEdit* edit : changed) defaults << edit->text();
+    const auto flyWithoutScale = [&] {
+      for (int k = 0; k < 4; ++k) changed[k]->setText(QStringList{"0", "0", "0", "-89"}[k]);
+      w.Button1->click();
+    };
+    flyWithoutScale();
     QCOMPARE(f.errors, QStringList{"Floating point division by zero."});
     QCOMPARE(f.details.size(), 1);
     QVERIFY2(f.details[0].startsWith("The results file Orvantis_500.txt was written."),
              qPrintable(f.details[0]));
     QVERIFY2(f.details[0].contains("X [m]"), qPrintable(f.details[0]));
     QVERIFY(AllEnabled(false));
+    QVERIFY(w.Overlay->Band().isEmpty());  // the background is no run's chart
+
+    for (int k = 0; k < 4; ++k) changed[k]->setText(defaults[k]);
+    w.Button1->click();
+    QCOMPARE(f.errors.size(), 1);
+    flyWithoutScale();
+    QCOMPARE(f.errors.size(), 2);
+    QCOMPARE(w.Overlay->Band(), QString("The chart shows an earlier run"));
+    w.Button16->click();  // no chart of this run has a scale: the mark stays
+    QCOMPARE(f.errors.size(), 3);
+    QCOMPARE(w.Overlay->Band(), QString("The chart shows an earlier run"));
+    for (int k = 0; k < 4; ++k) changed[k]->setText(defaults[k]);
+    w.Button1->click();
+    QCOMPARE(f.errors.size(), 3);
+    QVERIFY(w.Overlay->Band().isEmpty());
   }
 
   // The emblem over the chart is lettering and an outline: where its picture is

@@ -99,9 +99,12 @@ class ComparisonTest : public QObject {
     QVERIFY(asked.last().endsWith("/Orvantis_Button9.svg"));
 
     // As START flew them: the same picture as orvantis-cli compare's default method.
+    // The emblem, which a chart button's chart showed, leaves the legend's corner free.
+    QVERIFY(!w.Image3->isHidden());
     choice = CompareChoice{Col::kRange, Col::kHeight, false};
     w.CompareRunsAction->trigger();
     QCOMPARE(f.errors, QStringList());
+    QVERIFY(w.Image3->isHidden());
     SaveSvg("window.svg");
     QVERIFY(asked.last().endsWith("/Orvantis_comparison.svg"));
     if (QLocale::system().decimalPoint() == ".") {
@@ -126,6 +129,7 @@ class ComparisonTest : public QObject {
 
     // A chart button brings the usual charts back; the kept runs stay until cleared.
     w.Button16->click();
+    QVERIFY(!w.Image3->isHidden());
     SaveSvg("h.svg");
     QVERIFY(asked.last().endsWith("/Orvantis_Button16.svg"));
     QVERIFY(w.CompareRunsAction->isEnabled());

@@ -95,6 +95,7 @@ struct ColumnStyle {
 struct ColumnInfo {
   Col id = Col::kTime;
   const char* symbol = "";                   // short name, unique: "t", "X", ...
+  const char* key = "";                      // the command line's name: "time", "range"; "" if reserved
   const char* quantity = "";                 // in plain words, unique: "time", "path angle", ...
   const char* unit = "";                     // of the recorded value before any scaling: "s", "deg", "bar"
   bool filled = true;                        // false: a reserved column that always holds 0

@@ -21,6 +21,17 @@ inline std::unique_ptr<SharedState> DefaultState() {
   return state;
 }
 
+// A dragless 20 t body from 1e8 m at 100 m/s, 400 steps of 10 s to 4000 s: minutes,
+// km and tonnes in the table, and steps of 1.25 sample intervals.
+inline void ScaledUnitsFlight(FlightData& fd) {
+  fd.Cx() = 0;
+  fd.H0() = 1e8;
+  fd.V0() = 100;
+  fd.MassaStart() = 20000;
+  fd.dt0() = 10;
+  fd.Tk() = 4000;
+}
+
 inline std::unique_ptr<SharedState> DefaultRun() {
   auto state = DefaultState();
   RunFlight(*state);

@@ -13,6 +13,7 @@ namespace orv {
 namespace {
 
 using testing::DefaultState;
+using testing::ScaledUnitsFlight;
 
 TEST(RunFlight, DefaultFlightEndsAtTheGround) {
   auto state = DefaultState();
@@ -189,12 +190,7 @@ TEST(RunFlight, VacuumFlightConvergesToTheParabola) {
 TEST(RunFlight, TimeInMinutesHeightAndRangeInKmMassInTonnes) {
   auto state = DefaultState();
   FlightData& fd = state->fd;
-  fd.Cx() = 0;
-  fd.H0() = 1e8;
-  fd.V0() = 100;
-  fd.MassaStart() = 20000;
-  fd.dt0() = 10;
-  fd.Tk() = 4000;
+  ScaledUnitsFlight(fd);
   RunFlight(*state);
   EXPECT_EQ(fd.t(), 4000.0);
   EXPECT_EQ(fd.TimeUnitCode, 2);

@@ -97,15 +97,7 @@ TEST(SecondPass, FromCheckpointsLeavesWhatTheFullPassLeaves) {
       {"one step", [](FlightData& fd) { fd.H0() = 0; }},
       {"300 steps", TimedSteps(300)},
       {"499 steps", TimedSteps(499)},
-      {"400 steps of 1.25 intervals",
-       [](FlightData& fd) {
-         fd.Cx() = 0;
-         fd.H0() = 1e8;
-         fd.V0() = 100;
-         fd.MassaStart() = 20000;
-         fd.dt0() = 10;
-         fd.Tk() = 4000;
-       }},
+      {"400 steps of 1.25 intervals", testing::ScaledUnitsFlight},
       // Medium and long: the checkpoints thinned to one in 4 and one in 32 steps.
       {"76 000 steps to the ground", [](FlightData& fd) { fd.dt0() = 1e-5; }},
       {"512 000 steps to the end time", TimedSteps(512000)},

@@ -8,7 +8,6 @@
 #include <QMenu>
 #include <QProcess>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
 
@@ -23,9 +22,6 @@ class ChartToolsTest : public QObject {
   Q_OBJECT
 
   UiFixture f;
-  QStringList asked;  // suggested paths the save dialog was shown with
-  QString answer;     // what the dialog answers
-  QTemporaryDir settingsFolder;
 
   QList<QAction*> MenuActions() {
     TForm2& w = *f.form2;
@@ -39,20 +35,7 @@ class ChartToolsTest : public QObject {
   }
 
  private slots:
-  void initTestCase() {
-    // The settings go to a folder of the test's own, not to the user's.
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
-    QCoreApplication::setOrganizationName("orvantis-tests");
-  }
-  void init() {
-    f.Init();
-    asked.clear();
-    answer.clear();
-    f.form2->SetSaveDialog([this](QWidget*, const QString&, const QString& suggested, const QString&) {
-      asked << suggested;
-      return answer;
-    });
-  }
+  void init() { f.Init(); }
   void cleanup() { f.Cleanup(); }
 
   void menuItemsFollowTheShownChart() {
@@ -87,23 +70,23 @@ class ChartToolsTest : public QObject {
     QTest::keyClick(&w, Qt::Key_Return, Qt::ControlModifier);  // START
     QVERIFY(AllEnabled(true));
     w.Button16->click();
-    answer = f.folder.filePath("chart.png");
+    f.saveAnswer = f.folder.filePath("chart.png");
     QTest::keyClick(&w, Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(f.errors, QStringList());
-    QCOMPARE(asked.size(), 1);
-    QVERIFY(asked[0].endsWith("/Orvantis_Button16.png"));
-    QImage saved(answer);
+    QCOMPARE(f.saveAsked.size(), 1);
+    QVERIFY(f.saveAsked[0].endsWith("/Orvantis_Button16.png"));
+    QImage saved(f.saveAnswer);
     QCOMPARE(saved.size(), QSize(800, 600));
     const QImage shown = w.Image1->Picture();
     QCOMPARE(saved.convertToFormat(QImage::Format_RGB32), shown.convertToFormat(QImage::Format_RGB32));
 
     // The next dialog opens in the folder of the last save, in a later session too.
     QVERIFY(f.folder.mkdir("charts"));
-    answer = f.folder.filePath("charts/second.png");
+    f.saveAnswer = f.folder.filePath("charts/second.png");
     w.SavePngAction->trigger();
-    answer.clear();
+    f.saveAnswer.clear();
     w.ExportCsvAction->trigger();
-    QCOMPARE(asked.last(), f.folder.filePath("charts/Orvantis_flight.csv"));
+    QCOMPARE(f.saveAsked.last(), f.folder.filePath("charts/Orvantis_flight.csv"));
     QCOMPARE(QSettings().value("exportFolder").toString(), f.folder.filePath("charts"));
 
     QTest::keyClick(&w, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
@@ -116,12 +99,12 @@ class ChartToolsTest : public QObject {
     f.ChooseLanguage(2);
     TForm2& w = *f.form2;
     w.Button1->click();
-    answer = f.folder.filePath("window.svg");
+    f.saveAnswer = f.folder.filePath("window.svg");
     w.SaveSvgAction->trigger();
-    QVERIFY(asked.last().endsWith("/Orvantis_Button9.svg"));
-    answer = f.folder.filePath("window.csv");
+    QVERIFY(f.saveAsked.last().endsWith("/Orvantis_Button9.svg"));
+    f.saveAnswer = f.folder.filePath("window.csv");
     QTest::keyClick(&w, Qt::Key_E, Qt::ControlModifier);
-    QVERIFY(asked.last().endsWith("/Orvantis_flight.csv"));
+    QVERIFY(f.saveAsked.last().endsWith("/Orvantis_flight.csv"));
     QCOMPARE(f.errors, QStringList());
 
     QProcess cli;
@@ -145,16 +128,16 @@ class ChartToolsTest : public QObject {
     f.ChooseLanguage(2);
     TForm2& w = *f.form2;
     w.Button1->click();
-    answer.clear();  // cancelled
+    f.saveAnswer.clear();  // cancelled
     w.SavePngAction->trigger();
     QCOMPARE(f.errors, QStringList());
     QCOMPARE(f.folder.entryList(QDir::Files), QStringList{"Orvantis_500.txt"});
 
     // A name in a folder that does not exist.
-    answer = f.folder.filePath("missing/chart.png");
+    f.saveAnswer = f.folder.filePath("missing/chart.png");
     w.SavePngAction->trigger();
     QCOMPARE(f.errors, QStringList{"File not found."});
-    QVERIFY(!QFile::exists(answer));
+    QVERIFY(!QFile::exists(f.saveAnswer));
   }
 
   void aFieldThatIsNotANumberIsMarkedUntilItIsOne() {
@@ -281,9 +264,9 @@ class ChartToolsTest : public QObject {
     const QImage shown = w.Image1->Picture();
     QCOMPARE(shown.size(), QSize(800, 600) * ratio);
     QCOMPARE(qRound(shown.devicePixelRatio()), ratio);
-    answer = f.folder.filePath("chart.png");
+    f.saveAnswer = f.folder.filePath("chart.png");
     w.SavePngAction->trigger();
-    QCOMPARE(QImage(answer).size(), QSize(800, 600));
+    QCOMPARE(QImage(f.saveAnswer).size(), QSize(800, 600));
   }
 
   void aMessageWithANulIsShownWhole() {

@@ -5,8 +5,6 @@
 #include <QFile>
 #include <QLocale>
 #include <QProcess>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "gui/comparison_texts.h"
@@ -20,11 +18,8 @@ class ComparisonTest : public QObject {
   Q_OBJECT
 
   UiFixture f;
-  QStringList asked;  // suggested paths the save dialog was shown with
-  QString answer;     // what the save dialog answers
   std::optional<CompareChoice> choice;
   int compareAsked = 0;
-  QTemporaryDir settingsFolder;
 
   QByteArray Bytes(const QString& name) {
     QFile file(f.folder.filePath(name));
@@ -32,7 +27,7 @@ class ComparisonTest : public QObject {
   }
 
   void SaveSvg(const QString& name) {
-    answer = f.folder.filePath(name);
+    f.saveAnswer = f.folder.filePath(name);
     f.form2->SaveSvgAction->trigger();
   }
 
@@ -57,17 +52,8 @@ class ComparisonTest : public QObject {
   }
 
  private slots:
-  void initTestCase() {
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
-    QCoreApplication::setOrganizationName("orvantis-tests");
-  }
   void init() {
     f.Init();
-    asked.clear();
-    f.form2->SetSaveDialog([this](QWidget*, const QString&, const QString& suggested, const QString&) {
-      asked << suggested;
-      return answer;
-    });
     f.form2->SetCompareDialog([this](QWidget*, int, const CompareChoice&) {
       ++compareAsked;
       return choice;
@@ -96,7 +82,7 @@ class ComparisonTest : public QObject {
     w.CompareRunsAction->trigger();
     QCOMPARE(compareAsked, 1);
     SaveSvg("classic.svg");
-    QVERIFY(asked.last().endsWith("/Orvantis_Button9.svg"));
+    QVERIFY(f.saveAsked.last().endsWith("/Orvantis_Button9.svg"));
 
     // As START flew them: the same picture as orvantis-cli compare's default method.
     // The emblem, which a chart button's chart showed, leaves the legend's corner free.
@@ -106,7 +92,7 @@ class ComparisonTest : public QObject {
     QCOMPARE(f.errors, QStringList());
     QVERIFY(w.Image3->isHidden());
     SaveSvg("window.svg");
-    QVERIFY(asked.last().endsWith("/Orvantis_comparison.svg"));
+    QVERIFY(f.saveAsked.last().endsWith("/Orvantis_comparison.svg"));
     if (QLocale::system().decimalPoint() == ".") {
       const QByteArray svg = Bytes("window.svg");
       QVERIFY(svg.contains(">2: v0 = 35 m/s, mass = 0.2 kg</text>"));
@@ -122,7 +108,7 @@ class ComparisonTest : public QObject {
       QVERIFY(Bytes("accurate.svg").contains(">rk45, tolerance 1e-09</text>"));
       QCOMPARE(Bytes("accurate.svg"), CliSvg({"--method", "rk45"}));
     }
-    answer = f.folder.filePath("comparison.csv");
+    f.saveAnswer = f.folder.filePath("comparison.csv");
     w.ExportCsvAction->trigger();
     QVERIFY(Bytes("comparison.csv").startsWith("run,assignments,range [m],height [m]\r\n1,,"));
     QVERIFY(Bytes("comparison.csv").contains("\r\n2,v0=35 mass=0.2,"));
@@ -131,7 +117,7 @@ class ComparisonTest : public QObject {
     w.Button16->click();
     QVERIFY(!w.Image3->isHidden());
     SaveSvg("h.svg");
-    QVERIFY(asked.last().endsWith("/Orvantis_Button16.svg"));
+    QVERIFY(f.saveAsked.last().endsWith("/Orvantis_Button16.svg"));
     QVERIFY(w.CompareRunsAction->isEnabled());
     w.ClearRunsAction->trigger();
     QVERIFY(!w.CompareRunsAction->isEnabled());

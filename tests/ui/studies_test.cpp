@@ -27,7 +27,6 @@ class StudiesTest : public QObject {
   Q_OBJECT
 
   UiFixture f;
-  QString saveAs;  // what the save dialog answers
 
   QString Cli(const QStringList& arguments) {
     QProcess cli;
@@ -38,11 +37,7 @@ class StudiesTest : public QObject {
   }
 
  private slots:
-  void init() {
-    f.Init();
-    f.form2->SetSaveDialog(
-        [this](QWidget*, const QString&, const QString&, const QString&) { return saveAs; });
-  }
+  void init() { f.Init(); }
   void cleanup() { f.Cleanup(); }
 
   // The table of the last START's inputs, whatever the fields say since, equals the
@@ -98,9 +93,9 @@ class StudiesTest : public QObject {
     QCOMPARE(asked.step, QString("1"));
     QCOMPARE(w.Image1->Picture().size(), QSize(760, 500));
     QVERIFY(w.ExportCsvAction->isEnabled());
-    saveAs = f.folder.filePath("window.csv");
+    f.saveAnswer = f.folder.filePath("window.csv");
     w.ExportCsvAction->trigger();
-    QFile file(saveAs);
+    QFile file(f.saveAnswer);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray csv = file.readAll();
     const QString cli = Cli({"sweep", "--cx", "1.5", "--method", "rk45", "--vary", "angle=0:40:5"});

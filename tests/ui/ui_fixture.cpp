@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QRadioButton>
+#include <QSettings>
 #include <QTest>
 
 #include "gui/interface_texts.h"
@@ -10,6 +11,8 @@
 namespace orv::test {
 
 UiFixture::UiFixture() {
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder_.path());
+  QCoreApplication::setOrganizationName("orvantis-tests");
   QGuiApplication::setApplicationDisplayName(QString::fromUtf8(kProgramTitle));
   watchdog_.setInterval(50);
   QObject::connect(&watchdog_, &QTimer::timeout, [this] { Watch(); });
@@ -39,6 +42,12 @@ void UiFixture::Init(bool realErrorBox) {
   form2 = std::make_unique<TForm2>(*state, sprache, box);
   form1->SetMainWindow(form2.get());
   form2->SetStartWindow(form1.get());
+  saveAsked.clear();
+  saveAnswer.clear();
+  form2->SetSaveDialog([this](QWidget*, const QString&, const QString& suggested, const QString&) {
+    saveAsked << suggested;
+    return saveAnswer;
+  });
   form1->show();
   form1->activateWindow();
   QVERIFY(QTest::qWaitForWindowActive(form1.get()));

@@ -1,6 +1,7 @@
 // One fixture for the window tests: a temporary working folder as the current
-// folder, fresh windows over a fresh state, the error box's texts captured instead
-// of shown, and a watchdog that fails the test when an unexpected modal box appears
+// folder and a temporary settings folder, fresh windows over a fresh state, the
+// error box's texts captured instead of shown, a save dialog that answers what the
+// test says, and a watchdog that fails the test when an unexpected modal box appears
 // (and closes it, so a test never hangs). A long run's progress dialog is left alone.
 #pragma once
 
@@ -59,14 +60,17 @@ class UiFixture {
   SpracheState sprache;
   std::unique_ptr<TForm1> form1;
   std::unique_ptr<TForm2> form2;
-  QStringList errors;   // captured error box texts
-  QStringList details;  // and the lines that explain them
-  QDir folder;          // the working folder of the test
+  QStringList errors;     // captured error box texts
+  QStringList details;    // and the lines that explain them
+  QDir folder;            // the working folder of the test
+  QStringList saveAsked;  // the paths the save dialog suggested
+  QString saveAnswer;     // what the save dialog answers; empty cancels
 
  private:
   void Watch();
 
   std::unique_ptr<QTemporaryDir> dir_;
+  QTemporaryDir settingsFolder_;  // the remembered folder goes here, not to the user's settings
   QString previousFolder_;
   QTimer watchdog_;
   bool boxExpected_ = false;

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QTimer>
+#include <utility>
 
 #include "base/errors.h"
 #include "base/input_table.h"

@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QSettings>
 #include <QShortcut>
+#include <utility>
 
 #include "base/input_table.h"
 #include "base/number_text.h"

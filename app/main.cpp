@@ -4,10 +4,10 @@
 
 #include <QApplication>
 
-#include "gui/form1.h"
-#include "gui/form2.h"
 #include "gui/interface_texts.h"
+#include "gui/main_window.h"
 #include "gui/program_state.h"
+#include "gui/start_window.h"
 #include "toolkit/quit_on_signal.h"
 #include "toolkit/window_icon.h"
 

@@ -28,15 +28,15 @@ target_link_libraries(orvantis_toolkit PUBLIC orvantis_base orvantis_qimage_surf
 
 # The windows: start window, main window, run dialog and worker, interface texts.
 add_library(orvantis_gui STATIC
-  gui/form1.cpp
-  gui/form2.cpp
-  gui/form2_handlers.cpp
-  gui/form2_results.cpp
+  gui/start_window.cpp
+  gui/main_window.cpp
+  gui/main_window_handlers.cpp
+  gui/main_window_results.cpp
   gui/compare_dialog.cpp
   gui/comparison_texts.cpp
-  gui/form2_compare.cpp
-  gui/form2_tools.cpp
-  gui/form2_sweep.cpp
+  gui/main_window_compare.cpp
+  gui/main_window_tools.cpp
+  gui/main_window_sweep.cpp
   gui/program_state.cpp
   gui/interface_texts.cpp
   gui/result_texts.cpp

@@ -15,8 +15,8 @@
 
 #include "base/flight_data.h"
 #include "base/preset_data.h"
-#include "gui/form1.h"
-#include "gui/form2.h"
+#include "gui/main_window.h"
+#include "gui/start_window.h"
 
 namespace orv::test {
 

@@ -7,8 +7,8 @@
 
 #include "base/number_text.h"
 #include "charts/chart_readout.h"
-#include "gui/form2.h"
 #include "gui/interface_texts.h"
+#include "gui/main_window.h"
 #include "gui/result_texts.h"
 #include "gui/tool_texts.h"
 

@@ -1,4 +1,4 @@
-#include "gui/form1.h"
+#include "gui/start_window.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

@@ -17,7 +17,7 @@
 #include "flight/best_value.h"
 #include "flight/parallel_runs.h"
 #include "flight/sweep_rows.h"
-#include "gui/form2.h"
+#include "gui/main_window.h"
 #include "gui/run_worker.h"
 #include "gui/study_texts.h"
 #include "gui/sweep_dialog.h"

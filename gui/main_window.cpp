@@ -1,6 +1,6 @@
 // Building the main window: its controls at their client positions, fonts and
-// colours, the handlers, the tab order. The handlers are in form2_handlers.cpp.
-#include "gui/form2.h"
+// colours, the handlers, the tab order. The handlers are in main_window_handlers.cpp.
+#include "gui/main_window.h"
 
 #include <QEvent>
 #include <QFocusEvent>

@@ -8,7 +8,7 @@
 #include "charts/comparison_chart.h"
 #include "flight/compared_flight.h"
 #include "gui/comparison_texts.h"
-#include "gui/form2.h"
+#include "gui/main_window.h"
 #include "toolkit/wait_cursor.h"
 
 namespace orv {

@@ -19,7 +19,7 @@
 #include "charts/svg_surface.h"
 #include "files/csv_export.h"
 #include "files/safe_write.h"
-#include "gui/form2.h"
+#include "gui/main_window.h"
 #include "gui/run_worker.h"
 #include "gui/step_check_dialog.h"
 #include "gui/study_texts.h"

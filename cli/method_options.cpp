@@ -6,13 +6,18 @@
 
 namespace orv::cli {
 
-void MethodOptions::AddTo(CLI::App& command, std::string toleranceName) {
+void MethodOptions::AddTo(CLI::App& command, std::string toleranceName, FlightMethod byDefault) {
   toleranceName_ = std::move(toleranceName);
+  method_ = MethodName(byDefault);
+  const bool euler = byDefault == FlightMethod::kEuler;
   command
       .add_option("--method", method_,
-                  "euler (default): the classic run of START, explicit Euler steps of --dt, the classic "
-                  "table; rk45: the accurate run for studies, adaptive Dormand-Prince 5(4) steps (--dt "
-                  "unused), ending exactly where the height meets the end height")
+                  std::string("euler") + (euler ? " (default)" : "") +
+                      ": the classic run of START, explicit Euler steps of --dt, the classic "
+                      "table; rk45" +
+                      (euler ? "" : " (default)") +
+                      ": the accurate run for studies, adaptive Dormand-Prince 5(4) steps (--dt "
+                      "unused), ending exactly where the height meets the end height")
       ->type_name("METHOD")
       ->group("Method");
   toleranceOption_ = command

@@ -21,6 +21,8 @@ add_library(orvantis_cli STATIC
   cli/params_file.cpp
   cli/png_module.cpp
   cli/optimize_command.cpp
+  cli/aim_command.cpp
+  cli/spread_command.cpp
   cli/run_command.cpp
   cli/summary_report.cpp
   cli/sweep_command.cpp

@@ -128,9 +128,33 @@ void FillRows(SharedState& state, const StepInputs& in, const std::vector<DenseS
   RecordSample(state);
 }
 
+PathPoint PointOf(double t, const MotionState& x) {
+  return {t, x[kStateX], x[kStateH], x[kStateV], ClampPathAngle(x[kStateQ])};
+}
+
+// A step as a study reads it: where a coordinate takes a value, found on the dense
+// output as the flight's end is.
+class DenseSpan final : public PathSpan {
+ public:
+  DenseSpan(const DenseStepper& step, double t0, double t1, const MotionState& x1)
+      : PathSpan(PointOf(t0, step.previous_state()), PointOf(t1, x1)), step_(step) {}
+
+  PathPoint Where(double PathPoint::*coordinate, double value) const override {
+    const auto f = [&](double t) { return PointOf(t, StateAt(step_, t)).*coordinate - value; };
+    const double t = Root(f, from.t, to.t, from.*coordinate - value, to.*coordinate - value);
+    PathPoint p = PointOf(t, StateAt(step_, t));
+    p.*coordinate = value;  // the root's last bit
+    return p;
+  }
+
+ private:
+  const DenseStepper& step_;
+};
+
 }  // namespace
 
-AccurateFlight RunAccurateFlight(SharedState& state, double tolerance, bool fillRows, RunControl* control) {
+AccurateFlight RunAccurateFlight(SharedState& state, double tolerance, bool fillRows, RunControl* control,
+                                 const PathWatcher* watcher) {
   if (!(tolerance > 0.0) || !std::isfinite(tolerance))
     throw InputFault("The tolerance " + FloatToText(tolerance, '.') + " is not a positive number");
   FlightData& fd = state.fd;
@@ -198,6 +222,7 @@ AccurateFlight RunAccurateFlight(SharedState& state, double tolerance, bool fill
     flight.greatestHeight = std::max(flight.greatestHeight, x[kStateH]);
     tEnd = tStop;
     end = x;
+    if (watcher && !(*watcher)(DenseSpan(stepper, t0, tStop, x))) ended = true;
 
     if (control) {
       control->time.store(tStop, std::memory_order_relaxed);

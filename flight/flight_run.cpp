@@ -225,12 +225,12 @@ void RecordFromCheckpoints(SharedState& state, RunControl* control, const Checkp
   }
 }
 
+}  // namespace
+
 std::string TimeStepMessage(double dt0) {
   return "The time step " + FloatToText(dt0, '.') +
          " s is not greater than zero, so the flight time would never advance";
 }
-
-}  // namespace
 
 std::int64_t RunFlight(SharedState& state, RunControl* control, SecondPass secondPass) {
   FlightData& fd = state.fd;

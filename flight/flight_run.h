@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "base/flight_data.h"
 #include "flight/run_control.h"
@@ -28,5 +29,8 @@ enum class SecondPass {
 // both passes together, each pass counted whole.
 std::int64_t RunFlight(SharedState& state, RunControl* control = nullptr,
                        SecondPass secondPass = SecondPass::kFromCheckpoints);
+
+// Why a time step of `dt0` s (not greater than zero) cannot fly: the InputFault's text.
+std::string TimeStepMessage(double dt0);
 
 }  // namespace orv

@@ -32,7 +32,8 @@ constexpr const char* kExitStatus =
     "Exit status:\n"
     "  0 success; 1 the flight faulted (nothing written; compare: the faulting case is named and the others "
     "are drawn), or a chart could not be drawn or an output not "
-    "written (the message names the files written before it); 2 a usage error, also an output path that "
+    "written (the message names the files written before it), or aim's target (spread --aim's) out of "
+    "reach; 2 a usage error, also an output path that "
     "cannot be written (nothing written); 130 stopped by Ctrl+C, 143 by SIGTERM (the previous files stay "
     "whole, a sweep ends with whole rows); 141 standard output was a pipe whose reader has gone.\n";
 

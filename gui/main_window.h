@@ -20,7 +20,9 @@
 #include "charts/chart_engine.h"
 #include "charts/compared_runs.h"
 #include "charts/comparison_chart.h"
+#include "flight/aim.h"
 #include "flight/flight_summary.h"
+#include "flight/range_table.h"
 #include "gui/compare_dialog.h"
 #include "gui/results_view.h"
 #include "gui/sweep_dialog.h"
@@ -94,6 +96,10 @@ class TForm2 : public QWidget {
   void KeepRunClick();      // "Keep this run for comparison"
   void CompareRunsClick();  // "Compare kept runs..."
   void ClearRunsClick();    // "Clear kept runs"
+  // Where to aim, in the chart area's menu.
+  void AimClick();         // "Aim at a target...": the angles through a point, the danger space
+  void RangeTableClick();  // "Range table...": the last run's path at every step of range
+  void SpreadClick();      // "Chance of a hit...": Monte Carlo draws of the launch
 
   // Controls, in creation order.
   QFrame *Bevel2, *Bevel3, *Bevel6;
@@ -116,6 +122,7 @@ class TForm2 : public QWidget {
   QAction* CheckStepAction;
   QAction* SweepAction;
   QAction *KeepRunAction, *CompareRunsAction, *ClearRunsAction;
+  QAction *AimAction, *RangeTableAction, *SpreadAction;
   QPointer<QDialog> studyAnswer;  // the last answer of a study, while it is open
   // Beyond the resource: the last run's figures in the top-left frame, and over the
   // chart area the read-out's line and the mark of stale results.
@@ -168,6 +175,17 @@ class TForm2 : public QWidget {
   };
   void ShowStudyValues(const SweepChoice& choice, const std::vector<StudyValue>& values);
   void InstallComparison();
+  void InstallAimStudies();
+  void SetAimTexts();
+  void FindAimFor(class AimDialog* dialog);
+  void FillRangeTable(class RangeTableDialog* dialog, const FlightInputs& inputs,
+                      std::vector<RangeRow>& rows);
+  void RunSpreadFor(class SpreadDialog* dialog);
+  // The aimed-at target's cross over a chart of height against range (none otherwise).
+  void ShowTargetCross();
+  QString Fixed(double angle) const;                       // "12.345", with the locale's separator
+  std::string NumberText(double value, int digits) const;  // with the locale's separator
+  double ReadNumber(const QLineEdit* edit) const;          // as the fields read numbers
   void SetComparisonTexts();
   // After START: the run that finished (nullopt when it faulted) may be kept.
   void NoteFinishedRun(const FlightData& start, bool finished);
@@ -230,6 +248,9 @@ class TForm2 : public QWidget {
   std::optional<ShownComparison> shownComparison_;
   CompareChoice compareChoice_;
   CompareDialogFunction compareDialog_;
+
+  // The last target aimed at; its cross shows on charts of height against range.
+  std::optional<Target> aimTarget_;
 };
 
 }  // namespace orv

@@ -81,6 +81,7 @@ void TForm2::Button1Click() {
     SetShownChart(std::nullopt);
     lastRunStart_ = start;
     CheckStepAction->setEnabled(true);
+    RangeTableAction->setEnabled(true);
     NoteFinishedRun(start, false);
     MarkResultsStale();
     throw;
@@ -88,6 +89,7 @@ void TForm2::Button1Click() {
   SetShownChart(std::nullopt);
   lastRunStart_ = start;
   CheckStepAction->setEnabled(true);
+  RangeTableAction->setEnabled(true);
   NoteFinishedRun(start, true);
   ShowResults(Summarize(state_, steps));
   try {

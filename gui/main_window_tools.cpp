@@ -100,6 +100,7 @@ void TForm2::InstallTools() {
   Image1->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(Image1, &QWidget::customContextMenuRequested, this, &TForm2::ShowChartMenu);
   InstallComparison();
+  InstallAimStudies();
 
   // The read-out follows the mouse over the chart area.
   Overlay = new ChartOverlay(Image1);
@@ -119,6 +120,7 @@ void TForm2::SetToolTexts() {
   CheckStepAction->setText(Text(StepCheckText().menu, language));
   SweepAction->setText(Text(SweepText().menu, language));
   SetComparisonTexts();
+  SetAimTexts();
   for (const InputInfo& info : InputTable())
     if (info.field) MarkField(*info.field, false);
 }
@@ -130,6 +132,7 @@ void TForm2::ShowChartMenu(const QPoint& at) {
   menu.addAction(CopyResultsAction);
   menu.addAction(CheckStepAction);
   menu.addAction(SweepAction);
+  menu.addActions({AimAction, RangeTableAction, SpreadAction});
   menu.addSeparator();
   menu.addActions({KeepRunAction, CompareRunsAction, ClearRunsAction});
   menu.exec(Image1->mapToGlobal(at));
@@ -143,6 +146,7 @@ void TForm2::SetShownChart(std::optional<ChartRequest> request) {
   shownComparison_.reset();
   for (QAction* a : {SavePngAction, SaveSvgAction, CopyChartAction, ExportCsvAction})
     a->setEnabled(request.has_value());
+  ShowTargetCross();
 }
 
 // A comparison or a sweep has its titles and legend across the whole area, where the

@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
@@ -16,6 +17,7 @@
 #include <QLineEdit>
 #include <QTimer>
 
+#include "gui/aim_dialogs.h"
 #include "gui/run_dialog.h"
 #include "gui/step_check_dialog.h"
 #include "tests/ui/ui_fixture.h"
@@ -71,6 +73,36 @@ class StudiesTest : public QObject {
 
   // The sweep flies the fields' inputs over the grid; its CSV is the command line's
   // sweep of the same grid byte for byte, and a marked value goes into its field.
+  // Aim at a target from its dialog: the two angles orvantis-cli aim finds, to 0.001
+  // degree; "Use this angle" puts the direct one into the angle's field, and after
+  // START the chart of height against range shows the target's cross over its picture.
+  void aimPutsTheAngleIntoItsField() {
+    f.ChooseLanguage(2);  // English
+    TForm2& w = *f.form2;
+    QCOMPARE(w.AimAction->text(), QString("Aim at a target..."));
+    w.AimAction->trigger();
+    auto* aim = dynamic_cast<AimDialog*>(w.studyAnswer.data());
+    QVERIFY(aim);
+    aim->range->setText("5");
+    aim->height->setText("1.2");
+    aim->size->setText("0.3");
+    aim->find->click();
+    QCOMPARE(f.errors, QStringList());
+    const QJsonObject cli =
+        QJsonDocument::fromJson(Cli({"aim", "--at", "5,1.2", "--json"}).toUtf8()).object();
+    QCOMPARE(aim->solutions->rowCount(), 2);
+    for (int row = 0; row < 2; ++row)
+      QCOMPARE(aim->solutions->item(row, 1)->text(),
+               QString::number(cli["solutions"].toArray()[row].toObject()["angle_deg"].toDouble(), 'f', 3));
+    QVERIFY(aim->answer->text().startsWith("Danger space: from "));
+    qobject_cast<QPushButton*>(aim->solutions->cellWidget(0, 6))->click();
+    QCOMPARE(w.EdTTO->text(), aim->solutions->item(0, 1)->text());
+    QVERIFY(!w.Overlay->Cross());
+    w.Button1->click();
+    QCOMPARE(f.errors, QStringList());
+    QVERIFY(w.Overlay->Cross());
+  }
+
   void sweepChartsTheGridAndAValueGoesIntoItsField() {
     f.ChooseLanguage(2);  // English
     TForm2& w = *f.form2;

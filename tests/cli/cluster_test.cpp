@@ -58,6 +58,7 @@ int SweepThreads(Args args, int cpu, const char* slurmCpus) {
 }
 
 TEST(Cluster, ASweepRunsOnTheProcessorsItWasGiven) {
+  unsetenv("SLURM_CPUS_PER_TASK");  // when the tests themselves run as a Slurm job
   cpu_set_t mask;
   ASSERT_EQ(sched_getaffinity(0, sizeof mask, &mask), 0);
   int first = 0;

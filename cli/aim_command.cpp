@@ -6,10 +6,10 @@
 #include <cstdio>
 #include <memory>
 #include <nlohmann/json.hpp>
-#include <thread>
 
 #include "base/errors.h"
 #include "base/number_text.h"
+#include "base/processors.h"
 #include "cli/interrupt.h"
 #include "cli/message_text.h"
 #include "cli/output_files.h"
@@ -49,9 +49,7 @@ nlohmann::ordered_json InputsJson(const FlightInputs& inputs, const MethodChoice
 
 }  // namespace
 
-int JobsOf(int jobs) {
-  return jobs > 0 ? jobs : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
-}
+int JobsOf(int jobs) { return jobs > 0 ? jobs : UsableProcessors(); }
 
 Target ParseTarget(const std::string& at, const FlightInputs& inputs) {
   const std::size_t comma = at.find(',');

@@ -40,7 +40,7 @@ Target ParseTarget(const std::string& at, const FlightInputs& inputs);
 // The message of a target no path reaches.
 std::string OutOfReachMessage(const AimResult& result);
 
-// Threads for --jobs N (0: one per processor).
+// Threads for --jobs N (0: one per processor this process may run on).
 int JobsOf(int jobs);
 
 }  // namespace orv::cli

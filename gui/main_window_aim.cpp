@@ -9,14 +9,14 @@
 #include <atomic>
 #include <charconv>
 #include <cmath>
-#include <thread>
 
 #include "base/errors.h"
 #include "base/number_text.h"
+#include "base/processors.h"
 #include "charts/compared_runs.h"
 #include "charts/comparison_chart.h"
-#include "flight/range_table.h"
 #include "flight/path_flight.h"
+#include "flight/range_table.h"
 #include "flight/spread.h"
 #include "gui/aim_dialogs.h"
 #include "gui/aim_texts.h"
@@ -29,8 +29,6 @@ namespace orv {
 namespace {
 
 QString Text(const Texts3& texts, int language) { return QString::fromUtf8(Pick(texts, language)); }
-
-int Processors() { return static_cast<int>(std::max(1u, std::thread::hardware_concurrency())); }
 
 const MethodChoice kStudyMethod{FlightMethod::kRk45, kDefaultTolerance};
 
@@ -115,7 +113,7 @@ void TForm2::FindAimFor(AimDialog* dialog) {
   {
     WaitCursor wait;
     RunJobOnWorker(this, language, control, Heading(control, Text(t.searching, language)), [&] {
-      aim = FindAim(inputs, kStudyMethod, target, Processors(), control);
+      aim = FindAim(inputs, kStudyMethod, target, UsableProcessors(), control);
       if (size > 0 && !aim.solutions.empty()) {
         FlightInputs aimed = inputs;
         aimed[static_cast<std::size_t>(Input::kAngle)] = aim.solutions.front().angle;
@@ -274,7 +272,7 @@ void TForm2::RunSpreadFor(SpreadDialog* dialog) {
     WaitCursor wait;
     RunJobOnWorker(this, language, control, look, [&] {
       if (dialog->aimFirst->isChecked()) {
-        const AimResult aim = FindAim(setup.inputs, kStudyMethod, setup.target, Processors(), control);
+        const AimResult aim = FindAim(setup.inputs, kStudyMethod, setup.target, UsableProcessors(), control);
         if (aim.solutions.empty())
           throw InputFault(Text(AimText().outOfReach, language)
                                .arg(QString::fromStdString(NumberText(aim.furthest.value_or(0), 6)) + " m",
@@ -282,7 +280,7 @@ void TForm2::RunSpreadFor(SpreadDialog* dialog) {
                                .toStdString());
         setup.inputs[static_cast<std::size_t>(Input::kAngle)] = aim.solutions.front().angle;
       }
-      result = RunSpread(setup, Processors(), control, &done);
+      result = RunSpread(setup, UsableProcessors(), control, &done);
     });
   }
   aimTarget_ = setup.target;

@@ -253,6 +253,7 @@ void TForm2::RunSpreadFor(SpreadDialog* dialog) {
   setup.seed = 1;
   setup.keepDraws = true;
 
+  const bool aimFirst = dialog->aimFirst->isChecked();
   RunControl control;
   std::atomic<std::int64_t> done{0};
   SpreadResult result;
@@ -271,7 +272,7 @@ void TForm2::RunSpreadFor(SpreadDialog* dialog) {
   {
     WaitCursor wait;
     RunJobOnWorker(this, language, control, look, [&] {
-      if (dialog->aimFirst->isChecked()) {
+      if (aimFirst) {
         const AimResult aim = FindAim(setup.inputs, kStudyMethod, setup.target, UsableProcessors(), control);
         if (aim.solutions.empty())
           throw InputFault(Text(AimText().outOfReach, language)

@@ -4,9 +4,9 @@
 #include <memory>
 #include <optional>
 #include <sstream>
-#include <thread>
 
 #include "base/errors.h"
+#include "base/processors.h"
 #include "charts/compared_runs.h"
 #include "cli/chart_outputs.h"
 #include "cli/interrupt.h"
@@ -123,8 +123,8 @@ int ExecuteCompare(const InputOptions& inputOptions, const MethodChoice& method,
     runs.push_back(std::move(*slot.run));
     runs.back().assignments = c.assignments;
   };
-  const int jobs = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
-  if (FlyInOrder<CaseRun>(0, static_cast<std::int64_t>(cases.size()), jobs, control, fly, take).cancelled ||
+  if (FlyInOrder<CaseRun>(0, static_cast<std::int64_t>(cases.size()), UsableProcessors(), control, fly, take)
+          .cancelled ||
       Interrupted())
     return InterruptedExitCode();
   if (runs.empty()) return exitCode;

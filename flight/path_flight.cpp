@@ -2,16 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
-#include <exception>
 #include <memory>
-#include <mutex>
-#include <thread>
-#include <vector>
 
 #include "base/errors.h"
 #include "base/number_text.h"
 #include "flight/accurate_run.h"
 #include "flight/flight_run.h"
+#include "flight/parallel_runs.h"
 #include "flight/pass_start.h"
 #include "physics/motion_step.h"
 
@@ -78,8 +75,7 @@ PathPoint FlyEulerPath(SharedState& state, const PathWatcher& watcher, RunContro
 PathPoint FlyPath(SharedState& scratch, const FlightInputs& inputs, const MethodChoice& method,
                   const PathWatcher& watcher, RunControl* control) {
   // Nothing of the previous flight may shape this one.
-  scratch.fd = FlightData{};
-  ApplyInputs(inputs, scratch.fd);
+  scratch.fd = StartOf(inputs);
   if (method.method == FlightMethod::kEuler) return FlyEulerPath(scratch, watcher, control);
   RunAccurateFlight(scratch, method.tolerance, false, control, &watcher);
   const FlightData& fd = scratch.fd;
@@ -102,31 +98,16 @@ RangeCrossing FlyToRange(SharedState& scratch, const FlightInputs& inputs, const
 void ForEachFlight(std::size_t count, int jobs, RunControl& control,
                    const std::function<void(std::size_t i, SharedState& scratch)>& fly,
                    std::atomic<std::int64_t>* done) {
-  std::atomic<std::size_t> next{0};
-  std::mutex failureMutex;
-  std::exception_ptr failure;
-  const auto work = [&] {
-    try {
-      auto state = std::make_unique<SharedState>();
-      for (std::size_t i = next++; i < count; i = next++) {
-        if (control.cancel.load(std::memory_order_relaxed)) throw RunCancelled();
-        fly(i, *state);
-        if (done) ++*done;
-      }
-    } catch (...) {
-      std::lock_guard lock(failureMutex);
-      if (!failure) failure = std::current_exception();
-      control.cancel.store(true, std::memory_order_relaxed);  // the others stop too
-    }
+  // The studies' one runner; each flight writes its own place of the caller's
+  // results, so no slot of the runner's is used.
+  RunHooks hooks;
+  hooks.fly = [&](std::int64_t run, std::size_t, SharedState& scratch) {
+    fly(static_cast<std::size_t>(run), scratch);
   };
-  {
-    const auto threads = static_cast<std::size_t>(
-        std::clamp<std::int64_t>(jobs, 1, std::max<std::int64_t>(static_cast<std::int64_t>(count), 1)));
-    std::vector<std::jthread> pool;
-    for (std::size_t t = 1; t < threads; ++t) pool.emplace_back(work);
-    work();
-  }
-  if (failure) std::rethrow_exception(failure);
+  hooks.take = [&](std::int64_t, std::size_t) {
+    if (done) ++*done;
+  };
+  if (FlyInOrder(0, static_cast<std::int64_t>(count), jobs, control, hooks).cancelled) throw RunCancelled();
 }
 
 }  // namespace orv

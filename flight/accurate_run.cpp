@@ -102,10 +102,12 @@ double Root(F f, double a, double b, double fa, double fb) {
   return (f(bracket.second) <= 0) == (fb <= 0) ? bracket.second : bracket.first;
 }
 
-// Below this speed, m/s, the lowest speed of a path turns it over at once (the path
-// angle's rate -g cosQ / V has no bound there): no Euler step of a usual size sees
-// the turn, it jumps over zero speed instead.
+// Below this speed, m/s, and this share of the launch speed, the lowest speed of a
+// path turns it over at once (the path angle's rate -g cosQ / V has no bound there):
+// no Euler step of a usual size sees the turn, it jumps over zero speed instead. A
+// launch that slow is no such turn: its path merely bends down from the start.
 constexpr double kTurnOverSpeed = 0.01;
+constexpr double kTurnOverShare = 0.01;
 
 // dV/dt of the state `x`.
 double PathAccelerationOf(const StepInputs& in, const MotionState& x) {
@@ -114,8 +116,8 @@ double PathAccelerationOf(const StepInputs& in, const MotionState& x) {
 }
 
 // The time in [t0, t1] of `step` at which the speed along the path passes zero, or
-// passes its lowest point below kTurnOverSpeed; NaN where neither happens.
-double SpeedZeroTime(const DenseStepper& step, const StepInputs& in, double t0, double t1,
+// passes its lowest point below `turnOver`; NaN where neither happens.
+double SpeedZeroTime(const DenseStepper& step, const StepInputs& in, double turnOver, double t0, double t1,
                      const MotionState& x1) {
   const MotionState& x0 = step.previous_state();
   const auto speed = [&](double t) { return StateAt(step, t)[kStateV]; };
@@ -124,7 +126,7 @@ double SpeedZeroTime(const DenseStepper& step, const StepInputs& in, double t0, 
   if (!(before < 0 && after >= 0)) return std::numeric_limits<double>::quiet_NaN();
   const auto accel = [&](double t) { return PathAccelerationOf(in, StateAt(step, t)); };
   const double lowest = Root(accel, t0, t1, before, after);
-  return std::abs(speed(lowest)) < kTurnOverSpeed ? lowest : std::numeric_limits<double>::quiet_NaN();
+  return std::abs(speed(lowest)) < turnOver ? lowest : std::numeric_limits<double>::quiet_NaN();
 }
 
 // Where the speed along the path passes zero the path angle's rate, -g cosQ / V, has
@@ -215,6 +217,7 @@ AccurateFlight RunAccurateFlight(SharedState& state, double tolerance, bool fill
 
   // The flight goes on while the height is above the end height; launched from the
   // end height itself, while it rises away from it.
+  const double turnOver = std::min(kTurnOverSpeed, kTurnOverShare * std::abs(start[kStateV]));
   const bool flies = Tk > 0 && (start[kStateH] > Hk || (start[kStateH] == Hk && HeightRateOf(start) > 0));
   DenseStepper stepper =
       odeint::make_dense_output(tolerance, tolerance, odeint::runge_kutta_dopri5<MotionState>());
@@ -236,7 +239,7 @@ AccurateFlight RunAccurateFlight(SharedState& state, double tolerance, bool fill
       if (!(t1 > t0)) {
         // No step is small enough: at a speed of about zero, that is the turn without
         // bound, and the flight ends where the speed passed zero, as above.
-        if (!(std::abs(stepper.current_state()[kStateV]) < kTurnOverSpeed))
+        if (!(std::abs(stepper.current_state()[kStateV]) < turnOver))
           CannotFollow(stepper.current_time(), stepper.current_state());
         tEnd = stepper.current_time();
         end = stepper.current_state();
@@ -259,7 +262,8 @@ AccurateFlight RunAccurateFlight(SharedState& state, double tolerance, bool fill
       }
       // Where the speed passes zero the equations stop holding: the flight ends there,
       // as a study's Euler run does.
-      if (const double tZero = SpeedZeroTime(stepper, system.in, t0, tStop, x); !std::isnan(tZero)) {
+      if (const double tZero = SpeedZeroTime(stepper, system.in, turnOver, t0, tStop, x);
+          !std::isnan(tZero)) {
         tStop = tZero;
         x = StateAt(stepper, tStop);
         ended = true;

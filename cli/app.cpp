@@ -82,8 +82,8 @@ struct RunCommand {
     run->add_option(
            "--chart", charts,
            "draw a chart into PATH, repeatable; NAME is 'default' (the chart START draws) or a chart "
-           "button's name (" +
-               ButtonNames() + "); SVG, or PNG when PATH ends in .png" +
+           "of the main window's buttons, by its quantities (curves, then x) or its button's name (" +
+               ChartNames() + "); SVG, or PNG when PATH ends in .png" +
                (PngBuilt() ? "" : " (not built: no Qt)"))
         ->type_name("NAME=PATH")
         ->expected(1)

@@ -36,6 +36,7 @@ FlightSummary Summarize(const SharedState& state, const FlightOutcome& outcome) 
   FlightSummary s;
   s.method = outcome.choice;
   s.stepsPerPass = outcome.stepsPerPass;
+  s.steps = outcome.steps;
   s.flightTime = fd.slot[kT];
   s.range = fd.slot[kX];
   s.endSpeed = fd.slot[kV];
@@ -66,6 +67,12 @@ std::vector<std::string> SummaryWarnings(const FlightSummary& s) {
     warnings.push_back(
         "launched below the end height: euler flies one step before it looks at the height, rk45 none");
   return warnings;
+}
+
+FlightSummary FlySummary(SharedState& state, const FlightData& start, const MethodChoice& method,
+                         RunControl* control) {
+  state.fd = start;
+  return Summarize(state, FlyFlight(state, method, SampleRowsWanted::kNo, control));
 }
 
 std::string MethodText(const MethodChoice& method) {

@@ -44,13 +44,6 @@ std::vector<RunInput> RunInputsOf(const FlightInputs& inputs, char decimalSepara
   return out;
 }
 
-FlightInputs InputsInForce(const FlightData& fd) {
-  FlightData copy = fd;  // the table reaches a slot through a mutable parameter set
-  FlightInputs inputs{};
-  for (const InputInfo& info : InputTable()) inputs[static_cast<std::size_t>(info.id)] = info.slot(copy);
-  return inputs;
-}
-
 ComparedRun CaptureRun(const SharedState& state, int number, std::vector<RunInput> inputs) {
   ComparedRun run;
   run.number = number;

@@ -41,9 +41,6 @@ struct ComparedRun {
 // unit in ASCII ("m/s", "deg").
 std::vector<RunInput> RunInputsOf(const FlightInputs& inputs, char decimalSeparator);
 
-// The values in force in the parameter set: what the next START flies with.
-FlightInputs InputsInForce(const FlightData& fd);
-
 // The recorded rows of the last run (1..RecordedRows) in base units.
 ComparedRun CaptureRun(const SharedState& state, int number, std::vector<RunInput> inputs);
 

@@ -8,15 +8,14 @@
 #include <QListWidget>
 
 #include "gui/comparison_texts.h"
+#include "gui/qt_text.h"
 #include "gui/tool_texts.h"
 
 namespace orv {
 namespace {
 
-QString Text(const Texts3& texts, int language) { return QString::fromUtf8(Pick(texts, language)); }
-
 // Every filled column as "X [m]  range", the chosen one current.
-QListWidget* QuantityList(QWidget* parent, const char* name, int language, Col chosen) {
+QListWidget* QuantityList(QWidget* parent, const char* name, Language language, Col chosen) {
   auto* list = new QListWidget(parent);
   list->setObjectName(QString::fromLatin1(name));
   for (const ColumnInfo& info : SampleColumns()) {
@@ -38,20 +37,21 @@ Col Chosen(const QListWidget* list, Col fallback) {
 
 }  // namespace
 
-std::optional<CompareChoice> AskCompareChoice(QWidget* parent, int languageNo, const CompareChoice& initial) {
+std::optional<CompareChoice> AskCompareChoice(QWidget* parent, Language language,
+                                              const CompareChoice& initial) {
   const ComparisonTexts& texts = ComparisonText();
   QDialog dialog(parent);
-  QString title = Text(texts.compare, languageNo);
+  QString title = Text(texts.compare, language);
   while (title.endsWith('.')) title.chop(1);
   dialog.setWindowTitle(title);
   auto* layout = new QGridLayout(&dialog);
-  layout->addWidget(new QLabel(Text(texts.xAxis, languageNo), &dialog), 0, 0);
-  layout->addWidget(new QLabel(Text(texts.yAxis, languageNo), &dialog), 0, 1);
-  QListWidget* xList = QuantityList(&dialog, "xList", languageNo, initial.x);
-  QListWidget* yList = QuantityList(&dialog, "yList", languageNo, initial.y);
+  layout->addWidget(new QLabel(Text(texts.xAxis, language), &dialog), 0, 0);
+  layout->addWidget(new QLabel(Text(texts.yAxis, language), &dialog), 0, 1);
+  QListWidget* xList = QuantityList(&dialog, "xList", language, initial.x);
+  QListWidget* yList = QuantityList(&dialog, "yList", language, initial.y);
   layout->addWidget(xList, 1, 0);
   layout->addWidget(yList, 1, 1);
-  auto* accurate = new QCheckBox(Text(texts.accurate, languageNo), &dialog);
+  auto* accurate = new QCheckBox(Text(texts.accurate, language), &dialog);
   accurate->setObjectName(QStringLiteral("accurate"));
   accurate->setChecked(initial.accurate);
   layout->addWidget(accurate, 2, 0, 1, 2);

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "base/sample_columns.h"
+#include "base/texts3.h"
 
 namespace orv {
 
@@ -16,6 +17,7 @@ struct CompareChoice {
 };
 
 // Modal, in the interface language; nullopt when cancelled.
-std::optional<CompareChoice> AskCompareChoice(QWidget* parent, int languageNo, const CompareChoice& initial);
+std::optional<CompareChoice> AskCompareChoice(QWidget* parent, Language language,
+                                              const CompareChoice& initial);
 
 }  // namespace orv

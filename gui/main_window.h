@@ -49,11 +49,11 @@ class TForm2 : public QWidget {
   void SetSaveDialog(SaveDialogFunction dialog) { saveDialog_ = std::move(dialog); }
 
   // Asks what to sweep (AskSweepChoice unless a test answers).
-  using SweepDialogFunction =
-      std::function<std::optional<SweepChoice>(QWidget* parent, int languageNo, const SweepChoice& initial)>;
+  using SweepDialogFunction = std::function<std::optional<SweepChoice>(QWidget* parent, Language language,
+                                                                       const SweepChoice& initial)>;
   void SetSweepDialog(SweepDialogFunction dialog) { sweepDialog_ = std::move(dialog); }
   // Asks for the comparison's two quantities (AskCompareChoice unless a test answers).
-  using CompareDialogFunction = std::function<std::optional<CompareChoice>(QWidget* parent, int languageNo,
+  using CompareDialogFunction = std::function<std::optional<CompareChoice>(QWidget* parent, Language language,
                                                                            const CompareChoice& initial)>;
   void SetCompareDialog(CompareDialogFunction dialog) { compareDialog_ = std::move(dialog); }
 
@@ -135,6 +135,7 @@ class TForm2 : public QWidget {
   void ConnectHandlers();
   void SetTabOrder();
   void SetLanguageTexts();
+  void ShowLabelTexts(Language language);
   void DrawCatalogueChart(const char* button);
   void DrawOnChartArea(const ChartRequest& request, bool afterRun);
   void InstallTools();
@@ -175,6 +176,7 @@ class TForm2 : public QWidget {
   void SaveAs(const Texts3& title, const QString& name, const QString& filter,
               const std::function<std::string()>& bytes);
   char Separator() const;
+  Language UserLanguage() const { return LanguageOf(sprache_.LanguageNo); }
   QLineEdit* EditOf(Field field) const;
   QString FieldName(Field field) const;
   void ReadField(Field field);
@@ -183,9 +185,6 @@ class TForm2 : public QWidget {
   void BoxWhenReleased(Field field);
 
   static constexpr int kMouseLookMs = 20;
-  static constexpr Field kFieldsInTabOrder[] = {
-      Field::edH0,    Field::edV0, Field::edTk, Field::eddt0, Field::edMassaStart,
-      Field::edVwind, Field::EdS0, Field::EdCx, Field::EdCy,  Field::EdTTO};
 
   template <class Handler>
   void Guarded(Handler&& handler) {

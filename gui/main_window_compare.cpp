@@ -9,12 +9,11 @@
 #include "flight/compared_flight.h"
 #include "gui/comparison_texts.h"
 #include "gui/main_window.h"
+#include "gui/qt_text.h"
 #include "toolkit/wait_cursor.h"
 
 namespace orv {
 namespace {
-
-QString Text(const Texts3& texts, int language) { return QString::fromUtf8(Pick(texts, language)); }
 
 // The accurate run of a comparison: the studies' method with its default tolerance.
 constexpr MethodChoice kAccurate{FlightMethod::kRk45, kDefaultTolerance};
@@ -40,7 +39,7 @@ void TForm2::InstallComparison() {
 
 // The keep entry says how many runs are kept; each entry is there when it can act.
 void TForm2::SetComparisonTexts() {
-  const int language = sprache_.LanguageNo;
+  const Language language = UserLanguage();
   const ComparisonTexts& texts = ComparisonText();
   KeepRunAction->setText(Text(texts.keep, language).arg(keptRuns_.size()));
   CompareRunsAction->setText(Text(texts.compare, language));
@@ -76,9 +75,9 @@ void TForm2::ClearRunsClick() {
 // legend's numbers follow the decimal separator of the fields.
 void TForm2::CompareRunsClick() {
   if (keptRuns_.empty()) return;
-  const std::optional<CompareChoice> choice =
-      compareDialog_ ? compareDialog_(this, sprache_.LanguageNo, compareChoice_)
-                     : AskCompareChoice(this, sprache_.LanguageNo, compareChoice_);
+  const std::optional<CompareChoice> choice = compareDialog_
+                                                  ? compareDialog_(this, UserLanguage(), compareChoice_)
+                                                  : AskCompareChoice(this, UserLanguage(), compareChoice_);
   if (!choice) return;
   compareChoice_ = *choice;
   WaitCursor wait;

@@ -46,12 +46,10 @@ void TForm2::FormAktivate() {
 
 // German is the resource's own language: its texts stay.
 void TForm2::SetLanguageTexts() {
-  const int language = sprache_.LanguageNo;
-  if (language != kRussian && language != kEnglish) return;
-  for (const LanguageText& entry : LanguageTexts())
-    if (auto* label = findChild<QLabel*>(QString::fromLatin1(entry.control)))
-      SetLabelText(label, QString::fromUtf8(TextFor(entry, language)));
-  if (language == kRussian) Button28->show();
+  const Language language = UserLanguage();
+  if (language == Language::kGerman) return;
+  ShowLabelTexts(language);
+  if (language == Language::kRussian) Button28->show();
 }
 
 // The run and the results file go to a worker thread (a long run shows its progress
@@ -61,7 +59,7 @@ void TForm2::SetLanguageTexts() {
 // figures of that run too, marked as no longer the window's.
 void TForm2::Button1Click() {
   // A field whose text is not a number stops START before anything changes.
-  for (const Field field : kFieldsInTabOrder) ThrowIfNotANumber(field);
+  for (const Field field : FieldsInTabOrder()) ThrowIfNotANumber(field);
   const bool covered = !Button3->isEnabled();
   SendToBack(Panel6);
   SetChartButtonsEnabled(true);
@@ -69,7 +67,7 @@ void TForm2::Button1Click() {
   std::int64_t steps = 0;
   const FlightData start = state_.fd;
   try {
-    steps = RunOnWorker(state_, this, sprache_.LanguageNo);
+    steps = RunOnWorker(state_, this, UserLanguage());
   } catch (const RunCancelled&) {
     if (covered) {
       BringToFront(Panel6);
@@ -105,7 +103,7 @@ void TForm2::DrawOnChartArea(const ChartRequest& request, bool afterRun) {
   try {
     DrawChart(state_, request, *chartArea_, Separator());
   } catch (const ChartScaleFault& f) {
-    const int language = sprache_.LanguageNo;
+    const Language language = UserLanguage();
     std::string detail =
         state_.RunIncomplete ? RunFaultText(language, FloatToText(state_.fd.t(), Separator())) : "";
     detail +=
@@ -159,7 +157,7 @@ void TForm2::ThrowIfNotANumber(Field field) const {
     ReadValue(edit, Separator(), ignored);
   } catch (const ConvertFault& f) {
     const QByteArray name = FieldName(field).toUtf8();
-    throw ConvertFault(f.message(), FieldKeepsText(sprache_.LanguageNo, name.toStdString(),
+    throw ConvertFault(f.message(), FieldKeepsText(UserLanguage(), name.toStdString(),
                                                    FloatToText(FieldSlot(field, state_.fd), Separator())));
   }
 }

@@ -18,6 +18,7 @@
 #include "flight/parallel_runs.h"
 #include "flight/sweep_rows.h"
 #include "gui/main_window.h"
+#include "gui/qt_text.h"
 #include "gui/run_worker.h"
 #include "gui/study_texts.h"
 #include "gui/sweep_dialog.h"
@@ -26,8 +27,6 @@
 
 namespace orv {
 namespace {
-
-QString Text(const Texts3& texts, int language) { return QString::fromUtf8(Pick(texts, language)); }
 
 // More would make the window wait long with nothing to read in the chart.
 constexpr std::size_t kMostSweepValues = 100000;
@@ -55,12 +54,11 @@ std::string FigureText(const SummaryValue& v, double value, char separator) {
 void TForm2::SweepClick() {
   SweepChoice initial = sweepChoice_;
   if (initial.from.isEmpty() || !InfoOf(initial.input).field) {
-    FlightData copy = state_.fd;
-    FillAround(initial, InfoOf(initial.input).slot(copy), Separator());
+    FillAround(initial, InfoOf(initial.input).slot(state_.fd), Separator());
   }
   const std::optional<SweepChoice> choice =
-      sweepDialog_ ? sweepDialog_(this, sprache_.LanguageNo, initial)
-                   : AskSweepChoice(this, sprache_.LanguageNo, initial, state_.fd, Separator());
+      sweepDialog_ ? sweepDialog_(this, UserLanguage(), initial)
+                   : AskSweepChoice(this, UserLanguage(), initial, state_.fd, Separator());
   if (!choice) return;
   sweepChoice_ = *choice;
   if (!sweepChoice_.result) sweepChoice_.result = &SummaryValues()[1];
@@ -78,9 +76,9 @@ std::vector<double> TForm2::GridOf(const SweepChoice& choice) const {
   TextToFloat(choice.to.toStdString(), Separator(), to);
   TextToFloat(choice.step.toStdString(), Separator(), step);
   if (step == 0 || (to - from) * step < 0 || !std::isfinite((to - from) / step))
-    throw InputFault(Pick(texts.badStep, sprache_.LanguageNo));
+    throw InputFault(Pick(texts.badStep, UserLanguage()));
   if (!((to - from) / step < static_cast<double>(kMostSweepValues)))
-    throw InputFault(Text(texts.tooMany, sprache_.LanguageNo).arg(kMostSweepValues).toStdString());
+    throw InputFault(Text(texts.tooMany, UserLanguage()).arg(kMostSweepValues).toStdString());
   const auto point = [this](const QString& text) {
     std::string s = text.trimmed().toStdString();
     std::replace(s.begin(), s.end(), Separator(), '.');
@@ -99,7 +97,7 @@ void TForm2::Sweep(const SweepChoice& choice) {
   RunControl control;
   std::atomic<std::int64_t> done{0};
   std::vector<RunAnswer> answers;
-  const QString of = Text(SweepText().flightOf, sprache_.LanguageNo);
+  const QString of = Text(SweepText().flightOf, UserLanguage());
   const auto total = static_cast<double>(runs.size());
   const ProgressLook look = [&](double seconds) {
     RunProgress p;
@@ -111,7 +109,7 @@ void TForm2::Sweep(const SweepChoice& choice) {
     return p;
   };
   WaitCursor wait;
-  RunJobOnWorker(this, sprache_.LanguageNo, control, look,
+  RunJobOnWorker(this, UserLanguage(), control, look,
                  [&] { answers = FlyAll(runs, method, Processors(), control, &done); });
 
   // The chart: the figure against the input, every run a point, its extremes marked.
@@ -159,28 +157,28 @@ void TForm2::FindBest(const SweepChoice& choice) {
   search.over = choice.input;
   search.from = std::min(values.front(), values.back());
   search.to = std::max(values.front(), values.back());
-  if (!(search.from < search.to)) throw InputFault(Pick(SweepText().badStep, sprache_.LanguageNo));
+  if (!(search.from < search.to)) throw InputFault(Pick(SweepText().badStep, UserLanguage()));
   search.result = choice.result;
   search.maximize = choice.greatest;
   search.method = MethodOf(choice);
   RunControl control;
   BestValue best;
   WaitCursor wait;
-  const QString heading = Text(SweepText().findBest, sprache_.LanguageNo);
+  const QString heading = Text(SweepText().findBest, UserLanguage());
   const ProgressLook look = [&](double seconds) {
     RunProgress p;
     p.heading = heading;
     p.stepsPerSecond = static_cast<double>(control.steps.load(std::memory_order_relaxed)) / seconds;
     return p;
   };
-  RunJobOnWorker(this, sprache_.LanguageNo, control, look,
+  RunJobOnWorker(this, UserLanguage(), control, look,
                  [&] { best = FindBestValue(search, Processors(), control); });
   ShowStudyValues(choice, {{SweepText().bestAt, best.value, best.summary.*(choice.result->member)}});
 }
 
 // The marked values, each with a button that puts it into the input's field.
 void TForm2::ShowStudyValues(const SweepChoice& choice, const std::vector<StudyValue>& values) {
-  const int language = sprache_.LanguageNo;
+  const Language language = UserLanguage();
   auto* answer = new QDialog(this);
   answer->setObjectName(QStringLiteral("StudyValues"));
   answer->setWindowTitle(Text(SweepText().menu, language).remove(QStringLiteral("...")));

@@ -51,9 +51,9 @@ const Texts3* Find(const Named* table, std::size_t count, std::string_view key) 
 
 const Texts3* FigureName(std::string_view key) { return Find(kFigures, std::size(kFigures), key); }
 
-std::string UnitText(std::string_view unit, int languageNo) {
+std::string UnitText(std::string_view unit, Language language) {
   const Texts3* text = Find(kUnits, std::size(kUnits), unit);
-  return text ? Pick(*text, languageNo) : std::string(unit);
+  return text ? Pick(*text, language) : std::string(unit);
 }
 
 const Texts3& ResultsHeading() { return kHeading; }

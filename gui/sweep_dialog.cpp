@@ -14,13 +14,12 @@
 #include <cmath>
 
 #include "base/number_text.h"
+#include "gui/qt_text.h"
 #include "gui/study_texts.h"
 #include "gui/tool_texts.h"
 
 namespace orv {
 namespace {
-
-QString Text(const Texts3& texts, int language) { return QString::fromUtf8(Pick(texts, language)); }
 
 QString Number(double v, char separator) { return QString::fromStdString(FloatToText(v, separator)); }
 
@@ -43,7 +42,7 @@ void FillAround(SweepChoice& choice, double value, char separator) {
   choice.step = Number(step, separator);
 }
 
-std::optional<SweepChoice> AskSweepChoice(QWidget* parent, int language, const SweepChoice& initial,
+std::optional<SweepChoice> AskSweepChoice(QWidget* parent, Language language, const SweepChoice& initial,
                                           const FlightData& fd, char separator) {
   const SweepTexts& texts = SweepText();
   QDialog dialog(parent);
@@ -60,8 +59,7 @@ std::optional<SweepChoice> AskSweepChoice(QWidget* parent, int language, const S
   const auto fill = [&] {
     if (input->currentIndex() < 0) return;
     SweepChoice around;
-    FlightData copy = fd;
-    FillAround(around, InfoOf(static_cast<Input>(input->currentData().toInt())).slot(copy), separator);
+    FillAround(around, InfoOf(static_cast<Input>(input->currentData().toInt())).slot(fd), separator);
     from->setText(around.from);
     to->setText(around.to);
     step->setText(around.step);

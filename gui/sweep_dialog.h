@@ -28,7 +28,7 @@ struct SweepChoice {
 void FillAround(SweepChoice& choice, double value, char decimalSeparator);
 
 // The dialog, modal; nullopt when cancelled. `fd` gives the fields' values in force.
-std::optional<SweepChoice> AskSweepChoice(QWidget* parent, int languageNo, const SweepChoice& initial,
+std::optional<SweepChoice> AskSweepChoice(QWidget* parent, Language language, const SweepChoice& initial,
                                           const FlightData& fd, char decimalSeparator);
 
 }  // namespace orv

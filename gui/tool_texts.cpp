@@ -89,12 +89,6 @@ const Texts3 kExportData{"Экспорт данных", "Daten exportieren", "Ex
 
 }  // namespace
 
-const char* Pick(const Texts3& texts, int languageNo) {
-  if (languageNo == kRussian) return texts.russian;
-  if (languageNo == kEnglish) return texts.english;
-  return texts.german;
-}
-
 const Texts3* ToolTipOf(const char* control) {
   for (const InputInfo& info : InputTable())
     if (info.control && std::strcmp(info.control, control) == 0) return &info.tip;
@@ -105,23 +99,23 @@ const Texts3* ToolTipOf(const char* control) {
 
 const Texts3& MenuText(ChartMenuItem item) { return kMenu[static_cast<int>(item)]; }
 
-std::string NotANumberText(int languageNo, const std::string& valueInUse) {
-  return Pick(kNotANumber, languageNo) + valueInUse;
+std::string NotANumberText(Language language, const std::string& valueInUse) {
+  return Pick(kNotANumber, language) + valueInUse;
 }
 
-std::string FieldKeepsText(int languageNo, const std::string& name, const std::string& valueInUse) {
-  return Pick(kFieldKeeps[0], languageNo) + name + Pick(kFieldKeeps[1], languageNo) + valueInUse +
-         Pick(kFieldKeeps[2], languageNo);
+std::string FieldKeepsText(Language language, const std::string& name, const std::string& valueInUse) {
+  return Pick(kFieldKeeps[0], language) + name + Pick(kFieldKeeps[1], language) + valueInUse +
+         Pick(kFieldKeeps[2], language);
 }
 
-std::string NoScaleText(int languageNo, const std::string& name, bool xAxis, bool resultsWritten) {
-  std::string text = resultsWritten ? Pick(kFileWritten, languageNo) : "";
-  if (xAxis) return text + Pick(kNoXScale, languageNo) + name + Pick(kNeverPositive, languageNo);
-  return text + Pick(kNoCurveScale, languageNo) + "\"" + name + "\"" + Pick(kZeroThroughout, languageNo);
+std::string NoScaleText(Language language, const std::string& name, bool xAxis, bool resultsWritten) {
+  std::string text = resultsWritten ? Pick(kFileWritten, language) : "";
+  if (xAxis) return text + Pick(kNoXScale, language) + name + Pick(kNeverPositive, language);
+  return text + Pick(kNoCurveScale, language) + "\"" + name + "\"" + Pick(kZeroThroughout, language);
 }
 
-std::string RunFaultText(int languageNo, const std::string& time) {
-  return Pick(kRunFault[0], languageNo) + time + Pick(kRunFault[1], languageNo);
+std::string RunFaultText(Language language, const std::string& time) {
+  return Pick(kRunFault[0], language) + time + Pick(kRunFault[1], language);
 }
 
 const Texts3& SaveChartTitle() { return kSaveChart; }

@@ -83,7 +83,7 @@ class StudiesTest : public QObject {
     answer.step = "5";
     answer.result = &SummaryValues()[1];  // range
     SweepChoice asked;
-    w.SetSweepDialog([&](QWidget*, int, const SweepChoice& initial) {
+    w.SetSweepDialog([&](QWidget*, Language, const SweepChoice& initial) {
       asked = initial;
       return std::optional(answer);
     });
@@ -149,7 +149,7 @@ class StudiesTest : public QObject {
     answer.to = "10";
     answer.step = "5";
     answer.accurate = false;
-    w.SetSweepDialog([&](QWidget*, int, const SweepChoice&) { return std::optional(answer); });
+    w.SetSweepDialog([&](QWidget*, Language, const SweepChoice&) { return std::optional(answer); });
     QString heading;
     QTimer probe;
     probe.setInterval(10);

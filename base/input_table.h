@@ -58,7 +58,12 @@ struct InputInfo {
   int tabOrder;                // that field's place in the window's tab order
   const char* label;           // the object name of the label beside it; nullptr for a hidden field
   Texts3 caption;              // that label's text with the unit; the German one is the resource's
+  Texts3 title;                // the input's name in the window's studies; in English its `name`
 };
+
+// A field the user sees (the window hides those of Cy, the time step and the wind):
+// what the window offers to vary is what the user can read back.
+inline bool HasShownField(const InputInfo& info) { return info.field && info.label; }
 
 // In the order of Input.
 std::span<const InputInfo> InputTable();

@@ -10,7 +10,7 @@ namespace orv {
 namespace {
 
 std::string Assignment(const RunInput& input) {
-  std::string text = input.name + " = " + input.value;
+  std::string text = (input.label.empty() ? input.name : input.label) + " = " + input.value;
   if (!input.unit.empty()) text += " " + input.unit;
   return text;
 }

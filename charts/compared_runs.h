@@ -23,6 +23,7 @@ struct RunInput {
   std::string name;
   std::string value;  // as the fields write numbers
   std::string unit;   // "" for a pure number
+  std::string label;  // the name the legend shows, in the reader's language; `name` when empty
 };
 
 struct ComparedRun {

@@ -9,12 +9,13 @@
 
 #include "gui/comparison_texts.h"
 #include "gui/qt_text.h"
+#include "gui/result_texts.h"
 #include "gui/tool_texts.h"
 
 namespace orv {
 namespace {
 
-// Every filled column as "X [m]  range", the chosen one current.
+// Every filled column as "X [m]  range" in the user's language, the chosen one current.
 QListWidget* QuantityList(QWidget* parent, const char* name, Language language, Col chosen) {
   auto* list = new QListWidget(parent);
   list->setObjectName(QString::fromLatin1(name));
@@ -22,7 +23,9 @@ QListWidget* QuantityList(QWidget* parent, const char* name, Language language, 
     const Texts3* words = QuantityName(info.id);
     if (!info.filled || !words) continue;
     auto* item = new QListWidgetItem(
-        QString::fromStdString(ColumnHeading(info.id)) + QStringLiteral("  ") + Text(*words, language), list);
+        QString::fromStdString(std::string(info.symbol) + " [" + UnitText(info.unit, language) + "]  ") +
+            Text(*words, language),
+        list);
     item->setData(Qt::UserRole, Index(info.id));
     if (info.id == chosen) list->setCurrentItem(item);
   }

@@ -10,6 +10,7 @@
 #include "gui/comparison_texts.h"
 #include "gui/main_window.h"
 #include "gui/qt_text.h"
+#include "gui/study_texts.h"
 #include "toolkit/wait_cursor.h"
 
 namespace orv {
@@ -83,7 +84,9 @@ void TForm2::CompareRunsClick() {
   WaitCursor wait;
   ShownComparison shown;
   shown.choice = *choice;
-  shown.note = ComparisonNote(choice->accurate ? kAccurate : MethodChoice{});
+  shown.note = MethodLabel(choice->accurate ? kAccurate : MethodChoice{},
+                           keptRuns_.front().inputs[static_cast<std::size_t>(Input::kDt)], UserLanguage(),
+                           Separator());
   for (const KeptRun& kept : keptRuns_) {
     const int number = kept.run.number;
     if (choice->accurate) {
@@ -97,7 +100,10 @@ void TForm2::CompareRunsClick() {
       shown.runs.back().inputs = RunInputsOf(kept.inputs, Separator());
     }
   }
-  for (ComparedRun& run : shown.runs) run.assignments = DifferingAssignments(shown.runs.front(), run);
+  for (ComparedRun& run : shown.runs) {
+    run.assignments = DifferingAssignments(shown.runs.front(), run);
+    NameInputs(run.inputs, UserLanguage());
+  }
   ShowStudyChart(shown.Chart(Separator()));
   shownComparison_ = std::move(shown);
   for (QAction* a : {SavePngAction, SaveSvgAction, CopyChartAction, ExportCsvAction}) a->setEnabled(true);

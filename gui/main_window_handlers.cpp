@@ -60,6 +60,7 @@ void TForm2::SetLanguageTexts() {
 void TForm2::Button1Click() {
   // A field whose text is not a number stops START before anything changes.
   for (const Field field : FieldsInTabOrder()) ThrowIfNotANumber(field);
+  Memo1->hide();
   const bool covered = !Button3->isEnabled();
   SendToBack(Panel6);
   SetChartButtonsEnabled(true);
@@ -81,7 +82,13 @@ void TForm2::Button1Click() {
     CheckStepAction->setEnabled(true);
     NoteFinishedRun(start, false);
     MarkResultsStale();
-    throw;
+    try {
+      throw;
+    } catch (const FloatingPointFault& f) {
+      // The message stays as the run gave it; the line below names what to change.
+      throw FloatingPointFault(
+          f.message(), FaultCauseText(UserLanguage(), start, FloatToText(state_.fd.t(), Separator())));
+    }
   }
   SetShownChart(std::nullopt);
   lastRunStart_ = start;
@@ -131,7 +138,8 @@ void TForm2::Button5Click() {
   }
 }
 
-void TForm2::Button28Click() { Memo1->show(); }
+// The About text covers the results frame: a second click hides it, and so does START.
+void TForm2::Button28Click() { Memo1->setVisible(!Memo1->isVisible()); }
 
 // A text that is a number goes into the slot at once; any other text leaves the
 // slot as it was and marks the field, without a box: the user may still be typing
@@ -157,8 +165,9 @@ void TForm2::ThrowIfNotANumber(Field field) const {
     ReadValue(edit, Separator(), ignored);
   } catch (const ConvertFault& f) {
     const QByteArray name = FieldName(field).toUtf8();
-    throw ConvertFault(f.message(), FieldKeepsText(UserLanguage(), name.toStdString(),
-                                                   FloatToText(FieldSlot(field, state_.fd), Separator())));
+    throw ConvertFault(ConvertText(UserLanguage(), edit->text().toStdString()),
+                       FieldKeepsText(UserLanguage(), name.toStdString(),
+                                      FloatToText(FieldSlot(field, state_.fd), Separator())));
   }
 }
 

@@ -37,9 +37,13 @@ void TForm2::ShowResults(const FlightSummary& summary) {
   }
   figures.push_back(
       {Text(*FigureName(kStepsKey), language), QString::number(summary.stepsPerPass), QString()});
+  // The figures name the method that gave them: the studies fly another one.
+  const double dt =
+      lastRunStart_ ? InfoOf(Input::kDt).slot(*lastRunStart_) : InfoOf(Input::kDt).slot(state_.fd);
+  const QString method = QString::fromStdString(MethodLabel(MethodChoice{}, dt, language, Separator()));
   const bool russian = language == Language::kRussian;
   Results->Show(russian ? kUnderAboutButton : kWholeFrame,
-                russian ? QString() : Text(ResultsHeading(), language), figures);
+                russian ? method : Text(ResultsHeading(), language) + QLatin1Char('\n') + method, figures);
   Overlay->SetBand(QString());
   CopyResultsAction->setEnabled(true);
 }

@@ -19,6 +19,7 @@
 #include "flight/sweep_rows.h"
 #include "gui/main_window.h"
 #include "gui/qt_text.h"
+#include "gui/result_texts.h"
 #include "gui/run_worker.h"
 #include "gui/study_texts.h"
 #include "gui/sweep_dialog.h"
@@ -37,23 +38,22 @@ MethodChoice MethodOf(const SweepChoice& choice) {
   return choice.accurate ? MethodChoice{FlightMethod::kRk45, kDefaultTolerance} : MethodChoice{};
 }
 
-// "angle = 23 deg"
-std::string Assignment(Input input, double value, char separator) {
-  const InputInfo& info = InfoOf(input);
-  return std::string(info.name) + " = " + FloatToText(value, separator) + (*info.csvUnit ? " " : "") +
-         info.csvUnit;
+// 6 significant digits, as every figure of the window.
+std::string FigureText(const SummaryValue& v, double value, Language language, char separator) {
+  return FormatGeneral(value, 6, 2, separator) + " " + UnitText(v.Unit(), language);
 }
 
-// 10 digits, as the command line's summary writes them.
-std::string FigureText(const SummaryValue& v, double value, char separator) {
-  return FormatGeneral(value, 10, 2, separator) + " " + std::string(v.Unit());
+// "H, м": the symbol of a column and its unit in the user's language.
+std::string ColumnAxisTitle(Col c, Language language) {
+  const ColumnInfo& info = ColumnInfoOf(c);
+  return std::string(info.symbol) + ", " + UnitText(info.unit, language);
 }
 
 }  // namespace
 
 void TForm2::SweepClick() {
   SweepChoice initial = sweepChoice_;
-  if (initial.from.isEmpty() || !InfoOf(initial.input).field) {
+  if (initial.from.isEmpty() || !HasShownField(InfoOf(initial.input))) {
     FillAround(initial, InfoOf(initial.input).slot(state_.fd), Separator());
   }
   const std::optional<SweepChoice> choice =
@@ -116,9 +116,9 @@ void TForm2::Sweep(const SweepChoice& choice) {
   const SummaryValue& figure = *choice.result;
   const InputInfo& info = InfoOf(choice.input);
   ShownSweep shown;
-  shown.chart.xTitle = std::string(info.name) + (*info.csvUnit ? std::string(", ") + info.csvUnit : "");
-  shown.chart.yTitle = AxisTitle(figure.column);
-  shown.chart.note = MethodText(method);
+  shown.chart.xTitle = InputAxisTitle(info.id, UserLanguage());
+  shown.chart.yTitle = ColumnAxisTitle(figure.column, UserLanguage());
+  shown.chart.note = MethodLabel(method, InfoOf(Input::kDt).slot(state_.fd), UserLanguage(), Separator());
   ChartCurve curve;
   curve.x = values;
   curve.style = CurveStyleOf(0);
@@ -186,11 +186,13 @@ void TForm2::ShowStudyValues(const SweepChoice& choice, const std::vector<StudyV
   const SummaryValue& figure = *choice.result;
   for (std::size_t row = 0; row < values.size(); ++row) {
     const StudyValue& v = values[row];
-    auto* text = new QLabel(Text(v.text, language)
-                                .arg(Text(SummaryLabel(figure), language),
-                                     QString::fromStdString(FigureText(figure, v.figure, Separator())),
-                                     QString::fromStdString(Assignment(choice.input, v.value, Separator()))),
-                            answer);
+    auto* text =
+        new QLabel(Text(v.text, language)
+                       .arg(Text(SummaryLabel(figure), language),
+                            QString::fromStdString(FigureText(figure, v.figure, language, Separator())),
+                            QString::fromStdString(
+                                InputAssignment(choice.input, FloatToText(v.value, Separator()), language))),
+                   answer);
     auto* use = new QPushButton(Text(SweepText().use, language), answer);
     use->setObjectName(QStringLiteral("use%1").arg(row));
     const Input input = choice.input;
@@ -203,6 +205,12 @@ void TForm2::ShowStudyValues(const SweepChoice& choice, const std::vector<StudyV
     layout->addWidget(text, static_cast<int>(row), 0);
     layout->addWidget(use, static_cast<int>(row), 1);
   }
+  // Which method gave these figures: a later START flies the classic run.
+  auto* method = new QLabel(QString::fromStdString(MethodLabel(
+                                MethodOf(choice), InfoOf(Input::kDt).slot(state_.fd), language, Separator())),
+                            answer);
+  method->setObjectName(QStringLiteral("method"));
+  layout->addWidget(method, static_cast<int>(values.size()), 0, 1, 2);
   ShowStudyAnswer(answer);
 }
 

@@ -15,7 +15,7 @@ const Named kFigures[] = {
     {"flight_time", {"Время полёта", "Flugzeit", "flight time"}},
     {"range", {"Дальность", "Reichweite", "range"}},
     {"greatest_height", {"Наибольшая высота", "Größte Höhe", "greatest height"}},
-    {"end_speed", {"Скорость в конце", "Endgeschwindigkeit", "speed at the end"}},
+    {"end_speed", {"Скорость в конце", "Geschwindigkeit am Ende", "speed at the end"}},
     {"end_path_angle", {"Угол траектории в конце", "Bahnwinkel am Ende", "path angle at the end"}},
     {"end_kinetic_energy", {"Кинетическая энергия в конце", "Kinetische Energie am Ende", "kinetic energy at the end"}},
     {kStepsKey, {"Шагов за проход", "Schritte je Durchgang", "steps per pass"}},
@@ -30,6 +30,8 @@ const Named kUnits[] = {
     {"m", {"м", "m", "m"}},
     {"km", {"км", "km", "km"}},
     {"m/s", {"м/с", "m/s", "m/s"}},
+    {"kg", {"кг", "kg", "kg"}},
+    {"m2", {"м2", "m2", "m2"}},
     {"deg", {"град", "Grad", "deg"}},
     {"J", {"Дж", "J", "J"}},
 };

@@ -15,6 +15,7 @@
 
 #include "base/number_text.h"
 #include "gui/qt_text.h"
+#include "gui/result_texts.h"
 #include "gui/study_texts.h"
 #include "gui/tool_texts.h"
 
@@ -51,7 +52,7 @@ std::optional<SweepChoice> AskSweepChoice(QWidget* parent, Language language, co
 
   auto* input = new QComboBox(&dialog);
   for (const InputInfo& info : InputTable())
-    if (info.field) input->addItem(Text(info.tip, language), static_cast<int>(info.id));
+    if (HasShownField(info)) input->addItem(Text(info.tip, language), static_cast<int>(info.id));
   input->setCurrentIndex(std::max(input->findData(static_cast<int>(initial.input)), 0));
   auto* from = new QLineEdit(initial.from, &dialog);
   auto* to = new QLineEdit(initial.to, &dialog);
@@ -68,7 +69,7 @@ std::optional<SweepChoice> AskSweepChoice(QWidget* parent, Language language, co
   auto* result = new QComboBox(&dialog);
   for (const SummaryValue& v : SummaryValues())
     result->addItem(Text(SummaryLabel(v), language) + QStringLiteral(", ") +
-                    QString::fromUtf8(v.Unit().data(), static_cast<qsizetype>(v.Unit().size())));
+                    QString::fromStdString(UnitText(v.Unit(), language)));
   for (std::size_t k = 0; k < SummaryValues().size(); ++k)
     if (&SummaryValues()[k] == initial.result ||
         (!initial.result && std::string_view(SummaryValues()[k].key) == "range"))

@@ -16,7 +16,7 @@ namespace orv {
 struct SweepChoice {
   enum class Action { kSweep, kFindBest };
   Action action = Action::kSweep;
-  Input input = Input::kAngle;           // one with a field
+  Input input = Input::kAngle;           // one with a shown field
   QString from, to, step;                // as typed, with the fields' decimal separator
   const SummaryValue* result = nullptr;  // nullptr: the range
   bool accurate = true;                  // rk45, the studies' method

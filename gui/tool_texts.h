@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "base/flight_data.h"
 #include "base/sample_columns.h"
 #include "base/texts3.h"
 
@@ -33,6 +34,14 @@ std::string NoScaleText(Language language, const std::string& heading, bool xAxi
 // The start of that line after a run that stopped in a fault at the flight time
 // `time` (seconds, already a text): the samples are incomplete.
 std::string RunFaultText(Language language, const std::string& time);
+
+// "'2x' is not a valid floating point value" in the user's language.
+std::string ConvertText(Language language, const std::string& text);
+
+// The line under a floating-point fault of START: the likely cause among the inputs
+// the run started from (a launch speed, mass, end time or time step of 0, an area of
+// 0 with drag), else where the flight stopped (`time`, seconds, already a text).
+std::string FaultCauseText(Language language, const FlightData& start, const std::string& time);
 
 // The title of the file dialogs and the filter names.
 const Texts3& SaveChartTitle();

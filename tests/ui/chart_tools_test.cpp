@@ -178,7 +178,7 @@ class ChartToolsTest : public QObject {
         edit->setText("7");
         QCOMPARE(info.slot(f.state->fd), 7.0);
         edit->setText("7x");
-        QCOMPARE(edit->toolTip(), QString::fromUtf8(NotANumberText(item + 1, "7")));
+        QCOMPARE(edit->toolTip(), QString::fromUtf8(NotANumberText(LanguageOf(item + 1), "7")));
         edit->setText("7");
         QCOMPARE(edit->toolTip(), tip);
       }

@@ -183,6 +183,10 @@ class StudiesTest : public QObject {
       auto edits = dialog->findChildren<QLineEdit*>();
       auto* input = dialog->findChild<QComboBox*>();
       QCOMPARE(edits.size(), 3);
+      // Only what the user can see and read back: no Cy, time step or wind.
+      QCOMPARE(input->count(), 7);
+      for (Input hidden : {Input::kCy, Input::kDt, Input::kWind})
+        QCOMPARE(input->findData(static_cast<int>(hidden)), -1);
       seen << edits[0]->text() + ":" + edits[1]->text() + ":" + edits[2]->text();
       input->setCurrentIndex(input->findData(static_cast<int>(Input::kMass)));
       QVERIFY(input->currentText().contains("Startmasse"));

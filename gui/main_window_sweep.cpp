@@ -211,6 +211,10 @@ void TForm2::ShowStudyValues(const SweepChoice& choice, const std::vector<StudyV
                             answer);
   method->setObjectName(QStringLiteral("method"));
   layout->addWidget(method, static_cast<int>(values.size()), 0, 1, 2);
+  auto* close = new QPushButton(Text(StepCheckText().close, language), answer);
+  close->setObjectName(QStringLiteral("closeButton"));
+  connect(close, &QPushButton::clicked, answer, &QDialog::close);
+  layout->addWidget(close, static_cast<int>(values.size()) + 1, 1);
   ShowStudyAnswer(answer);
 }
 

@@ -134,7 +134,9 @@ void TForm2::ShowChartMenu(const QPoint& at) {
   menu.exec(Image1->mapToGlobal(at));
 }
 
+// A study's answer describes the chart or the run it came with: a new chart ends it.
 void TForm2::SetShownChart(std::optional<ChartRequest> request) {
+  if (studyAnswer) studyAnswer->close();
   shownChart_ = request;
   HideReadout();
   if (std::exchange(earlierChart_, false) && !Results->IsStale()) Overlay->SetBand(QString());

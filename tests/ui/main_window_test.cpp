@@ -380,6 +380,9 @@ class MainWindowTest : public QObject {
     QTest::mouseClick(w.Button28, Qt::LeftButton);
     QTest::mouseClick(w.Button1, Qt::LeftButton);
     QVERIFY(!w.Memo1->isVisible());
+    // The figures it uncovers name the method that gave them.
+    QCOMPARE(w.Results->heading->text(),
+             Utf8("классический расчёт, dt 0") + ExpectedSeparator() + Utf8("0001 с"));
   }
 
   void tabFollowsTheResourceOrder() {

@@ -112,7 +112,11 @@ class StudiesTest : public QObject {
     QVERIFY(bestAngle > 10 && bestAngle < 40);
     auto* use = w.studyAnswer->findChild<QPushButton*>("use0");
     QVERIFY(use);
-    QVERIFY(w.studyAnswer->findChildren<QLabel*>().first()->text().startsWith("Greatest: range = "));
+    // The figure to 6 digits, and the method that gave it, which is not START's.
+    QVERIFY(w.studyAnswer->findChildren<QLabel*>().first()->text().startsWith(
+        "Greatest: range = " + QString::number(bestRange, 'g', 6) + " m at angle = "));
+    QCOMPARE(w.studyAnswer->findChild<QLabel*>("method")->text(),
+             QString("accurate run (RK45), tolerance 1E-09"));
     use->click();
     QCOMPARE(w.EdTTO->text(), QString::number(bestAngle));
 

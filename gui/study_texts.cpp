@@ -59,6 +59,7 @@ const SweepTexts kSweep{
     {"Лучшее: %1 = %2 при %3", "Bester Wert: %1 = %2 bei %3", "Best: %1 = %2 at %3"},
     {"Взять это значение", "Diesen Wert übernehmen", "Use this value"},
 };
+const Texts3 kNoteTolerance{"rk45, допуск ", "rk45, Toleranz ", "rk45, tolerance "};
 const Texts3 kClassicRun{"классический расчёт, dt ", "klassischer Lauf, dt ", "classic run, dt "};
 const Texts3 kAccurateRun{"точный расчёт (RK45), допуск ", "genauer Lauf (RK45), Toleranz ",
                           "accurate run (RK45), tolerance "};
@@ -94,6 +95,12 @@ void NameInputs(std::vector<RunInput>& inputs, Language language) {
       input.label = Pick(InfoOf(*id).title, language);
       input.unit = Unit(InfoOf(*id), language);
     }
+}
+
+std::string MethodNote(const MethodChoice& method, Language language) {
+  if (language == Language::kEnglish || method.method != FlightMethod::kRk45) return MethodText(method);
+  const std::string text = MethodText(method);  // "rk45, tolerance 1e-09"
+  return Pick(kNoteTolerance, language) + text.substr(text.rfind(' ') + 1);
 }
 
 std::string MethodLabel(const MethodChoice& method, double dt, Language language, char separator) {

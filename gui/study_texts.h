@@ -52,5 +52,8 @@ void NameInputs(std::vector<RunInput>& inputs, Language language);
 // Which method flew: "classic run, dt 0.0001 s" (`dt` the time step in force),
 // "accurate run (RK45), tolerance 1E-09".
 std::string MethodLabel(const MethodChoice& method, double dt, Language language, char decimalSeparator);
+// The same above a chart: in English the command line's words ("rk45, tolerance
+// 1e-09", "euler"), so that the window's chart is the command line's byte for byte.
+std::string MethodNote(const MethodChoice& method, Language language);
 
 }  // namespace orv

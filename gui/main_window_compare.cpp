@@ -84,9 +84,7 @@ void TForm2::CompareRunsClick() {
   WaitCursor wait;
   ShownComparison shown;
   shown.choice = *choice;
-  shown.note = MethodLabel(choice->accurate ? kAccurate : MethodChoice{},
-                           keptRuns_.front().inputs[static_cast<std::size_t>(Input::kDt)], UserLanguage(),
-                           Separator());
+  shown.note = MethodNote(choice->accurate ? kAccurate : MethodChoice{}, UserLanguage());
   for (const KeptRun& kept : keptRuns_) {
     const int number = kept.run.number;
     if (choice->accurate) {

@@ -118,7 +118,7 @@ void TForm2::Sweep(const SweepChoice& choice) {
   ShownSweep shown;
   shown.chart.xTitle = InputAxisTitle(info.id, UserLanguage());
   shown.chart.yTitle = ColumnAxisTitle(figure.column, UserLanguage());
-  shown.chart.note = MethodLabel(method, InfoOf(Input::kDt).slot(state_.fd), UserLanguage(), Separator());
+  shown.chart.note = MethodNote(method, UserLanguage());
   ChartCurve curve;
   curve.x = values;
   curve.style = CurveStyleOf(0);

@@ -16,12 +16,13 @@ namespace orv {
 namespace {
 
 // Every filled column as "X [m]  range" in the user's language, the chosen one current.
-QListWidget* QuantityList(QWidget* parent, const char* name, Language language, Col chosen) {
+QListWidget* QuantityList(QWidget* parent, const char* name, Language language, Col chosen,
+                          const std::function<bool(Col)>& offered) {
   auto* list = new QListWidget(parent);
   list->setObjectName(QString::fromLatin1(name));
   for (const ColumnInfo& info : SampleColumns()) {
     const Texts3* words = QuantityName(info.id);
-    if (!info.filled || !words) continue;
+    if (!info.filled || !words || (offered && !offered(info.id))) continue;
     auto* item = new QListWidgetItem(
         QString::fromStdString(std::string(info.symbol) + " [" + UnitText(info.unit, language) + "]  ") +
             Text(*words, language),
@@ -41,7 +42,8 @@ Col Chosen(const QListWidget* list, Col fallback) {
 }  // namespace
 
 std::optional<CompareChoice> AskCompareChoice(QWidget* parent, Language language,
-                                              const CompareChoice& initial) {
+                                              const CompareChoice& initial,
+                                              const std::function<bool(Col)>& offered) {
   const ComparisonTexts& texts = ComparisonText();
   QDialog dialog(parent);
   QString title = Text(texts.compare, language);
@@ -50,8 +52,8 @@ std::optional<CompareChoice> AskCompareChoice(QWidget* parent, Language language
   auto* layout = new QGridLayout(&dialog);
   layout->addWidget(new QLabel(Text(texts.xAxis, language), &dialog), 0, 0);
   layout->addWidget(new QLabel(Text(texts.yAxis, language), &dialog), 0, 1);
-  QListWidget* xList = QuantityList(&dialog, "xList", language, initial.x);
-  QListWidget* yList = QuantityList(&dialog, "yList", language, initial.y);
+  QListWidget* xList = QuantityList(&dialog, "xList", language, initial.x, offered);
+  QListWidget* yList = QuantityList(&dialog, "yList", language, initial.y, offered);
   layout->addWidget(xList, 1, 0);
   layout->addWidget(yList, 1, 1);
   auto* accurate = new QCheckBox(Text(texts.accurate, language), &dialog);

@@ -216,6 +216,7 @@ class TForm2 : public QWidget {
   struct KeptRun {
     FlightInputs inputs;  // to fly it again with the accurate method
     ComparedRun run;      // its samples as START flew them
+    FlightSummary summary;
   };
   std::optional<KeptRun> lastFinished_;  // the last START's run, while it is not kept yet
   std::vector<KeptRun> keptRuns_;

@@ -112,6 +112,7 @@ class LanguageTest : public QObject {
     w.KeepRunAction->trigger();
     WalkModal(
         walk, [&] { w.CompareRunsAction->trigger(); }, 0);
+    if (w.studyAnswer) Collect(w.studyAnswer, walk);
     w.CheckStepAction->trigger();
     if (w.studyAnswer) Collect(w.studyAnswer, walk);
     RunDialog progress(&w, LanguageOf(item + 1));

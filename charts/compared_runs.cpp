@@ -39,8 +39,10 @@ std::vector<std::size_t> NamingOrder(const ComparedRun& run) {
 std::vector<RunInput> RunInputsOf(const FlightInputs& inputs, char decimalSeparator) {
   std::vector<RunInput> out;
   for (const InputInfo& info : InputTable())
-    out.push_back(
-        {info.name, FloatToText(inputs[static_cast<std::size_t>(info.id)], decimalSeparator), info.csvUnit});
+    out.push_back({info.name,
+                   FloatToText(inputs[static_cast<std::size_t>(info.id)], decimalSeparator),
+                   info.csvUnit,
+                   {}});
   return out;
 }
 

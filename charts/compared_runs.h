@@ -21,9 +21,9 @@ namespace orv {
 // One input of a run as the legend names it: "v0", "35", "m/s".
 struct RunInput {
   std::string name;
-  std::string value;  // as the fields write numbers
-  std::string unit;   // "" for a pure number
-  std::string label;  // the name the legend shows, in the reader's language; `name` when empty
+  std::string value;       // as the fields write numbers
+  std::string unit;        // "" for a pure number
+  std::string label = {};  // the name the legend shows, in the reader's language; `name` when empty
 };
 
 struct ComparedRun {

@@ -11,6 +11,7 @@
 #include "gui/main_window.h"
 #include "gui/qt_text.h"
 #include "gui/result_texts.h"
+#include "gui/study_texts.h"
 #include "gui/tool_texts.h"
 
 namespace orv {

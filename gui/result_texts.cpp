@@ -34,6 +34,7 @@ const Named kUnits[] = {
     {"m2", {"м2", "m2", "m2"}},
     {"deg", {"град", "Grad", "deg"}},
     {"J", {"Дж", "J", "J"}},
+    {"bar", {"бар", "bar", "bar"}},
 };
 
 const Texts3 kHeading{"Результаты расчёта", "Ergebnisse des Laufs", "Results of the run"};

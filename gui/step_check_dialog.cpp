@@ -7,17 +7,17 @@
 
 #include "base/number_text.h"
 #include "gui/qt_text.h"
+#include "gui/result_texts.h"
 #include "gui/study_texts.h"
 #include "gui/tool_texts.h"
 
 namespace orv {
 namespace {
 
-QString WithUnit(const std::string& number, std::string_view unit) {
+// The unit as the results frame writes it in the user's language.
+QString WithUnit(const std::string& number, std::string_view unit, Language language) {
   return QString::fromStdString(number) +
-         (unit.empty()
-              ? QString()
-              : QStringLiteral(" ") + QString::fromUtf8(unit.data(), static_cast<qsizetype>(unit.size())));
+         (unit.empty() ? QString() : QStringLiteral(" ") + QString::fromStdString(UnitText(unit, language)));
 }
 
 }  // namespace
@@ -32,9 +32,9 @@ StepCheckDialog::StepCheckDialog(QWidget* parent, Language language, const StepC
   intro = new QLabel(this);
   intro->setObjectName(QStringLiteral("intro"));
   intro->setWordWrap(true);
-  intro->setText(
-      Text(texts.intro, language)
-          .arg(WithUnit(FloatToText(dt0, separator), "s"), WithUnit(FloatToText(dt0 / 2, separator), "s")));
+  intro->setText(Text(texts.intro, language)
+                     .arg(WithUnit(FloatToText(dt0, separator), "s", language),
+                          WithUnit(FloatToText(dt0 / 2, separator), "s", language)));
 
   const auto values = SummaryValues();
   table = new QTableWidget(static_cast<int>(values.size()), 3, this);
@@ -47,8 +47,8 @@ StepCheckDialog::StepCheckDialog(QWidget* parent, Language language, const StepC
     const SummaryValue& v = values[static_cast<std::size_t>(row)];
     const ValueAndError rounded = RoundToError(check.atStep.*v.member, check.Error(v), separator);
     table->setItem(row, 0, new QTableWidgetItem(Text(SummaryLabel(v), language)));
-    auto* value = new QTableWidgetItem(WithUnit(rounded.value, v.Unit()));
-    auto* error = new QTableWidgetItem(WithUnit(rounded.error, v.Unit()));
+    auto* value = new QTableWidgetItem(WithUnit(rounded.value, v.Unit(), language));
+    auto* error = new QTableWidgetItem(WithUnit(rounded.error, v.Unit(), language));
     value->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     error->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     table->setItem(row, 1, value);

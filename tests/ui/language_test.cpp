@@ -115,17 +115,28 @@ class LanguageTest : public QObject {
     if (w.studyAnswer) Collect(w.studyAnswer, walk);
     w.CheckStepAction->trigger();
     if (w.studyAnswer) Collect(w.studyAnswer, walk);
-    RunDialog progress(&w, LanguageOf(item + 1));
-    progress.Show({.pass = 1, .time = 1, .endTime = 5, .stepsPerSecond = 1000, .secondsLeft = 70});
-    progress.show();
-    Collect(&progress, walk);
+    {
+      RunDialog progress(&w, LanguageOf(item + 1));
+      RunProgress look;
+      look.time = 1;
+      look.endTime = 5;
+      look.stepsPerSecond = 1000;
+      look.secondsLeft = 70;
+      progress.Show(look);
+      progress.show();
+      Collect(&progress, walk);
+    }
     w.EdCx->setFocus();
     w.EdCx->setText("2x");
     w.edV0->setFocus();
     w.EdCx->setText("2");
     w.edV0->setText("0");
     w.Button1->click();
-    walk.texts << f.errors << f.details;
+    // The fault's own message stays as the run gives it; the line under it is the user's.
+    for (const QString& error : f.errors)
+      if (!error.startsWith("Floating point") && !error.startsWith("Invalid floating point"))
+        walk.texts << error;
+    walk.texts << f.details;
     f.Cleanup();
     return walk;
   }
@@ -133,17 +144,21 @@ class LanguageTest : public QObject {
  private slots:
   void everyTextInTheChosenLanguage() {
     const QSet<QString> english = Words(WalkAll(2).texts);
+    // Not words of a language: the program's title ("vers"), the results file's name
+    // ("txt") and the density's symbol ("rho").
+    const QSet<QString> names{"vers", "txt", "rho"};
     // Words that German writes as English does, and the results file's extension.
-    const QSet<QString> alsoGerman{"min"};
+    const QSet<QString> alsoGerman{"min", "bar", "grad", "plus"};
     for (int item : {0, 1}) {
       const Walk walk = WalkAll(item);
       QStringList leaks;
-      for (const QString& word : Words(walk.texts))
-        if (english.contains(word) && word != "txt" && !(item == 1 && alsoGerman.contains(word)))
+      for (const QString& word : Words(walk.texts)) {
+        if (english.contains(word) && !names.contains(word) && !(item == 1 && alsoGerman.contains(word)))
           leaks << word;
+      }
       leaks.sort();
-      QCOMPARE(leaks, QStringList());
-      QCOMPARE(walk.clipped, QStringList());
+      QVERIFY2(leaks.isEmpty(), qPrintable(leaks.join(' ')));
+      QVERIFY2(walk.clipped.isEmpty(), qPrintable(walk.clipped.join('\n')));
     }
   }
 };

@@ -5,7 +5,9 @@
 #include <QTest>
 #include <QTextStream>
 #include <cstdlib>
+#include <vector>
 
+#include "base/input_table.h"
 #include "gui/interface_texts.h"
 #include "tests/ui/ui_fixture.h"
 
@@ -313,10 +315,15 @@ class MainWindowTest : public QObject {
     QCOMPARE(w.Label19->text(), label19);
     QCOMPARE(w.Label4->text(), label4);
     QCOMPARE(w.Button28->isVisible(), about);
-    for (const LanguageText& entry : LanguageTexts()) {
-      auto* label = w.findChild<QLabel*>(entry.control);
-      QCOMPARE(label->text(), Utf8(TextFor(entry, item + 1)));
-      QVERIFY2(label->width() > 0 && label->height() > 0, entry.control);
+    std::vector<std::pair<const char*, Texts3>> labels;
+    for (const LanguageText& entry : LanguageTexts()) labels.emplace_back(entry.control, entry.text);
+    for (const InputInfo& info : InputTable())
+      if (info.label) labels.emplace_back(info.label, info.caption);
+    QCOMPARE(labels.size(), std::size_t{10});
+    for (const auto& [control, text] : labels) {
+      auto* label = w.findChild<QLabel*>(control);
+      QCOMPARE(label->text(), Utf8(Pick(text, LanguageOf(item + 1))));
+      QVERIFY2(label->width() > 0 && label->height() > 0, control);
     }
     if (item == 0) QCOMPARE(w.edV->text(), w.Label4->text());
     QCOMPARE(w.Label17->text(), QString("START"));

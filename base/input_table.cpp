@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "base/parameter_fields.h"
-
 namespace orv {
 namespace {
 
@@ -145,12 +143,13 @@ FlightInputs DefaultInputs() {
 }
 
 void ApplyInputs(const FlightInputs& inputs, FlightData& fd) {
-  PresetRecord preset;
-  StoreDefaultValues(preset);
-  for (const InputInfo& info : kInputs)
-    if (!info.field) preset[info.preset] = inputs[static_cast<std::size_t>(info.id)];
-  ApplyPresetValues(preset, fd);
-  // Typing a text into a field puts the value it reads as into the field's slot.
+  // The activation loads every default (the end height, which has no field, is loaded
+  // with its value); typing a text into a field then puts the value it reads as into
+  // the field's slot. The slots are filled directly: a study has no fields to show.
+  for (const InputInfo& info : kInputs) {
+    const double value = inputs[static_cast<std::size_t>(info.id)];
+    info.load(fd) = info.field ? info.defaultValue : value;
+  }
   for (const InputInfo& info : kInputs)
     if (info.field) info.slot(fd) = inputs[static_cast<std::size_t>(info.id)];
 }

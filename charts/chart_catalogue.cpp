@@ -35,6 +35,20 @@ const ChartButton* FindChartButton(const char* name) {
   return nullptr;
 }
 
+std::string ChartName(const ChartButton& chart) {
+  const ChartRequest& r = chart.request;
+  std::string name;
+  for (int i = 1; i < r.count; ++i)
+    name += ColumnKey(static_cast<Col>(r.column[static_cast<std::size_t>(i)])) + std::string("-");
+  return name + ColumnKey(static_cast<Col>(r.column[0]));
+}
+
+const ChartButton* FindChart(std::string_view name) {
+  for (const ChartButton& b : Buttons())
+    if (name == b.name || name == ChartName(b)) return &b;
+  return nullptr;
+}
+
 const ChartRequest& DefaultChartRequest() {
   using enum Col;
   static const ChartRequest request{kRange, kHeight, kSpeed, kPathAngle, kEnergy, kMinusDrag};

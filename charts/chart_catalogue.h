@@ -2,6 +2,8 @@
 #pragma once
 
 #include <span>
+#include <string>
+#include <string_view>
 
 #include "charts/chart_engine.h"
 
@@ -18,6 +20,15 @@ std::span<const ChartButton> ChartCatalogue();
 
 // Entry of the catalogue by button name; nullptr when there is none.
 const ChartButton* FindChartButton(const char* name);
+
+// The chart's name for people: the keys of its curves' quantities, then that of its
+// x quantity, joined by '-' ("height-range" for H = f (x), "speed-time" for
+// V = f (t)). Made from the request, so it always says what the chart shows.
+std::string ChartName(const ChartButton& chart);
+
+// Entry of the catalogue by its name for people or, as an alias, its button's name;
+// nullptr when there is none.
+const ChartButton* FindChart(std::string_view name);
 
 // Range against height, speed, path angle, kinetic energy and minus the drag.
 const ChartRequest& DefaultChartRequest();

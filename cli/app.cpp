@@ -82,8 +82,8 @@ struct RunCommand {
     run->add_option(
            "--chart", charts,
            "draw a chart into PATH, repeatable; NAME is 'default' (the chart START draws) or a chart "
-           "button's name (" +
-               ButtonNames() + "); SVG, or PNG when PATH ends in .png" +
+           "of the main window's buttons, by its quantities (curves, then x) or its button's name (" +
+               ChartNames() + "); SVG, or PNG when PATH ends in .png" +
                (PngBuilt() ? "" : " (not built: no Qt)"))
         ->type_name("NAME=PATH")
         ->expected(1)
@@ -116,7 +116,8 @@ struct SweepCommand {
     CLI::App* sweep = app.add_subcommand(
         "sweep",
         "Fly every combination of the varied inputs (at most " + std::to_string(kMaxSweepRuns) +
-            " runs) and write one CSV row per run on standard output, in grid order: the varied inputs, the "
+            " runs, or shards of at most as many) and write one CSV row per run on standard output, in grid "
+            "order: the varied inputs, the "
             "run's summary, and the fault text of a run that faulted. The bytes do not depend on --jobs.");
     inputs.AddTo(*sweep);
     method.AddTo(*sweep);
@@ -128,7 +129,11 @@ struct SweepCommand {
         ->expected(1)
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
         ->group("Grid and threads");
-    sweep->add_option("--jobs", options.jobs, "threads to run on (default: one per processor)")
+    sweep
+        ->add_option(
+            "--jobs", options.jobs,
+            "threads to run on (default: one per processor this process may run on: its affinity mask, "
+            "at most SLURM_CPUS_PER_TASK)")
         ->type_name("N")
         ->check(CLI::Range(1, 4096))
         ->group("Grid and threads");
@@ -137,6 +142,18 @@ struct SweepCommand {
                      "run only the K-th of N contiguous blocks of the grid; the outputs of 1/N .. N/N "
                      "concatenated (headers left out with --no-header) are the whole sweep's rows")
         ->type_name("K/N")
+        ->group("Grid and threads");
+    sweep
+        ->add_flag("--count", options.count,
+                   "print the number of runs of the grid (with --shard, of the shard) alone on a line, "
+                   "and fly none")
+        ->group("Grid and threads");
+    sweep
+        ->add_option("--resume", options.resumePath,
+                     "write the rows into PATH, continuing what an earlier sweep of the same grid and "
+                     "shard left there (its heading and whole rows, checked), or starting it when PATH "
+                     "does not exist; a stopped sweep says how many rows of how many it wrote")
+        ->type_name("PATH")
         ->group("Grid and threads");
     sweep->add_flag("--no-header", options.noHeader, "leave out the heading line")->group("Grid and threads");
     sweep->add_flag("--decimal-comma", options.decimalComma, "semicolons between fields and decimal commas")
@@ -182,7 +199,9 @@ struct OptimizeCommand {
                          FloatToText(kDefaultSearchTolerance, '.') + ")")
         ->type_name("X")
         ->group("Search");
-    optimize->add_option("--jobs", options.jobs, "threads to run the grid on (default: one per processor)")
+    optimize
+        ->add_option("--jobs", options.jobs,
+                     "threads to run the grid on (default: one per processor this process may run on)")
         ->type_name("N")
         ->check(CLI::Range(1, 4096))
         ->group("Search");

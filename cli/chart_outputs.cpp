@@ -23,10 +23,10 @@ bool EndsWithPng(std::string_view path) {
 
 bool PngBuilt() { return ORVANTIS_CLI_PNG != 0; }
 
-std::string ButtonNames() {
+std::string ChartNames() {
   std::string names;
-  for (const ChartButton& button : ChartCatalogue())
-    names += (names.empty() ? "" : ", ") + std::string(button.name);
+  for (const ChartButton& chart : ChartCatalogue())
+    names += (names.empty() ? "" : ", ") + ChartName(chart) + " (" + chart.name + ")";
   return names;
 }
 
@@ -39,10 +39,10 @@ ChartOutput ParseChartOutput(std::string_view option) {
   chart.path = option.substr(equals + 1);
   if (chart.name == kDefaultChartName) {
     chart.request = DefaultChartRequest();
-  } else if (const ChartButton* button = FindChartButton(chart.name.c_str())) {
+  } else if (const ChartButton* button = FindChart(chart.name)) {
     chart.request = button->request;
   } else {
-    throw UsageError("--chart: no chart is called '" + chart.name + "' (default, " + ButtonNames() + ")");
+    throw UsageError("--chart: no chart is called '" + chart.name + "' (default, " + ChartNames() + ")");
   }
   chart.png = EndsWithPng(chart.path);
   if (chart.png && !PngBuilt())

@@ -1,6 +1,6 @@
-// The --chart outputs of a run: the default chart or a catalogue chart by its
-// button's name, as SVG, or as PNG when the path ends in .png and the PNG writer was
-// built (it needs Qt).
+// The --chart outputs of a run: the default chart or a catalogue chart by its name
+// ("height-range") or its button's name ("Button16"), as SVG, or as PNG when the path ends in .png and the
+// PNG writer was built (it needs Qt).
 #pragma once
 
 #include <string>
@@ -14,7 +14,7 @@ namespace orv::cli {
 inline constexpr const char* kDefaultChartName = "default";
 
 struct ChartOutput {
-  std::string name;  // "default", "Button9"
+  std::string name;  // as given: "default", "height-range", "Button9"
   ChartRequest request;
   std::string path;
   bool png = false;
@@ -30,8 +30,10 @@ bool PngBuilt();
 // build cannot write.
 ChartOutput ParseChartOutput(std::string_view option);
 
-// The chart buttons' names, for messages and --help: "Button3, Button27, ...".
-std::string ButtonNames();
+// The catalogue's charts by their names for people, each with its button's name,
+// which --chart takes as well, for messages and --help:
+// "height-time (Button3), speed-time (Button27), ...".
+std::string ChartNames();
 
 // The file's bytes. Throws Fault when the chart cannot be drawn.
 std::string ChartFileBytes(const SharedState& state, const ChartOutput& chart);

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "base/errors.h"
+#include "base/processors.h"
 #include "charts/compared_runs.h"
 #include "cli/chart_outputs.h"
 #include "cli/interrupt.h"
@@ -13,6 +14,7 @@
 #include "cli/png_module.h"
 #include "cli/usage_error.h"
 #include "flight/compared_flight.h"
+#include "flight/parallel_runs.h"
 
 namespace orv::cli {
 namespace {
@@ -92,26 +94,39 @@ int ExecuteCompare(const InputOptions& inputOptions, const MethodChoice& method,
   for (std::size_t k = 0; k < options.cases.size(); ++k)
     cases.push_back(ParseCase(static_cast<int>(k) + 1, options.cases[k], common));
 
-  // Each case flies as run flies it (with --method), without a results file; a case
-  // that faults is named and left out.
+  // Each case flies as run flies it (with --method), without a results file, all of
+  // them at once; a case that faults is named, in the order of the cases, and left out.
+  struct CaseRun {
+    std::optional<ComparedRun> run;
+    std::string fault;
+  };
   int exitCode = kExitSuccess;
   std::vector<ComparedRun> runs;
-  for (std::size_t k = 0; k < cases.size(); ++k) {
-    const int number = static_cast<int>(k) + 1;
+  RunControl control;
+  const InterruptScope interrupt(control);
+  const auto fly = [&](std::int64_t k, SharedState&, CaseRun& slot) {
+    slot = {};
     try {
-      RunControl control;
-      const InterruptScope interrupt(control);
-      runs.push_back(FlyComparedRun(cases[k].inputs, method, number, kDecimalPoint, &control));
-    } catch (const RunCancelled&) {
-      return InterruptedExitCode();
+      slot.run = FlyComparedRun(cases[static_cast<std::size_t>(k)].inputs, method, static_cast<int>(k) + 1,
+                                kDecimalPoint, &control);
     } catch (const Fault& fault) {
-      Report("case " + std::to_string(number) + " (" + cases[k].assignments + "): " + fault.what());
-      exitCode = kExitFault;
-      continue;
+      slot.fault = fault.what();
     }
-    if (Interrupted()) return InterruptedExitCode();
-    runs.back().assignments = cases[k].assignments;
-  }
+  };
+  const auto take = [&](std::int64_t k, CaseRun& slot) {
+    const Case& c = cases[static_cast<std::size_t>(k)];
+    if (!slot.run) {
+      Report("case " + std::to_string(k + 1) + " (" + c.assignments + "): " + slot.fault);
+      exitCode = kExitFault;
+      return;
+    }
+    runs.push_back(std::move(*slot.run));
+    runs.back().assignments = c.assignments;
+  };
+  if (FlyInOrder<CaseRun>(0, static_cast<std::int64_t>(cases.size()), UsableProcessors(), control, fly, take)
+          .cancelled ||
+      Interrupted())
+    return InterruptedExitCode();
   if (runs.empty()) return exitCode;
 
   const auto write = [&exitCode](const std::string& path, const std::string& bytes) {

@@ -4,10 +4,10 @@
 #include <cstdio>
 #include <cstring>
 #include <nlohmann/json.hpp>
-#include <thread>
 
 #include "base/errors.h"
 #include "base/number_text.h"
+#include "base/processors.h"
 #include "cli/interrupt.h"
 #include "cli/message_text.h"
 #include "cli/summary_report.h"
@@ -71,8 +71,7 @@ int ExecuteOptimize(const InputOptions& inputOptions, const MethodChoice& method
     if (!(search.tolerance > 0) || !std::isfinite(search.tolerance))
       throw UsageError("--tol: " + options.tolerance + " is not greater than zero");
   }
-  const int jobs =
-      options.jobs > 0 ? options.jobs : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+  const int jobs = options.jobs > 0 ? options.jobs : UsableProcessors();
 
   BestValue best;
   try {

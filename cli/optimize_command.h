@@ -13,7 +13,7 @@ struct OptimizeOptions {
   std::string maximize, minimize;  // the figure's name; exactly one is given
   std::string over;                // NAME=FROM:TO
   std::string tolerance;           // in the input's unit; empty: the default
-  int jobs = 0;                    // 0: one per processor
+  int jobs = 0;                    // 0: UsableProcessors()
   bool json = false;
 };
 

@@ -3,20 +3,20 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <thread>
+#include <optional>
 
+#include "base/errors.h"
+#include "base/processors.h"
 #include "cli/interrupt.h"
+#include "cli/message_text.h"
 #include "cli/output_files.h"
+#include "cli/row_writer.h"
+#include "cli/sweep_resume.h"
 #include "cli/sweep_runner.h"
 #include "cli/usage_error.h"
 
 namespace orv::cli {
 namespace {
-
-// Rows to a file are buffered. A pipe or terminal gets each row as it comes, in one
-// write: a reader such as `head` sees it at once (and, gone, ends the sweep at once),
-// and a signal while the reader does not read finds no half row written.
-void WriteRow(std::string_view row) { WriteStandardOutput(row, !StandardOutputIsFile()); }
 
 void ShowProgress(std::int64_t done, std::int64_t total) {
   std::fprintf(stderr, "\rorvantis-cli sweep: %lld of %lld runs", static_cast<long long>(done),
@@ -41,20 +41,50 @@ int ExecuteSweep(const InputOptions& inputOptions, const MethodChoice& method, c
   const std::int64_t runs = GridSize(plan.axes);
   const Shard shard = options.shard.empty() ? Shard{} : ParseShard(options.shard);
   std::tie(plan.first, plan.last) = ShardRange(runs, shard);
+  if (options.count) {
+    WriteStandardOutput(std::to_string(plan.last - plan.first) + "\n");
+    return kExitSuccess;
+  }
+  CheckSweepRuns(runs, shard, !options.shard.empty());
   plan.style = CsvStyleFor(options.decimalComma);
-  const int jobs =
-      options.jobs > 0 ? options.jobs : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+  const int jobs = options.jobs > 0 ? options.jobs : UsableProcessors();
+  const std::int64_t total = plan.last - plan.first;
+  const std::string heading = options.noHeader ? std::string() : SweepHeader(plan);
 
-  if (!options.noHeader) WriteRow(SweepHeader(plan));
   RunControl control;
   const InterruptScope interrupt(control);
-  const std::int64_t total = plan.last - plan.first;
+  std::optional<ResumedFile> resumed;
+  if (!options.resumePath.empty()) {
+    try {
+      resumed.emplace(options.resumePath, plan, heading, [&](std::int64_t index) {
+        SweepPlan one = plan;
+        one.first = index;
+        one.last = index + 1;
+        std::string row;
+        if (RunSweep(one, 1, control, [&](std::string_view text) { row = text; }).cancelled)
+          throw RunCancelled();
+        return row;
+      });
+    } catch (const RunCancelled&) {
+      return InterruptedExitCode();
+    }
+    plan.first += resumed->rows();
+  }
+  RowWriter writer(resumed ? resumed->fd() : STDOUT_FILENO, options.resumePath);
+  if (!heading.empty() && !(resumed && resumed->hasHeading())) writer.Write(heading);
   std::function<void(std::int64_t)> progress;
-  if (isatty(STDERR_FILENO)) progress = [total](std::int64_t done) { ShowProgress(done, total); };
-  const SweepResult result = RunSweep(plan, jobs, control, WriteRow, progress);
+  if (isatty(STDERR_FILENO))
+    progress = [&](std::int64_t done) { ShowProgress(done, plan.last - plan.first); };
+  const SweepResult result = RunSweep(
+      plan, jobs, control, [&](std::string_view row) { writer.Write(row); }, progress);
   if (progress) std::fprintf(stderr, "\r\033[K");
-  WriteStandardOutput({});  // the buffered rows, whole, also after a signal
-  return result.cancelled || Interrupted() ? InterruptedExitCode() : kExitSuccess;
+  writer.Flush();  // the rows in hand, whole, also after a signal
+  if (resumed) resumed->Close();
+  if (!result.cancelled && !Interrupted()) return kExitSuccess;
+  const std::int64_t written = (resumed ? resumed->rows() : 0) + result.runs;
+  ReportError("sweep stopped with " + std::to_string(written) + " of " + std::to_string(total) +
+              " rows written");
+  return InterruptedExitCode();
 }
 
 }  // namespace orv::cli

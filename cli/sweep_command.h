@@ -13,8 +13,10 @@ namespace orv::cli {
 
 struct SweepOptions {
   std::vector<std::string> vary;  // NAME=FROM:TO:STEP, in grid order
-  int jobs = 0;                   // 0: one per processor
+  int jobs = 0;                   // 0: UsableProcessors()
   std::string shard;              // "K/N"; empty: the whole grid
+  std::string resumePath;         // --resume: the rows go there, after those it holds
+  bool count = false;             // print the runs and fly none
   bool noHeader = false;
   bool decimalComma = false;
 };

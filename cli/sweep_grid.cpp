@@ -47,8 +47,8 @@ VaryAxis ParseVary(std::string_view option) {
     Fail(option,
          std::string("STEP must be ") + (step > 0 ? "negative" : "positive") + " to go from FROM to TO");
   const double span = (to - from) / step;
-  if (!(span < static_cast<double>(kMaxSweepRuns)))
-    Fail(option, "more than " + std::to_string(kMaxSweepRuns) + " values");
+  if (!(span < static_cast<double>(kMaxAxisValues)))
+    Fail(option, "more than " + std::to_string(kMaxAxisValues) + " values");
 
   return VaryAxis{*input, DecimalGrid(texts[0], texts[1], texts[2])};
 }
@@ -57,9 +57,9 @@ std::int64_t GridSize(const std::vector<VaryAxis>& axes) {
   std::int64_t runs = 1;
   for (const VaryAxis& axis : axes) {
     runs *= static_cast<std::int64_t>(axis.values.size());
-    if (runs > kMaxSweepRuns)
-      throw UsageError("--vary: the grid has more than " + std::to_string(kMaxSweepRuns) +
-                       " runs; split the study or use larger steps");
+    if (runs > kMaxGridRuns)
+      throw UsageError("--vary: the grid has more than " + std::to_string(kMaxGridRuns) +
+                       " runs, whose rows alone would fill some 100 GB; use larger steps");
   }
   return runs;
 }
@@ -91,6 +91,19 @@ std::pair<std::int64_t, std::int64_t> ShardRange(std::int64_t runs, Shard shard)
     return static_cast<std::int64_t>(static_cast<__int128>(runs) * k / shard.count);
   };
   return {bound(shard.index - 1), bound(shard.index)};
+}
+
+void CheckSweepRuns(std::int64_t runs, Shard shard, bool sharded) {
+  const auto [first, last] = ShardRange(runs, shard);
+  if (last - first <= kMaxSweepRuns) return;
+  const std::string shards = std::to_string((runs + kMaxSweepRuns - 1) / kMaxSweepRuns);
+  if (!sharded)
+    throw UsageError("--vary: the grid has " + std::to_string(runs) + " runs, more than " +
+                     std::to_string(kMaxSweepRuns) +
+                     " for one sweep; split it with --shard K/N, N at least " + shards);
+  throw UsageError("--shard " + std::to_string(shard.index) + "/" + std::to_string(shard.count) + ": " +
+                   std::to_string(last - first) + " runs, more than " + std::to_string(kMaxSweepRuns) +
+                   " for one sweep; split the grid into at least " + shards + " shards");
 }
 
 }  // namespace orv::cli

@@ -20,6 +20,8 @@ add_library(orvantis_cli STATIC
   cli/output_files.cpp
   cli/params_file.cpp
   cli/png_module.cpp
+  cli/row_writer.cpp
+  cli/sweep_resume.cpp
   cli/optimize_command.cpp
   cli/run_command.cpp
   cli/summary_report.cpp

@@ -15,7 +15,8 @@ add_library(orvantis_base STATIC
   base/input_table.cpp
   base/parameter_fields.cpp
   base/sample_columns.cpp
-  base/preset_data.cpp)
+  base/preset_data.cpp
+  base/processors.cpp)
 target_include_directories(orvantis_base PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 
 add_library(orvantis_physics STATIC

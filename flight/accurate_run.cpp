@@ -53,9 +53,15 @@ MotionState Rates(const StepInputs& in, const MotionState& x) {
 
 struct MotionSystem {
   StepInputs in;
+  // The height rate of the state whose rates were worked out last. After an accepted
+  // step that is the step's end: the Dormand-Prince method's last stage is the rate
+  // there, which the next step reuses as its first, so the run need not work it out
+  // again to find the highest point.
+  mutable double lastHeightRate = 0;
 
   void operator()(const MotionState& x, MotionState& dxdt, double /*t*/) const {
     dxdt = Rates<PlainArithmetic>(in, x);
+    lastHeightRate = dxdt[kStateH];
     if (AllFinite(dxdt[kStateX], dxdt[kStateH], dxdt[kStateV], dxdt[kStateQ])) [[likely]]
       return;
     // Again operation by operation, to name the fault as the Euler step would.
@@ -147,7 +153,7 @@ AccurateFlight RunAccurateFlight(SharedState& state, double tolerance, bool fill
   if (control) control->pass.store(1, std::memory_order_relaxed);
 
   // Thrust is 0 and the density the medium's for the whole flight.
-  const MotionSystem system{{0.0, fd.Vwind(), 0.0, fd.RhoMedium, fd.CxCur(), fd.CyCur(), fd.Mass, fd.SRef}};
+  MotionSystem system{{0.0, fd.Vwind(), 0.0, fd.RhoMedium, fd.CxCur(), fd.CyCur(), fd.Mass, fd.SRef}};
   const double Hk = fd.Hk(), Tk = fd.Tk();
   const MotionState start{fd.X(), fd.H(), fd.V(), fd.Q()};
   AccurateFlight flight{0, start[kStateH]};
@@ -158,7 +164,8 @@ AccurateFlight RunAccurateFlight(SharedState& state, double tolerance, bool fill
 
   // The flight goes on while the height is above the end height; launched from the
   // end height itself, while it rises away from it.
-  const bool flies = Tk > 0 && (start[kStateH] > Hk || (start[kStateH] == Hk && HeightRateOf(start) > 0));
+  double risingBefore = HeightRateOf(start);  // the height rate at the start of the next step
+  const bool flies = Tk > 0 && (start[kStateH] > Hk || (start[kStateH] == Hk && risingBefore > 0));
   DenseStepper stepper =
       odeint::make_dense_output(tolerance, tolerance, odeint::runge_kutta_dopri5<MotionState>());
   stepper.initialize(start, 0.0, kFirstStep);
@@ -188,7 +195,9 @@ AccurateFlight RunAccurateFlight(SharedState& state, double tolerance, bool fill
       ended = true;
     }
     // The highest point: where the path turns from rising to falling in this step.
-    const double risingBefore = HeightRateOf(stepper.previous_state()), risingAfter = HeightRateOf(x);
+    // A step that does not end the flight ends at the stepper's state, whose rate its
+    // last stage worked out.
+    const double risingAfter = tStop == t1 && !ended ? system.lastHeightRate : HeightRateOf(x);
     if (risingBefore > 0 && risingAfter <= 0) {
       const auto rising = [&](double t) { return HeightRateOf(StateAt(stepper, t)); };
       flight.greatestHeight =
@@ -198,6 +207,7 @@ AccurateFlight RunAccurateFlight(SharedState& state, double tolerance, bool fill
     flight.greatestHeight = std::max(flight.greatestHeight, x[kStateH]);
     tEnd = tStop;
     end = x;
+    risingBefore = risingAfter;
 
     if (control) {
       control->time.store(tStop, std::memory_order_relaxed);

@@ -71,7 +71,7 @@ BestValue FindBestValue(const BestValueSearch& search, int jobs, RunControl& con
     ++best.runs;
     std::optional<FlightSummary> summary;
     try {
-      summary = FlySummary(*state, inputs, search.method, &control);
+      summary = FlySummary(*state, StartOf(inputs), search.method, &control);
     } catch (const Fault&) {
     }
     const double s = Score(search, summary);
@@ -107,11 +107,11 @@ BestValue FindBestValue(const BestValueSearch& search, int jobs, RunControl& con
   best.value = std::clamp(ToTolerancePlace(bestX, search.tolerance), search.from, search.to);
   inputs[index] = best.value;
   try {
-    best.summary = FlySummary(*state, inputs, search.method, &control);
+    best.summary = FlySummary(*state, StartOf(inputs), search.method, &control);
   } catch (const Fault&) {
     best.value = bestX;
     inputs[index] = bestX;
-    best.summary = FlySummary(*state, inputs, search.method, &control);
+    best.summary = FlySummary(*state, StartOf(inputs), search.method, &control);
   }
   ++best.runs;
   return best;

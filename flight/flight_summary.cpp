@@ -33,6 +33,7 @@ FlightSummary Summarize(const SharedState& state, const FlightOutcome& outcome) 
   FlightSummary s;
   s.method = outcome.choice;
   s.stepsPerPass = outcome.stepsPerPass;
+  s.steps = outcome.steps;
   s.flightTime = fd.slot[kT];
   s.range = fd.slot[kX];
   s.endSpeed = fd.slot[kV];
@@ -48,6 +49,12 @@ FlightSummary Summarize(const SharedState& state, const FlightOutcome& outcome) 
 FlightSummary Summarize(const SharedState& state, std::int64_t steps) {
   // Both passes fly the same steps.
   return Summarize(state, FlightOutcome{{}, steps, steps / 2, std::nullopt});
+}
+
+FlightSummary FlySummary(SharedState& state, const FlightData& start, const MethodChoice& method,
+                         RunControl* control) {
+  state.fd = start;
+  return Summarize(state, FlyFlight(state, method, SampleRowsWanted::kNo, control));
 }
 
 std::string MethodText(const MethodChoice& method) {

@@ -12,12 +12,14 @@
 #include "base/flight_data.h"
 #include "base/sample_columns.h"
 #include "flight/flight_method.h"
+#include "flight/run_control.h"
 
 namespace orv {
 
 struct FlightSummary {
   MethodChoice method;
   std::int64_t stepsPerPass = 0;
+  std::int64_t steps = 0;     // of every pass, as FlightOutcome counts them
   double flightTime = 0;      // s
   double range = 0;           // m
   double greatestHeight = 0;  // m, the rk45 run's apex, or the highest of the launch and the recorded samples
@@ -30,6 +32,12 @@ struct FlightSummary {
 FlightSummary Summarize(const SharedState& state, const FlightOutcome& outcome);
 // Of a finished classic run; `steps` are those of both passes, as RunFlight returns them.
 FlightSummary Summarize(const SharedState& state, std::int64_t steps);
+
+// Flies the parameter set `start` with `method` on `state` (nothing of its earlier
+// contents shapes the run) and summarises the flight. Only the end is wanted, so an
+// rk45 run fills no rows. Throws the run's fault, or RunCancelled.
+FlightSummary FlySummary(SharedState& state, const FlightData& start, const MethodChoice& method = {},
+                         RunControl* control = nullptr);
 
 // "euler", or "rk45" with its tolerance: "rk45, tolerance 1e-09".
 std::string MethodText(const MethodChoice& method);

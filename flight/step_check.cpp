@@ -5,16 +5,18 @@
 #include <thread>
 
 #include "base/errors.h"
-#include "flight/flight_run.h"
 
 namespace orv {
 
-FlightSummary FlySummary(const FlightData& start, RunControl* control) {
+namespace {
+
+// The classic run of `start` on a state of its own.
+FlightSummary FlyClassic(const FlightData& start, RunControl* control) {
   auto state = std::make_unique<SharedState>();
-  state->fd = start;
-  const std::int64_t steps = RunFlight(*state, control);
-  return Summarize(*state, steps);
+  return FlySummary(*state, start, MethodChoice{}, control);
 }
+
+}  // namespace
 
 FlightData WithHalfStep(const FlightData& start) {
   FlightData half = start;
@@ -31,13 +33,13 @@ StepCheck CheckTimeStep(const FlightData& start, RunControl* control) {
   {
     std::jthread fullRun([&] {
       try {
-        check.atStep = FlySummary(start, &full);
+        check.atStep = FlyClassic(start, &full);
       } catch (...) {
         fullFault = std::current_exception();
       }
     });
     try {
-      check.atHalfStep = FlySummary(WithHalfStep(start), control);
+      check.atHalfStep = FlyClassic(WithHalfStep(start), control);
     } catch (const RunCancelled&) {
       full.cancel.store(true, std::memory_order_relaxed);
       throw;

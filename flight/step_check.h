@@ -10,10 +10,6 @@
 
 namespace orv {
 
-// Flies a copy of `start` (the parameter set as START finds it) on a state of its
-// own and summarises it. Throws the run's fault, or RunCancelled.
-FlightSummary FlySummary(const FlightData& start, RunControl* control = nullptr);
-
 // `start` with its time step halved.
 FlightData WithHalfStep(const FlightData& start);
 

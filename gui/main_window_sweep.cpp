@@ -7,11 +7,11 @@
 #include <QPushButton>
 #include <algorithm>
 #include <atomic>
-#include <thread>
 
 #include "base/decimal_grid.h"
 #include "base/errors.h"
 #include "base/number_text.h"
+#include "base/processors.h"
 #include "charts/compared_runs.h"
 #include "charts/comparison_chart.h"
 #include "flight/best_value.h"
@@ -31,8 +31,6 @@ namespace {
 
 // More would make the window wait long with nothing to read in the chart.
 constexpr std::size_t kMostSweepValues = 100000;
-
-int Processors() { return static_cast<int>(std::max(1u, std::thread::hardware_concurrency())); }
 
 MethodChoice MethodOf(const SweepChoice& choice) {
   return choice.accurate ? MethodChoice{FlightMethod::kRk45, kDefaultTolerance} : MethodChoice{};
@@ -110,7 +108,7 @@ void TForm2::Sweep(const SweepChoice& choice) {
   };
   WaitCursor wait;
   RunJobOnWorker(this, UserLanguage(), control, look,
-                 [&] { answers = FlyAll(runs, method, Processors(), control, &done); });
+                 [&] { answers = FlyAll(runs, method, UsableProcessors(), control, &done); });
 
   // The chart: the figure against the input, every run a point, its extremes marked.
   const SummaryValue& figure = *choice.result;
@@ -172,7 +170,7 @@ void TForm2::FindBest(const SweepChoice& choice) {
     return p;
   };
   RunJobOnWorker(this, UserLanguage(), control, look,
-                 [&] { best = FindBestValue(search, Processors(), control); });
+                 [&] { best = FindBestValue(search, UsableProcessors(), control); });
   ShowStudyValues(choice, {{SweepText().bestAt, best.value, best.summary.*(choice.result->member)}});
 }
 

@@ -44,6 +44,29 @@ TEST(ChartCatalogue, EveryButtonShowsItsQuantities) {
   EXPECT_EQ(FindChartButton(nullptr), nullptr);
 }
 
+// A chart's name for people says its curves' quantities, then its x's; the button's
+// name finds the same chart.
+TEST(ChartCatalogue, ChartsAreNamedByTheirQuantities) {
+  const std::pair<const char*, const char*> names[] = {
+      {"Button3", "height-time"},
+      {"Button27", "speed-time"},
+      {"Button22", "height-speed-time"},
+      {"Button8", "angle-time"},
+      {"Button4", "net-force-time"},
+      {"Button10", "height-speed-angle-energy-range-time"},
+      {"Button9", "height-speed-angle-energy-minus-drag-range"},
+      {"Button2", "height-speed-range"},
+      {"Button16", "height-range"},
+      {"Button15", "height-speed"},
+  };
+  for (const auto& [button, name] : names) {
+    EXPECT_EQ(ChartName(*FindChartButton(button)), name);
+    EXPECT_EQ(FindChart(name), FindChartButton(button)) << name;
+    EXPECT_EQ(FindChart(button), FindChartButton(button)) << button;
+  }
+  EXPECT_EQ(FindChart("range-height"), nullptr);
+}
+
 TEST(ChartCatalogue, DefaultChartIsButton9) {
   EXPECT_EQ(Columns(DefaultChartRequest()), (std::vector<int>{7, 3, 1, 4, 2, 5}));
   EXPECT_EQ(Columns(DefaultChartRequest()), Columns(FindChartButton("Button9")->request));

@@ -120,7 +120,12 @@ TEST(CsvText, FieldsAreQuotedOnlyWhereTheyNeedIt) {
   AppendCsvField(out, "a, b", kCsvDecimalComma);
   out += '|';
   AppendCsvField(out, "a; b", kCsvDecimalComma);
-  EXPECT_EQ(out, "plain text|\"The time step 0 s, so\"|\"say \"\"no\"\"\"|a, b|\"a; b\"");
+  out += '|';
+  AppendCsvField(out, "line\nbreak", kCsvPoint);  // a bare LF ends a record unless quoted
+  out += '|';
+  AppendCsvField(out, "cr\r", kCsvPoint);
+  EXPECT_EQ(out,
+            "plain text|\"The time step 0 s, so\"|\"say \"\"no\"\"\"|a, b|\"a; b\"|\"line\nbreak\"|\"cr\r\"");
 }
 
 TEST(CsvText, NumbersAreTheShortestTextThatReadsBack) {

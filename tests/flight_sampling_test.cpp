@@ -49,6 +49,18 @@ TEST(Sampling, ShortFlightRecordsEveryTenthStep) {
   EXPECT_EQ(state->Sample(0, 500), 5000 * kStep);  // step 4990, then the last step 5000
 }
 
+// 493 steps: t / SampleInterval grows by 500/493 a step, so its fraction rises by
+// 7/493 (1.4 %) and falls back only where 7 n / 493 passes an integer: these steps
+// record, no other after the first.
+TEST(Sampling, FractionRisingByMoreThanOnePercentDoesNotRecord) {
+  auto state = TimedFlight(493 * kStep);
+  RunFlight(*state);
+  const int steps[] = {1, 71, 141, 212, 282, 353, 423};
+  for (int row = 1; row <= 7; ++row)
+    EXPECT_EQ(state->Sample(0, row), steps[row - 1] * kStep) << "row " << row;
+  EXPECT_LE(state->RecordedRows, 8);
+}
+
 // Fewer steps than rows: each step passes an integer of t / SampleInterval.
 TEST(Sampling, FlightOfFewStepsRecordsEachStep) {
   auto state = TimedFlight(3 * kStep);

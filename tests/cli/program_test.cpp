@@ -137,8 +137,11 @@ TEST(Program, UsageErrorsExitTwoWithOneLineAndWriteNothing) {
       {{"run", "--out", "no/such/folder/r.txt"},
        "orvantis-cli: --out: the folder 'no/such/folder' does not exist\n"},
       {{"run", "--chart", "Button99=c.svg"},
-       "orvantis-cli: --chart: no chart is called 'Button99' (default, Button3, Button27, Button22, Button8, "
-       "Button4, Button10, Button9, Button2, Button16, Button15)\n"},
+       "orvantis-cli: --chart: no chart is called 'Button99' (default, height-time (Button3), speed-time "
+       "(Button27), height-speed-time (Button22), angle-time (Button8), net-force-time (Button4), "
+       "height-speed-angle-energy-range-time (Button10), height-speed-angle-energy-minus-drag-range "
+       "(Button9), "
+       "height-speed-range (Button2), height-range (Button16), height-speed (Button15))\n"},
       {{"sweep", "--vary", "angle=0:45:0"}, "orvantis-cli: --vary angle=0:45:0: STEP must not be 0\n"},
       {{"sweep", "--vary", "angle=45:0:5"},
        "orvantis-cli: --vary angle=45:0:5: STEP must be negative to go from FROM to TO\n"},
@@ -155,6 +158,8 @@ TEST(Program, UsageErrorsExitTwoWithOneLineAndWriteNothing) {
        "orvantis-cli: --over angle=60:0: FROM must be less than TO\n"},
       {{"run", "--method", "rk4"}, "orvantis-cli: --method: 'rk4' is not a method; choose euler or rk45\n"},
       {{"run", "--tol", "1e-6"}, "orvantis-cli: --tol applies to --method rk45 only\n"},
+      {{"run", "--out", "-", "--csv", "-"},
+       "orvantis-cli: --out and --csv cannot both write to standard output\n"},
       {{"sweep", "--vary", "angle=0:1:1", "--method", "rk45", "--tol", "0"},
        "orvantis-cli: --tol: 0 is not a tolerance between 0 and 1\n"},
       {{"run", "--method", "rk45", "--check-step"},
@@ -431,6 +436,10 @@ TEST(Program, OptimizeFindsTheBestPointOfAFineSweep) {
   const auto json = nlohmann::json::parse(best.out);
   EXPECT_EQ(json.begin().key(), "angle");
   EXPECT_NEAR(json["angle"].get<double>(), bestAngle, 0.0100001);
+  const auto decimals = [](const std::string& number) {
+    return number.find('.') == std::string::npos ? 0 : number.size() - number.find('.') - 1;
+  };
+  EXPECT_EQ(decimals(json["angle"].dump()), 2u) << json["angle"];  // to --tol's place, 0.01
   EXPECT_GE(json["range_m"].get<double>(), bestRange - 1e-6);
   // The figures are those of a run at the printed angle.
   const Outcome there = RunCli(
@@ -442,6 +451,7 @@ TEST(Program, OptimizeFindsTheBestPointOfAFineSweep) {
       RunCli({"optimize", "--maximize", "range", "--over", "angle=0:60", "--tol", "0.1"}, folder.path());
   ASSERT_EQ(text.exitCode, 0) << text.err;
   EXPECT_EQ(text.out.rfind("angle                      2", 0), 0u) << text.out;
+  EXPECT_LE(decimals(text.out.substr(27, text.out.find(" degrees") - 27)), 1u) << text.out;  // 0.1
   EXPECT_NE(text.out.find(" degrees\nmethod                     euler\n"), std::string::npos) << text.out;
 
   // Exit codes as run's: a grid on which every flight faults is a fault.
@@ -529,7 +539,8 @@ TEST(Program, HelpVersionAndManPage) {
 
 TEST(Program, CsvAndChartFiles) {
   testing::TempFolder folder;
-  Args args{"run", "--no-file", "--csv", "data.csv", "--chart", "default=d.svg", "--chart", "Button3=b.svg"};
+  Args args{"run",           "--no-file", "--csv",         "data.csv", "--chart",
+            "default=d.svg", "--chart",   "Button3=b.svg", "--chart",  "height-time=h.svg"};
   if (ORVANTIS_CLI_PNG) args.insert(args.end(), {"--chart", "default=d.png"});
   const Outcome o = RunCli(args, folder.path());
   ASSERT_EQ(o.exitCode, 0) << o.err;
@@ -538,6 +549,8 @@ TEST(Program, CsvAndChartFiles) {
   EXPECT_EQ(Lines(csv).size(), 501u);
   EXPECT_EQ(testing::ReadFile(folder / "d.svg").substr(0, 38), "<?xml version=\"1.0\" encoding=\"UTF-8\"?>");
   EXPECT_EQ(std::system(("xmllint --noout " + (folder / "b.svg")).c_str()), 0);
+  EXPECT_EQ(testing::ReadFile(folder / "h.svg"),
+            testing::ReadFile(folder / "b.svg"));  // one chart, two names
   if (ORVANTIS_CLI_PNG) {
     const std::string png = testing::ReadFile(folder / "d.png");
     ASSERT_GT(png.size(), 24u);

@@ -65,9 +65,16 @@ TEST(SweepGrid, GridOrderChangesTheLastAxisFastest) {
             (std::vector<std::pair<double, double>>{{0, 1}, {0, 2}, {10, 1}, {10, 2}, {20, 1}, {20, 2}}));
 }
 
-TEST(SweepGrid, AtMostAMillionRuns) {
+TEST(SweepGrid, AtMostAMillionRunsASweepAndABillionAGrid) {
   EXPECT_EQ(GridSize({ParseVary("angle=1:1000:1"), ParseVary("v0=1:1000:1")}), 1000000);
-  EXPECT_THROW(GridSize({ParseVary("angle=1:1000:1"), ParseVary("v0=0:1000:1")}), UsageError);
+  EXPECT_NO_THROW(CheckSweepRuns(1000000, {}, false));
+  EXPECT_THROW(CheckSweepRuns(1000001, {}, false), UsageError);
+  EXPECT_NO_THROW(CheckSweepRuns(2000000, {1, 2}, true));
+  EXPECT_THROW(CheckSweepRuns(2000001, {2, 2}, true), UsageError);
+  EXPECT_EQ(GridSize({ParseVary("angle=1:1000:1"), ParseVary("v0=1:1000:1"), ParseVary("mass=1:1000:1")}),
+            1000000000);
+  EXPECT_THROW(GridSize({ParseVary("angle=1:1000:1"), ParseVary("v0=1:1000:1"), ParseVary("mass=0:1000:1")}),
+               UsageError);
 }
 
 TEST(SweepGrid, ShardsCutTheGridIntoContiguousBlocks) {
@@ -85,6 +92,12 @@ TEST(SweepGrid, ShardsCutTheGridIntoContiguousBlocks) {
         next = last;
       }
       EXPECT_EQ(next, runs);
+      // Shard k/n is shards (k-1)j+1 .. kj of n*j.
+      for (std::int64_t k = 1; k <= n; ++k)
+        for (std::int64_t j : {2, 3, 10}) {
+          EXPECT_EQ(ShardRange(runs, {k, n}).first, ShardRange(runs, {(k - 1) * j + 1, n * j}).first);
+          EXPECT_EQ(ShardRange(runs, {k, n}).second, ShardRange(runs, {k * j, n * j}).second);
+        }
     }
 }
 

@@ -180,7 +180,7 @@ void TForm2::CompareRunsClick() {
   std::vector<FlightSummary> summaries;
   auto scratch = std::make_unique<SharedState>();
   for (const KeptRun& kept : keptRuns_)
-    summaries.push_back(choice->accurate ? FlySummary(*scratch, kept.inputs, method) : kept.summary);
+    summaries.push_back(choice->accurate ? FlySummary(*scratch, StartOf(kept.inputs), method) : kept.summary);
   const std::vector<std::string> legends = LegendTexts(shown.runs, Separator());
   const double dt = keptRuns_.front().inputs[static_cast<std::size_t>(Input::kDt)];
   ShowStudyChart(shown.Chart(Separator()));

@@ -35,6 +35,8 @@ using DenseStepper =
 constexpr double kFirstStep = 1e-4;
 // Iterations of the root search on a step's dense output (it needs about ten).
 constexpr std::uintmax_t kRootIterations = 200;
+// Steps between two looks at the run control (a step takes a microsecond or two).
+constexpr std::int64_t kPublishSteps = 8;
 
 // d(X, H, V, Q)/dt. Q beyond the limit (a step may overshoot it by its error) is
 // taken at the limit, and there the path turns no further outwards: the continuous
@@ -158,6 +160,7 @@ AccurateFlight RunAccurateFlight(SharedState& state, double tolerance, bool fill
   const MotionState start{fd.X(), fd.H(), fd.V(), fd.Q()};
   AccurateFlight flight{0, start[kStateH]};
   std::vector<DenseStepper> steps;  // each accepted step with its dense output, for the rows
+  std::int64_t published = 0;       // steps counted in control->steps
   double tEnd = 0;                  // s
   MotionState end = start;
   int layer = AtmosphereLayer(start[kStateH]);
@@ -209,9 +212,12 @@ AccurateFlight RunAccurateFlight(SharedState& state, double tolerance, bool fill
     end = x;
     risingBefore = risingAfter;
 
-    if (control) {
+    // The control is shared by every thread of a study: its counter is written every
+    // few steps, not every step, so that the threads do not queue for its cache line.
+    if (control && (ended || flight.steps % kPublishSteps == 1)) {
       control->time.store(tStop, std::memory_order_relaxed);
-      control->steps.fetch_add(1, std::memory_order_relaxed);
+      control->steps.fetch_add(flight.steps - published, std::memory_order_relaxed);
+      published = flight.steps;
       if (control->cancel.load(std::memory_order_relaxed)) {
         CommitState(fd, system.in, tStop, x, layer);
         throw RunCancelled();

@@ -4,6 +4,8 @@
 // or a chart button brings the usual charts back.
 #include <QClipboard>
 #include <QDialog>
+#include <QFile>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -122,6 +124,11 @@ void TForm2::NoteFinishedRun(const FlightData& start, bool finished) {
   if (finished) {
     const FlightInputs inputs = InputsInForce(start);
     lastFinished_ = KeptRun{inputs, CaptureRun(state_, 0, {}), Summarize(state_, 0)};
+    // A run of a design is named by the design's file; one flown from changed fields
+    // by the file and a mark.
+    if (!designPath_.isEmpty())
+      lastFinished_->run.design = QFile::encodeName(QFileInfo(designPath_).fileName()).toStdString() +
+                                  (inputs != designInputs_ ? "*" : "");
   }
   SetComparisonTexts();
 }
@@ -170,6 +177,7 @@ void TForm2::CompareRunsClick() {
       shown.runs.push_back(kept.run);
       shown.runs.back().inputs = RunInputsOf(kept.inputs, Separator());
     }
+    shown.runs.back().design = kept.run.design;
   }
   for (ComparedRun& run : shown.runs) {
     run.assignments = DifferingAssignments(shown.runs.front(), run);

@@ -124,6 +124,12 @@ void TForm2::SetToolTexts() {
 
 void TForm2::ShowChartMenu(const QPoint& at) {
   QMenu menu(this);
+  FillChartMenu(menu);
+  menu.exec(Image1->mapToGlobal(at));
+}
+
+// The window's menu takes its chart and study entries from here too.
+void TForm2::FillChartMenu(QMenu& menu) {
   menu.addActions({SavePngAction, SaveSvgAction, CopyChartAction, ExportCsvAction});
   menu.addSeparator();
   menu.addAction(CopyResultsAction);
@@ -131,7 +137,6 @@ void TForm2::ShowChartMenu(const QPoint& at) {
   menu.addAction(SweepAction);
   menu.addSeparator();
   menu.addActions({KeepRunAction, CompareRunsAction, ClearRunsAction});
-  menu.exec(Image1->mapToGlobal(at));
 }
 
 // A study's answer describes the chart or the run it came with: a new chart ends it.

@@ -34,6 +34,10 @@ MethodChoice MethodOptions::Resolve() const {
     choice.tolerance = ParseInputValue(toleranceName_, tolerance_);
     if (!(choice.tolerance > 0) || !(choice.tolerance < 1))
       throw UsageError(toleranceName_ + ": " + tolerance_ + " is not a tolerance between 0 and 1");
+    if (choice.tolerance < kFinestTolerance)
+      throw UsageError(toleranceName_ + ": " + tolerance_ +
+                       " is finer than double-precision numbers can meet; " +
+                       FloatToText(kFinestTolerance, '.') + " is the finest");
   }
   return choice;
 }

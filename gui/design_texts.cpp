@@ -44,9 +44,9 @@ const DesignTexts& DesignText() {
 }
 
 const Texts3* HiddenInputName(Input input) {
-  static const Texts3 kEndHeight{"конечная высота", "Endhöhe", "end height"};
-  static const Texts3 kTimeStep{"шаг по времени", "Zeitschritt", "time step"};
-  static const Texts3 kLift{"коэффициент подъёмной силы", "Auftriebsbeiwert", "lift coefficient"};
+  static const Texts3 kEndHeight{"Hk", "Endhöhe", "end height"};
+  static const Texts3 kTimeStep{"шаг", "Zeitschritt", "time step"};
+  static const Texts3 kLift{"Cy", "Auftriebsbeiwert", "lift coefficient"};
   static const Texts3 kCurrent{"течение", "Strömung", "current"};
   switch (input) {
     case Input::kHk: return &kEndHeight;

@@ -24,6 +24,7 @@
 #include "gui/interface_texts.h"
 #include "gui/main_window.h"
 #include "gui/qt_text.h"
+#include "gui/result_texts.h"
 #include "gui/tool_texts.h"
 #include "toolkit/controls.h"
 #include "toolkit/screen_place.h"
@@ -162,7 +163,7 @@ void TForm2::UpdateDesignMarks() {
     if (!name || shown[i] == defaults[i]) continue;
     QString text =
         Text(*name, language) + QLatin1Char(' ') + QString::fromStdString(FloatToText(shown[i], Separator()));
-    if (*info.unit) text += QLatin1Char(' ') + QString::fromUtf8(info.unit);
+    if (*info.unit) text += QLatin1Char(' ') + QString::fromStdString(UnitText(info.unit, language));
     named << text;
   }
   InForce->setText(named.isEmpty()

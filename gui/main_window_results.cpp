@@ -38,6 +38,9 @@ void TForm2::ShowResults(const FlightSummary& summary) {
   }
   figures.push_back(
       {Text(*FigureName(kStepsKey), language), QString::number(summary.stepsPerPass), QString()});
+  // What the figures owe to a point where the equations fail: the command line's words.
+  for (const std::string& warning : SummaryWarnings(summary))
+    figures.push_back({QStringLiteral("warning"), QString::fromStdString(warning), QString()});
   // The figures name the method that gave them: the studies fly another one.
   const double dt =
       lastRunStart_ ? InfoOf(Input::kDt).slot(*lastRunStart_) : InfoOf(Input::kDt).slot(state_.fd);

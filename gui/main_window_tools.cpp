@@ -210,7 +210,8 @@ void TForm2::SaveAs(const Texts3& title, const QString& name, const QString& fil
                                    : AskSavePath(this, heading, suggested, filter);
   if (path.isEmpty()) return;
   QSettings().setValue(QString::fromLatin1(kFolderKey), QFileInfo(path).absolutePath());
-  WriteFileSafely(QFile::encodeName(path).toStdString(), bytes());
+  // A fifo or device chosen here would block the window: refused, with the box.
+  WriteFileSafely(QFile::encodeName(path).toStdString(), bytes(), SystemFileOps(), NonRegular::kRefuse);
 }
 
 void TForm2::SaveChartPng() {

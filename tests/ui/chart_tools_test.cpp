@@ -11,6 +11,8 @@
 #include <QTest>
 #include <algorithm>
 
+#include <sys/stat.h>
+
 #include "base/input_table.h"
 #include "gui/tool_texts.h"
 #include "tests/ui/ui_fixture.h"
@@ -93,6 +95,40 @@ class ChartToolsTest : public QObject {
     QTest::keyClick(&w, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
              shown.convertToFormat(QImage::Format_RGB32));
+  }
+
+  // A fifo where the results file or a saved chart goes is refused with a box, never
+  // waited on: the window goes on taking input.
+  void aFifoIsRefusedNotWaitedOn() {
+    f.ChooseLanguage(2);
+    TForm2& w = *f.form2;
+    QVERIFY(mkfifo(QFile::encodeName(f.folder.filePath("Orvantis_500.txt")).constData(), 0644) == 0);
+    QTest::mouseClick(w.Button1, Qt::LeftButton);
+    QCOMPARE(f.errors.size(), 1);
+    QVERIFY2(f.errors[0].startsWith("Not a regular file"), qPrintable(f.errors[0]));
+    QVERIFY(QFile::remove(f.folder.filePath("Orvantis_500.txt")));
+    QTest::mouseClick(w.Button1, Qt::LeftButton);
+    QCOMPARE(f.errors.size(), 1);
+    f.saveAnswer = f.folder.filePath("chart.svg");
+    QVERIFY(mkfifo(QFile::encodeName(f.saveAnswer).constData(), 0644) == 0);
+    w.SaveSvgAction->trigger();
+    QCOMPARE(f.errors.size(), 2);
+    QVERIFY2(f.errors[1].startsWith("Not a regular file"), qPrintable(f.errors[1]));
+  }
+
+  // A run whose speed passed zero says so in the results frame, as the summary does.
+  void theResultsSayWhereTheSpeedPassedZero() {
+    f.ChooseLanguage(2);
+    TForm2& w = *f.form2;
+    for (auto [field, text] : {std::pair{w.EdTTO, "90"}, std::pair{w.edV0, "1"}}) {
+      field->setFocus();
+      field->selectAll();
+      QTest::keyClicks(field, text);
+    }
+    QTest::mouseClick(w.Button1, Qt::LeftButton);
+    QCOMPARE(f.errors, QStringList());
+    QVERIFY2(w.Results->CopyText().contains("the speed passed zero at t = "),
+             qPrintable(w.Results->CopyText()));
   }
 
   // The same run's SVG and CSV from the window and from orvantis-cli are the same files.

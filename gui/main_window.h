@@ -54,11 +54,11 @@ class TForm2 : public QWidget {
   void SetSaveDialog(SaveDialogFunction dialog) { saveDialog_ = std::move(dialog); }
 
   // Asks what to sweep (AskSweepChoice unless a test answers).
-  using SweepDialogFunction =
-      std::function<std::optional<SweepChoice>(QWidget* parent, int languageNo, const SweepChoice& initial)>;
+  using SweepDialogFunction = std::function<std::optional<SweepChoice>(QWidget* parent, Language language,
+                                                                       const SweepChoice& initial)>;
   void SetSweepDialog(SweepDialogFunction dialog) { sweepDialog_ = std::move(dialog); }
   // Asks for the comparison's two quantities (AskCompareChoice unless a test answers).
-  using CompareDialogFunction = std::function<std::optional<CompareChoice>(QWidget* parent, int languageNo,
+  using CompareDialogFunction = std::function<std::optional<CompareChoice>(QWidget* parent, Language language,
                                                                            const CompareChoice& initial)>;
   void SetCompareDialog(CompareDialogFunction dialog) { compareDialog_ = std::move(dialog); }
 
@@ -177,6 +177,7 @@ class TForm2 : public QWidget {
   void ConnectHandlers();
   void SetTabOrder();
   void SetLanguageTexts();
+  void ShowLabelTexts(Language language);
   void DrawCatalogueChart(const char* button);
   void DrawOnChartArea(const ChartRequest& request, bool afterRun);
   void InstallTools();
@@ -242,6 +243,7 @@ class TForm2 : public QWidget {
   void SaveAs(const Texts3& title, const QString& name, const QString& filter,
               const std::function<std::string()>& bytes);
   char Separator() const;
+  Language UserLanguage() const { return LanguageOf(sprache_.LanguageNo); }
   QLineEdit* EditOf(Field field) const;
   QString FieldName(Field field) const;
   void ReadField(Field field);
@@ -250,9 +252,6 @@ class TForm2 : public QWidget {
   void BoxWhenReleased(Field field);
 
   static constexpr int kMouseLookMs = 20;
-  static constexpr Field kFieldsInTabOrder[] = {
-      Field::edH0,    Field::edV0, Field::edTk, Field::eddt0, Field::edMassaStart,
-      Field::edVwind, Field::EdS0, Field::EdCx, Field::EdCy,  Field::EdTTO};
 
   template <class Handler>
   void Guarded(Handler&& handler) {
@@ -284,6 +283,7 @@ class TForm2 : public QWidget {
   struct KeptRun {
     FlightInputs inputs;  // to fly it again with the accurate method
     ComparedRun run;      // its samples as START flew them
+    FlightSummary summary;
   };
   std::optional<KeptRun> lastFinished_;  // the last START's run, while it is not kept yet
   std::vector<KeptRun> keptRuns_;

@@ -55,15 +55,15 @@ TEST(HostileInput, NamesOfOpenDescriptorsAreWrittenInPlace) {
     const int log = open((folder / "log.txt").c_str(), O_WRONLY | O_APPEND);
     const Outcome o = RunCli(c.args, folder.path(), c.onError ? Streams{-1, log} : Streams{log, -1});
     close(log);
-    EXPECT_EQ(o.exitCode, 0) << c.args[5] << o.err;
+    EXPECT_EQ(o.exitCode, 0) << c.args.back() << o.err;
     const std::string text = ReadFile(folder / "log.txt");
-    EXPECT_EQ(text.rfind(kEarlier, 0), 0u) << c.args[5];
-    EXPECT_TRUE(Contains(text, c.part)) << c.args[5];
+    EXPECT_EQ(text.rfind(kEarlier, 0), 0u) << c.args.back();
+    EXPECT_TRUE(Contains(text, c.part)) << c.args.back();
     // The summary follows the data, on the same file.
     if (!c.onError && c.args[0] == "run") {
-      EXPECT_TRUE(Contains(text, "flight time")) << c.args[5];
+      EXPECT_TRUE(Contains(text, "flight time")) << c.args.back();
     }
-    EXPECT_EQ(Files(folder.path()), (std::vector<std::string>{"log.txt"})) << c.args[5];
+    EXPECT_EQ(Files(folder.path()), (std::vector<std::string>{"log.txt"})) << c.args.back();
   }
 }
 

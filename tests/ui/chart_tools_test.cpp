@@ -55,13 +55,14 @@ class ChartToolsTest : public QObject {
   }
 
   void texts3Languages() {
-    for (int language : {1, 2, 3})
+    for (Language language : kLanguages)
       for (auto item : {ChartMenuItem::kSavePng, ChartMenuItem::kSaveSvg, ChartMenuItem::kCopy,
                         ChartMenuItem::kExportCsv, ChartMenuItem::kCopyResults})
         QVERIFY(*Pick(MenuText(item), language) != '\0');
-    QVERIFY(QString::fromUtf8(Pick(MenuText(ChartMenuItem::kCopy), 1))
+    QVERIFY(QString::fromUtf8(Pick(MenuText(ChartMenuItem::kCopy), Language::kRussian))
                 .startsWith(QString::fromUtf8("Копировать")));
-    QCOMPARE(QString::fromUtf8(Pick(MenuText(ChartMenuItem::kCopy), 2)), QString("Diagramm kopieren"));
+    QCOMPARE(QString::fromUtf8(Pick(MenuText(ChartMenuItem::kCopy), Language::kGerman)),
+             QString("Diagramm kopieren"));
   }
 
   // The saved PNG is the picture the chart area shows, pixel for pixel, whichever
@@ -207,13 +208,13 @@ class ChartToolsTest : public QObject {
         if (!info.field) continue;
         auto* edit = w.findChild<QLineEdit*>(QString::fromLatin1(info.control));
         QVERIFY2(edit, info.name);
-        const QString tip = QString::fromUtf8(Pick(info.tip, item + 1));
+        const QString tip = QString::fromUtf8(Pick(info.tip, LanguageOf(item + 1)));
         QVERIFY2(!tip.isEmpty(), info.name);
         QCOMPARE(edit->toolTip(), tip);
         edit->setText("7");
         QCOMPARE(info.slot(f.state->fd), 7.0);
         edit->setText("7x");
-        QCOMPARE(edit->toolTip(), QString::fromUtf8(NotANumberText(item + 1, "7")));
+        QCOMPARE(edit->toolTip(), QString::fromUtf8(NotANumberText(LanguageOf(item + 1), "7")));
         edit->setText("7");
         QCOMPARE(edit->toolTip(), tip);
       }

@@ -11,11 +11,13 @@
 #include <QTableWidget>
 #include <array>
 
+#include "base/texts3.h"
+
 namespace orv {
 
 class AimDialog : public QDialog {
  public:
-  AimDialog(QWidget* parent, int languageNo);
+  AimDialog(QWidget* parent, Language language);
   QLineEdit *range, *height, *size;
   QPushButton* find;
   QTableWidget* solutions;  // a row per solution; its last column holds "Use this angle"
@@ -24,7 +26,7 @@ class AimDialog : public QDialog {
 
 class RangeTableDialog : public QDialog {
  public:
-  RangeTableDialog(QWidget* parent, int languageNo);
+  RangeTableDialog(QWidget* parent, Language language);
   QLineEdit* step;
   QPushButton *show, *copy, *exportCsv;
   QTableWidget* table;
@@ -32,7 +34,7 @@ class RangeTableDialog : public QDialog {
 
 class SpreadDialog : public QDialog {
  public:
-  SpreadDialog(QWidget* parent, int languageNo);
+  SpreadDialog(QWidget* parent, Language language);
   QLineEdit *range, *height, *radius, *draws;
   std::array<QLineEdit*, 4> sd;  // launch speed, angle, drag coefficient, mass
   QCheckBox* aimFirst;

@@ -21,14 +21,13 @@
 #include "gui/aim_dialogs.h"
 #include "gui/aim_texts.h"
 #include "gui/main_window.h"
+#include "gui/qt_text.h"
 #include "gui/run_worker.h"
 #include "gui/tool_texts.h"
 #include "toolkit/wait_cursor.h"
 
 namespace orv {
 namespace {
-
-QString Text(const Texts3& texts, int language) { return QString::fromUtf8(Pick(texts, language)); }
 
 const MethodChoice kStudyMethod{FlightMethod::kRk45, kDefaultTolerance};
 
@@ -61,7 +60,7 @@ void TForm2::InstallAimStudies() {
 }
 
 void TForm2::SetAimTexts() {
-  const int language = sprache_.LanguageNo;
+  const Language language = UserLanguage();
   AimAction->setText(Text(AimText().menu, language));
   RangeTableAction->setText(Text(RangeTableText().menu, language));
   SpreadAction->setText(Text(SpreadText().menu, language));
@@ -87,7 +86,7 @@ double TForm2::ReadNumber(const QLineEdit* edit) const {
 }
 
 void TForm2::AimClick() {
-  auto* dialog = new AimDialog(this, sprache_.LanguageNo);
+  auto* dialog = new AimDialog(this, UserLanguage());
   if (aimTarget_) {
     dialog->range->setText(QString::fromStdString(NumberText(aimTarget_->range, 15)));
     dialog->height->setText(QString::fromStdString(NumberText(aimTarget_->height, 15)));
@@ -98,7 +97,7 @@ void TForm2::AimClick() {
 }
 
 void TForm2::FindAimFor(AimDialog* dialog) {
-  const int language = sprache_.LanguageNo;
+  const Language language = UserLanguage();
   const AimTexts& t = AimText();
   const FlightInputs inputs = InputsInForce(state_.fd);
   const Target target{ReadNumber(dialog->range), ReadNumber(dialog->height)};
@@ -158,7 +157,7 @@ void TForm2::FindAimFor(AimDialog* dialog) {
 
 void TForm2::RangeTableClick() {
   if (!lastRunStart_) return;
-  auto* dialog = new RangeTableDialog(this, sprache_.LanguageNo);
+  auto* dialog = new RangeTableDialog(this, UserLanguage());
   const FlightInputs inputs = InputsInForce(*lastRunStart_);
   auto rows = std::make_shared<std::vector<RangeRow>>();
   connect(dialog->show, &QPushButton::clicked, this,
@@ -195,14 +194,13 @@ void TForm2::FillRangeTable(RangeTableDialog* dialog, const FlightInputs& inputs
   {
     WaitCursor wait;
     RunJobOnWorker(
-        this, sprache_.LanguageNo, control,
-        Heading(control, Text(RangeTableText().menu, sprache_.LanguageNo).remove(QStringLiteral("..."))),
-        [&] {
+        this, UserLanguage(), control,
+        Heading(control, Text(RangeTableText().menu, UserLanguage()).remove(QStringLiteral("..."))), [&] {
           // The landing bounds the rows; a step too fine for it is refused.
           const RangeCrossing far =
               FlyToRange(*std::make_unique<SharedState>(), inputs, kStudyMethod, HUGE_VAL, &control);
           if (!(step > 0) || !(far.end.X / step <= kRangeTableRowsMax))
-            throw InputFault(Pick(RangeTableText().badStep, sprache_.LanguageNo));
+            throw InputFault(Pick(RangeTableText().badStep, UserLanguage()));
           rows = RangeTable(inputs, kStudyMethod, step, std::nullopt, &control);
         });
   }
@@ -217,7 +215,7 @@ void TForm2::FillRangeTable(RangeTableDialog* dialog, const FlightInputs& inputs
 }
 
 void TForm2::SpreadClick() {
-  auto* dialog = new SpreadDialog(this, sprache_.LanguageNo);
+  auto* dialog = new SpreadDialog(this, UserLanguage());
   if (aimTarget_) {
     dialog->range->setText(QString::fromStdString(NumberText(aimTarget_->range, 15)));
     dialog->height->setText(QString::fromStdString(NumberText(aimTarget_->height, 15)));
@@ -228,7 +226,7 @@ void TForm2::SpreadClick() {
 }
 
 void TForm2::RunSpreadFor(SpreadDialog* dialog) {
-  const int language = sprache_.LanguageNo;
+  const Language language = UserLanguage();
   const SpreadTexts& t = SpreadText();
   SpreadSetup setup;
   setup.inputs = InputsInForce(state_.fd);

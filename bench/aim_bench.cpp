@@ -54,3 +54,4 @@ BENCHMARK(BM_Spread_10000)->Arg(1)->Arg(2)->UseRealTime()->Unit(benchmark::kMill
 
 }  // namespace
 }  // namespace orv
+BENCHMARK_MAIN();

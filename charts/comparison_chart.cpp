@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 
 #include "base/errors.h"
 #include "base/number_text.h"
@@ -300,6 +301,40 @@ ComparisonLayout LayOutComparison(const ComparisonChart& chart, char decimalSepa
     lay.legend.push_back(std::move(e));
   }
   return lay;
+}
+
+std::optional<ComparisonReadout> ComparisonReadoutAt(const ComparisonLayout& lay, int x, int y) {
+  if (!lay.chart || x < lay.left || x > lay.right || y < lay.top || y > lay.bottom) return std::nullopt;
+  const AxisMap mapX{lay.xScale.first, lay.xScale.last(), lay.left, lay.right};
+  const auto drawn = [](const ChartCurve& c, std::size_t i) {
+    return std::isfinite(c.x[i]) && std::isfinite(c.y[i]);
+  };
+  std::optional<ComparisonReadout> best;
+  int bestDistance = 0;
+  for (const ChartCurve& c : lay.chart->curves)
+    for (std::size_t i = 0; i < std::min(c.x.size(), c.y.size()); ++i) {
+      if (!drawn(c, i)) continue;
+      const int pixel = mapX(c.x[i]);
+      if (best && std::abs(pixel - x) >= bestDistance) continue;
+      best = ComparisonReadout{pixel, lay.top, lay.bottom, c.x[i], {}};
+      bestDistance = std::abs(pixel - x);
+    }
+  if (!best) return std::nullopt;
+  const double at = best->xValue;
+  for (const ChartCurve& c : lay.chart->curves) {
+    std::optional<double> value;
+    const std::size_t n = std::min(c.x.size(), c.y.size());
+    for (std::size_t i = 0; i < n && !value; ++i) {
+      if (!drawn(c, i)) continue;
+      if (c.x[i] == at) {
+        value = c.y[i];
+      } else if (i + 1 < n && drawn(c, i + 1) && (c.x[i] - at) * (c.x[i + 1] - at) < 0) {
+        value = c.y[i] + (c.y[i + 1] - c.y[i]) * (at - c.x[i]) / (c.x[i + 1] - c.x[i]);
+      }
+    }
+    best->y.push_back(value);
+  }
+  return best;
 }
 
 void DrawComparison(Surface& s, const ComparisonLayout& lay) {

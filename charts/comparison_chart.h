@@ -10,6 +10,7 @@
 // it.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -107,6 +108,17 @@ struct ComparisonLayout {
 // Throws InputFault when there are more than kMaxComparedCurves curves or no curve
 // has a single point to draw.
 ComparisonLayout LayOutComparison(const ComparisonChart& chart, char decimalSeparator);
+
+// The read-out under the mouse at the surface pixel (x, y): a line on the drawn point
+// whose column lies nearest x (of several, the first curve's earliest), and each
+// curve's value at that point's x where the curve reaches it, on the straight line
+// the chart draws between two drawn neighbours. None outside the plot.
+struct ComparisonReadout {
+  int x = 0, top = 0, bottom = 0;  // the line, surface pixels
+  double xValue = 0;
+  std::vector<std::optional<double>> y;  // one per curve
+};
+std::optional<ComparisonReadout> ComparisonReadoutAt(const ComparisonLayout& layout, int x, int y);
 
 // Draws a layout of LayOutComparison (its chart must still exist) on a white surface.
 void DrawComparison(Surface& surface, const ComparisonLayout& layout);

@@ -207,6 +207,7 @@ class TForm2 : public QWidget {
   // This run's chart could not be drawn and the area still shows an earlier run's.
   void MarkEarlierChart();
   void ShowReadout(QPoint at);
+  void ShowReadoutLine(QPoint at, int x, int top, int bottom, const QString& text);
   void HideReadout();
   void SetChartButtonsEnabled(bool enabled);
   // The chart the area shows, and which the menu saves; none before a run, after
@@ -265,6 +266,7 @@ class TForm2 : public QWidget {
   std::unique_ptr<ChartArea> chartArea_;
   bool activeLast_ = false;  // this window, not the start window, was the last of the two active
   std::optional<ChartRequest> shownChart_;
+  std::optional<ComparisonChart> studyChart_;  // a comparison or a sweep the area shows, for the read-out
   bool chartOnArea_ = false;   // the area shows a chart, not the background or the blank of MAIN
   bool earlierChart_ = false;  // that chart is from before the last finished run
   bool emblemAside_ = false;   // the emblem was hidden for a comparison or a sweep

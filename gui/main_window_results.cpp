@@ -7,6 +7,7 @@
 
 #include "base/number_text.h"
 #include "charts/chart_readout.h"
+#include "charts/comparison_chart.h"
 #include "gui/interface_texts.h"
 #include "gui/main_window.h"
 #include "gui/qt_text.h"
@@ -18,6 +19,15 @@ namespace orv {
 namespace {
 
 constexpr int kFigureDigits = 6;  // significant digits of a figure and a read-out value
+
+// "range = 5.2 m" of an axis title "range, m" and a value; a title without a unit
+// stands before the value whole.
+QString ReadoutValue(const QString& title, const std::string& value) {
+  const int comma = title.lastIndexOf(QStringLiteral(", "));
+  const QString v = QString::fromStdString(value);
+  return comma < 0 ? title + QStringLiteral(" = ") + v
+                   : title.left(comma) + QStringLiteral(" = ") + v + QLatin1Char(' ') + title.mid(comma + 2);
+}
 
 // In Russian the About button stands at the top of the frame, and its memo covers
 // the figures below it while shown; the other languages head the figures there.
@@ -78,15 +88,31 @@ void TForm2::CopyResults() {
 }
 
 // The line and the values of the recorded sample nearest the mouse, in the units the
-// chart's titles name (the table's, after the run's scaling).
+// chart's titles name (the table's, after the run's scaling); over a comparison or a
+// sweep, the value across and each curve's value there.
 void TForm2::ShowReadout(QPoint at) {
+  if (studyChart_) {
+    const std::optional<ComparisonReadout> readout =
+        ComparisonReadoutAt(LayOutComparison(*studyChart_, Separator()), at.x(), at.y());
+    if (!readout) return HideReadout();
+    const auto value = [this](const std::string& title, double v) {
+      return ReadoutValue(QString::fromStdString(title), FormatGeneral(v, kFigureDigits, 2, Separator()));
+    };
+    QString text = value(studyChart_->xTitle, readout->xValue);
+    for (std::size_t c = 0; c < readout->y.size(); ++c) {
+      if (!readout->y[c]) continue;
+      const QString legend = QString::fromStdString(studyChart_->curves[c].legend);
+      const int colon = legend.indexOf(QStringLiteral(": "));
+      text +=
+          QLatin1Char('\n') +
+          (legend.isEmpty() ? QString() : (colon < 0 ? legend : legend.left(colon)) + QStringLiteral(": ")) +
+          value(studyChart_->yTitle, *readout->y[c]);
+    }
+    return ShowReadoutLine(at, readout->x, readout->top, readout->bottom, text);
+  }
   const std::optional<Readout> readout =
       shownChart_ ? ReadoutAt(state_, *shownChart_, at.x(), at.y()) : std::nullopt;
-  if (!readout) {
-    HideReadout();
-    return;
-  }
-  Overlay->SetLine(readout->x, readout->top, readout->bottom);
+  if (!readout) return HideReadout();
   QString text;
   for (int k = 0; k < shownChart_->count; ++k) {
     const Col column = static_cast<Col>(shownChart_->column[static_cast<std::size_t>(k)]);
@@ -97,6 +123,12 @@ void TForm2::ShowReadout(QPoint at) {
     const std::string_view unit = ScaledUnit(column, state_.fd);
     if (unit != "-") text += QLatin1Char(' ') + QString::fromUtf8(unit.data(), static_cast<int>(unit.size()));
   }
+  ShowReadoutLine(at, readout->x, readout->top, readout->bottom, text);
+}
+
+// One read-out on every chart: the line over the picture and the values beside the mouse.
+void TForm2::ShowReadoutLine(QPoint at, int x, int top, int bottom, const QString& text) {
+  Overlay->SetLine(x, top, bottom);
   QToolTip::showText(Image1->mapToGlobal(at), text, Image1);
 }
 

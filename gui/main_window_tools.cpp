@@ -146,6 +146,7 @@ void TForm2::FillChartMenu(QMenu& menu) {
 void TForm2::SetShownChart(std::optional<ChartRequest> request) {
   if (studyAnswer) studyAnswer->close();
   shownChart_ = request;
+  studyChart_.reset();
   HideReadout();
   if (std::exchange(earlierChart_, false) && !Results->IsStale()) Overlay->SetBand(QString());
   shownSweep_.reset();
@@ -161,6 +162,7 @@ void TForm2::SetShownChart(std::optional<ChartRequest> request) {
 void TForm2::ShowStudyChart(const ComparisonChart& chart) {
   ShowComparison(*chartArea_, chart, Separator());
   SetShownChart(std::nullopt);
+  studyChart_ = chart;
   chartOnArea_ = true;
   if (!Image3->isHidden()) emblemAside_ = true;
   Image3->hide();

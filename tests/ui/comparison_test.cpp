@@ -2,10 +2,15 @@
 // START, keep, compare; the window's SVG is orvantis-cli compare's for the same cases,
 // as flown by START and flown again with the accurate method; the menu then acts on
 // the comparison until START or a chart button brings the usual charts back.
+#include <QApplication>
+#include <QClipboard>
 #include <QFile>
 #include <QLocale>
 #include <QProcess>
+#include <QPushButton>
 #include <QTest>
+#include <QToolTip>
+#include <cmath>
 
 #include "gui/comparison_texts.h"
 #include "gui/tool_texts.h"
@@ -69,6 +74,9 @@ class ComparisonTest : public QObject {
     w.Button1->click();
     QVERIFY(w.KeepRunAction->isEnabled());
     w.KeepRunAction->trigger();
+    QStringList frames;  // each run's figures as the results frame copies them
+    w.CopyResultsAction->trigger();
+    frames << QApplication::clipboard()->text();
     QCOMPARE(w.KeepRunAction->text(), QString("Keep this run for comparison (1 kept)"));
     QVERIFY(!w.KeepRunAction->isEnabled());  // a run is kept once
     w.edV0->setText("35");
@@ -76,6 +84,8 @@ class ComparisonTest : public QObject {
     w.Button1->click();
     w.KeepRunAction->trigger();
     QCOMPARE(w.KeepRunAction->text(), QString("Keep this run for comparison (2 kept)"));
+    w.CopyResultsAction->trigger();
+    frames << QApplication::clipboard()->text();
 
     // Cancelled: the chart stays as it was.
     choice.reset();
@@ -100,6 +110,20 @@ class ComparisonTest : public QObject {
     }
     QCOMPARE(w.Image1->Picture().size(), QSize(760, 500) * w.Image1->Picture().devicePixelRatio());
 
+    // Beside it, each run's summary as its START's results frame showed it; Copy
+    // gives the table between tabs, its headings first.
+    QVERIFY(w.studyAnswer && w.studyAnswer->objectName() == "ComparisonTable");
+    w.studyAnswer->findChild<QPushButton*>("copyButton")->click();
+    const QStringList table = QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(table.size(), 3);
+    for (int run = 1; run <= 2; ++run) {
+      const QStringList cells = table[run].split('\t');
+      const QStringList frame = frames[run - 1].split('\n');
+      QCOMPARE(cells.size(), table[0].split('\t').size());
+      QVERIFY(cells[0].startsWith(QString("%1: ").arg(run)));
+      for (int k = 1; k < cells.size(); ++k) QCOMPARE(cells[k], frame[k - 1].section('\t', 1, 1));
+    }
+
     // Flown again with the accurate method, as compare --method rk45 flies them.
     choice->accurate = true;
     w.CompareRunsAction->trigger();
@@ -112,6 +136,33 @@ class ComparisonTest : public QObject {
     w.ExportCsvAction->trigger();
     QVERIFY(Bytes("comparison.csv").startsWith("run,assignments,range [m],height [m]\r\n1,,"));
     QVERIFY(Bytes("comparison.csv").contains("\r\n2,v0=35 mass=0.2,"));
+
+    // The read-out over the comparison: the range of the sample nearest the mouse and
+    // each run's height there, on the straight line between its exported samples.
+    QTest::mouseMove(w.windowHandle(), w.Image1->mapTo(&w, QPoint(400, 200)));
+    const QStringList readout = QToolTip::text().split('\n');
+    QCOMPARE(readout.size(), 3);
+    const auto value = [](const QString& line) {
+      return line.section(" = ", 1).section(' ', 0, 0).replace(',', '.').toDouble();
+    };
+    QVERIFY2(readout[0].startsWith("X = ") && readout[0].endsWith(" m"), qPrintable(readout[0]));
+    const double x = value(readout[0]);
+    for (int run = 1; run <= 2; ++run) {
+      QVERIFY2(readout[run].startsWith(QString("%1: H = ").arg(run)), qPrintable(readout[run]));
+      std::vector<std::pair<double, double>> points;
+      for (const QByteArray& line : Bytes("comparison.csv").split('\n'))
+        if (line.startsWith(QByteArray::number(run) + ','))
+          points.emplace_back(line.split(',').at(2).toDouble(), line.split(',').at(3).trimmed().toDouble());
+      double expected = NAN;
+      for (std::size_t k = 0; k + 1 < points.size() && std::isnan(expected); ++k) {
+        const auto [x0, y0] = points[k];
+        const auto [x1, y1] = points[k + 1];
+        if (x0 == x1 || (x0 - x) * (x1 - x) > 0) continue;
+        expected = y0 + (y1 - y0) * (x - x0) / (x1 - x0);
+      }
+      QVERIFY2(std::abs(value(readout[run]) - expected) <= 1e-5 * std::abs(expected) + 1e-9,
+               qPrintable(readout[run] + " " + QString::number(expected, 'g', 9)));
+    }
 
     // A chart button brings the usual charts back; the kept runs stay until cleared.
     w.Button16->click();

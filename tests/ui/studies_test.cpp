@@ -15,7 +15,9 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QTimer>
+#include <QToolTip>
 
 #include "gui/aim_dialogs.h"
 #include "gui/run_dialog.h"
@@ -146,6 +148,18 @@ class StudiesTest : public QObject {
         std::tie(bestAngle, bestRange) = std::pair(fields[0].toDouble(), fields[3].toDouble());
     }
     QVERIFY(bestAngle > 10 && bestAngle < 40);
+
+    // The read-out over the sweep's chart: the run nearest the mouse and its range (X), as the CSV has them.
+    QTest::mouseMove(w.windowHandle(), w.Image1->mapTo(&w, QPoint(400, 200)));
+    const QStringList readout = QToolTip::text().split('\n');
+    QCOMPARE(readout.size(), 2);
+    QVERIFY2(readout[0].startsWith("angle = ") && readout[0].endsWith(" deg"), qPrintable(readout[0]));
+    const QString angle = readout[0].mid(8).chopped(4);
+    const QStringList row =
+        cli.split("\r\n").filter(QRegularExpression("^" + angle + ",")).value(0).split(',');
+    QVERIFY2(row.size() > 3, qPrintable(angle));
+    QCOMPARE(readout[1], "X = " + QString::number(row[3].toDouble(), 'g', 6) + " m");
+    QVERIFY(w.Overlay->LineX().has_value());
     auto* use = w.studyAnswer->findChild<QPushButton*>("use0");
     QVERIFY(use);
     // The figure to 6 digits, and the method that gave it, which is not START's.

@@ -163,6 +163,24 @@ std::string FloatToText(double value, char sep) {
   return Plain(d, sep);
 }
 
+std::string ExactText(double value, char sep) {
+  if (!std::isfinite(value)) return NonFinite(value);
+  if (value == 0) return "0";
+  // The shortest scientific text that reads back exactly: its digits and exponent.
+  char buffer[64];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
+  const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
+  const std::size_t e = text.find('e');
+  Decimal d;
+  d.negative = value < 0;
+  for (char c : text.substr(0, e))
+    if (c >= '0' && c <= '9') d.digits += c;
+  while (d.digits.size() > 1 && d.digits.back() == '0') d.digits.pop_back();
+  std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), text.data() + text.size(), d.exponent);
+  if (d.exponent < -4 || d.exponent >= 15) return Scientific(d, sep, 0, false);
+  return Plain(d, sep);
+}
+
 std::string FormatGeneral(double value, int precision, int exponentDigits, char sep) {
   if (!std::isfinite(value)) return NonFinite(value);
   if (value == 0) return "0";

@@ -25,6 +25,10 @@ bool TryTextToFloat(std::string_view text, char decimalSeparator, double& dest);
 // below 0.0001 or beyond 15 integer digits ("5E-5", "1.7", "30.2").
 std::string FloatToText(double value, char decimalSeparator);
 
+// The fields' format with as many significant digits as the value needs to read back
+// as the same double, and no more (17 at most): "0.1", "5E-5", "0.30000000000000004".
+std::string ExactText(double value, char decimalSeparator);
+
 // G(p, e): at most p significant digits, trailing zeros dropped, plain notation when
 // the rounded value has at most p integer digits and a magnitude of at least 0.00001,
 // otherwise mantissa, "E", sign and an exponent of at least e digits.

@@ -76,6 +76,7 @@ std::vector<std::string> LegendTexts(std::span<const ComparedRun> runs, char dec
     if (&run != &runs.front())
       for (std::size_t k : NamingOrder(run))
         if (Differs(runs.front(), run, k)) add(run.inputs[k]);
+    if (!run.design.empty()) named = named.empty() ? run.design : run.design + ": " + named;
     if (named.empty())
       for (std::size_t k : NamingOrder(run))
         if (KeyRank(run.inputs[k].name) < std::size(kKeyInputs)) add(run.inputs[k]);
@@ -85,7 +86,7 @@ std::vector<std::string> LegendTexts(std::span<const ComparedRun> runs, char dec
 }
 
 std::string DifferingAssignments(const ComparedRun& first, const ComparedRun& run) {
-  std::string text;
+  std::string text = run.design.empty() ? "" : "design=" + run.design;
   for (std::size_t k : NamingOrder(run))
     if (Differs(first, run, k))
       text += (text.empty() ? "" : " ") + run.inputs[k].name + "=" + run.inputs[k].value;

@@ -28,6 +28,7 @@ struct RunInput {
 struct ComparedRun {
   int number = 1;                // 1..8: the case or the kept run; it picks the colour and marker
   std::vector<RunInput> inputs;  // the same names in the same order for every run of a comparison
+  std::string design;            // the design's file name it was flown from ("harpoon.orv"); "": none
   std::string assignments;       // what set this run up, "v0=35 mass=0.2", for the CSV
   int rows = 0;                  // recorded samples
   std::vector<double> samples;   // rows x kSampleColumns, row by row, SI base units
@@ -52,11 +53,13 @@ inline constexpr std::string_view kKeyInputs[] = {"v0", "angle", "mass"};
 
 // "2: v0 = 35 m/s, mass = 0.2 kg": each run by the inputs in which it differs from
 // the first run, the first run (and any run that differs in nothing) by the key
-// inputs; key inputs come first. Assignments are separated by "; " when numbers use
-// a decimal comma.
+// inputs; key inputs come first. A run of a design is named by its file instead of
+// the key inputs: "1: harpoon.orv", "2: harpoon.orv: v0 = 35 m/s". Assignments are separated by "; " when
+// numbers use a decimal comma.
 std::vector<std::string> LegendTexts(std::span<const ComparedRun> runs, char decimalSeparator);
 
-// "v0=35 mass=0.2": the inputs in which `run` differs from `first`, in the legend's order.
+// "v0=35 mass=0.2": the inputs in which `run` differs from `first`, in the legend's
+// order, after "design=harpoon.orv" for a run of a design.
 std::string DifferingAssignments(const ComparedRun& first, const ComparedRun& run);
 
 // "X, m": the column's symbol and base unit, as the comparison's axes are titled.

@@ -1,16 +1,14 @@
-// A study's inputs kept in a file: one "name = value" per line with the option
-// names (cx, mass, v0, ...), blank lines and "#" comments.
+// A study's inputs kept in a file: a design (files/design_file.h), one "name = value"
+// per line with the option names (cx, mass, v0, ...), blank lines and "#" comments.
 #pragma once
 
-#include <array>
-#include <optional>
 #include <string>
 
-#include "cli/flight_inputs.h"
+#include "files/design_file.h"
 
 namespace orv::cli {
 
-using InputOverrides = std::array<std::optional<double>, kInputCount>;
+using orv::InputOverrides;
 
 // The values the text names. Throws UsageError "<file>:<line>: ..." for an unknown
 // name, a name given twice, a line without "=" or a value that is not a number.

@@ -28,6 +28,7 @@ target_link_libraries(orvantis_physics PUBLIC orvantis_base)
 add_library(orvantis_files STATIC
   files/csv_export.cpp
   files/csv_text.cpp
+  files/design_file.cpp
   files/file_ops.cpp
   files/results_file.cpp
   files/results_table.cpp

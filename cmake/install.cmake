@@ -48,6 +48,11 @@ if(TARGET orvantis)
   configure_file(desktop/orvantis.metainfo.xml.in ${generated}/${ORVANTIS_APP_ID}.metainfo.xml @ONLY)
   install(FILES ${generated}/${ORVANTIS_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
+  # The design file's type, so file managers open a .orv with the program; dpkg's
+  # trigger of shared-mime-info updates the database.
+  install(FILES desktop/orvantis.mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
+    RENAME ${ORVANTIS_APP_ID}.xml)
+
   set(icons ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
   install(FILES assets/icons/orvantis.svg DESTINATION ${icons}/scalable/apps RENAME ${ORVANTIS_APP_ID}.svg)
   foreach(size 48 128 256)

@@ -35,6 +35,9 @@ add_library(orvantis_gui STATIC
   gui/compare_dialog.cpp
   gui/comparison_texts.cpp
   gui/main_window_compare.cpp
+  gui/main_window_design.cpp
+  gui/main_window_menu.cpp
+  gui/design_texts.cpp
   gui/main_window_tools.cpp
   gui/main_window_sweep.cpp
   gui/program_state.cpp

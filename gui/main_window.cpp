@@ -62,6 +62,7 @@ TForm2::TForm2(SharedState& state, const SpracheState& sprache, ErrorBoxFunction
   chartArea_ = std::make_unique<ChartArea>(*Image1, *Image3);
   ConnectHandlers();
   InstallTools();
+  InstallDesign();
 }
 
 void TForm2::CreateControls() {

@@ -7,14 +7,17 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QStringList>
 #include <QWidget>
 #include <functional>
 #include <optional>
 
 #include "base/flight_data.h"
+#include "base/input_table.h"
 #include "base/parameter_fields.h"
 #include "base/preset_data.h"
 #include "charts/chart_engine.h"
@@ -56,6 +59,33 @@ class TForm2 : public QWidget {
   using CompareDialogFunction = std::function<std::optional<CompareChoice>(QWidget* parent, int languageNo,
                                                                            const CompareChoice& initial)>;
   void SetCompareDialog(CompareDialogFunction dialog) { compareDialog_ = std::move(dialog); }
+
+  // Asks where to open a file (AskOpenPath unless a test answers); empty cancels.
+  using OpenDialogFunction = std::function<QString(QWidget* parent, const QString& title,
+                                                   const QString& folder, const QString& filter)>;
+  void SetOpenDialog(OpenDialogFunction dialog) { openDialog_ = std::move(dialog); }
+  // Asks whether to go on although `text` says what will be lost; true goes on. A
+  // box with Cancel as the default unless a test answers.
+  using ConfirmFunction = std::function<bool(QWidget* parent, const QString& text)>;
+  void SetConfirmDialog(ConfirmFunction dialog) { confirmDialog_ = std::move(dialog); }
+
+  // Designs (main_window_design.cpp): the inputs kept in a file.
+  void OpenDesignClick();    // "Open design..."
+  void SaveDesignClick();    // "Save design": asks a name the first time
+  void SaveDesignAsClick();  // "Save design as..."
+  // Types the design's values into the fields; a file that cannot be read or
+  // understood changes nothing and shows one box naming the line (as a handler:
+  // faults end in the error box).
+  void OpenDesignFile(const QString& path);
+  // The design the program was started with, opened after the first activation.
+  void OpenDesignAtStart(const QString& path) { designAtStart_ = path; }
+  const QString& DesignPath() const { return designPath_; }  // empty: no design
+  bool DesignChanged() const;  // the fields differ from the design saved or opened
+  QStringList RecentDesigns() const;
+  // The menu under MAIN (main_window_menu.cpp).
+  void ShowWindowMenu();
+  void ShowShortcuts();
+  void ShowAbout();
 
   // Event handlers.
   void FormAktivate();
@@ -116,6 +146,10 @@ class TForm2 : public QWidget {
   QAction* CheckStepAction;
   QAction* SweepAction;
   QAction *KeepRunAction, *CompareRunsAction, *ClearRunsAction;
+  QAction *OpenDesignAction, *SaveDesignAction, *SaveDesignAsAction, *ShortcutsAction, *AboutAction;
+  QMenu *WindowMenu, *DesignMenu, *ChartMenu, *StudyMenu, *HelpMenu, *RecentMenu;
+  QPushButton* MenuButton;        // under MAIN: opens WindowMenu
+  QLabel* InForce;                // the inputs in force that no visible field shows
   QPointer<QDialog> studyAnswer;  // the last answer of a study, while it is open
   // Beyond the resource: the last run's figures in the top-left frame, and over the
   // chart area the read-out's line and the mark of stale results.
@@ -128,6 +162,7 @@ class TForm2 : public QWidget {
   void changeEvent(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void CreateControls();
@@ -140,6 +175,20 @@ class TForm2 : public QWidget {
   void InstallTools();
   void SetToolTexts();
   void ShowChartMenu(const QPoint& at);
+  void FillChartMenu(QMenu& menu);
+  void InstallDesign();
+  void SetDesignTexts();
+  void DesignActivated();
+  void UpdateDesignMarks();
+  FlightInputs InputsShown() const;
+  void ReadDesign(const QString& path);  // OpenDesignFile without its guard
+  void SaveDesignTo(const QString& path);
+  void NoteRecentDesign(const QString& path);
+  void FillRecentMenu();
+  bool LossConfirmed();
+  void InstallMenu();
+  void SetMenuTexts();
+  void FillWindowMenu();
   void MarkField(Field field, bool notANumber);
   // The figures of a finished run; they stay until the next run finishes (a fault or
   // a cancel leaves them) or MAIN.
@@ -230,6 +279,13 @@ class TForm2 : public QWidget {
   std::optional<ShownComparison> shownComparison_;
   CompareChoice compareChoice_;
   CompareDialogFunction compareDialog_;
+
+  QString designPath_;           // absolute; empty before a design is opened or saved
+  FlightInputs designInputs_{};  // as opened or saved
+  QString designAtStart_;
+  OpenDialogFunction openDialog_;
+  ConfirmFunction confirmDialog_;
+  bool leaving_ = false;  // MAIN has asked already
 };
 
 }  // namespace orv

@@ -2,6 +2,8 @@
 // until the program ends), and "Compare kept runs..." draws one quantity against
 // another for all of them in the chart area, as orvantis-cli compare draws it. START
 // or a chart button brings the usual charts back.
+#include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 
 #include "base/errors.h"
@@ -55,6 +57,11 @@ void TForm2::NoteFinishedRun(const FlightData& start, bool finished) {
   if (finished) {
     const FlightInputs inputs = InputsInForce(start);
     lastFinished_ = KeptRun{inputs, CaptureRun(state_, 0, {})};
+    // A run of a design is named by the design's file; one flown from changed fields
+    // by the file and a mark.
+    if (!designPath_.isEmpty())
+      lastFinished_->run.design = QFile::encodeName(QFileInfo(designPath_).fileName()).toStdString() +
+                                  (inputs != designInputs_ ? "*" : "");
   }
   SetComparisonTexts();
 }
@@ -97,6 +104,7 @@ void TForm2::CompareRunsClick() {
       shown.runs.push_back(kept.run);
       shown.runs.back().inputs = RunInputsOf(kept.inputs, Separator());
     }
+    shown.runs.back().design = kept.run.design;
   }
   for (ComparedRun& run : shown.runs) run.assignments = DifferingAssignments(shown.runs.front(), run);
   ShowStudyChart(shown.Chart(Separator()));

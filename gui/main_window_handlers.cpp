@@ -42,6 +42,7 @@ void TForm2::FormAktivate() {
   BringToFront(Panel6);
   // Under their cover the chart buttons take neither focus nor keys.
   SetChartButtonsEnabled(false);
+  DesignActivated();
 }
 
 // German is the resource's own language: its texts stay.
@@ -118,6 +119,8 @@ void TForm2::DrawOnChartArea(const ChartRequest& request, bool afterRun) {
 }
 
 void TForm2::Button5Click() {
+  if (!LossConfirmed()) return;
+  leaving_ = true;  // the close below asks no more
   SetShownChart(std::nullopt);
   chartOnArea_ = false;
   HideResults();

@@ -125,6 +125,12 @@ void TForm2::SetToolTexts() {
 
 void TForm2::ShowChartMenu(const QPoint& at) {
   QMenu menu(this);
+  FillChartMenu(menu);
+  menu.exec(Image1->mapToGlobal(at));
+}
+
+// The window's menu takes its chart and study entries from here too.
+void TForm2::FillChartMenu(QMenu& menu) {
   menu.addActions({SavePngAction, SaveSvgAction, CopyChartAction, ExportCsvAction});
   menu.addSeparator();
   menu.addAction(CopyResultsAction);
@@ -132,7 +138,6 @@ void TForm2::ShowChartMenu(const QPoint& at) {
   menu.addAction(SweepAction);
   menu.addSeparator();
   menu.addActions({KeepRunAction, CompareRunsAction, ClearRunsAction});
-  menu.exec(Image1->mapToGlobal(at));
 }
 
 void TForm2::SetShownChart(std::optional<ChartRequest> request) {

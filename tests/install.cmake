@@ -11,7 +11,8 @@ if(TARGET orvantis)
     usr/share/icons/hicolor/48x48/apps/io.github.orvantis.Orvantis.png
     usr/share/icons/hicolor/scalable/apps/io.github.orvantis.Orvantis.svg
     usr/share/man/man1/orvantis.1.gz
-    usr/share/metainfo/io.github.orvantis.Orvantis.metainfo.xml)
+    usr/share/metainfo/io.github.orvantis.Orvantis.metainfo.xml
+    usr/share/mime/packages/io.github.orvantis.Orvantis.xml)
 endif()
 if(TARGET orvantis-cli)
   list(APPEND expected usr/bin/orvantis-cli usr/share/man/man1/orvantis-cli.1.gz)

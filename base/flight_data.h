@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <limits>
 #include <string>
 
 #include "base/constants.h"
@@ -129,6 +130,12 @@ struct SharedState {
   double PreviousFraction = 0;  // fractional part of t / SampleInterval at the last step
   int NextRow = 1;              // 1..500
   std::string FieldSeparator;   // "  ", set at every run start
+  // The highest height of the rows recorded since the table was cleared, m, as the
+  // flight had it (the height column reads 0 for a height below 0).
+  double HighestRecordedHeight = 0;
+  // s, where the last run's speed along the path first passed zero (there the
+  // path-angle equation -g cosQ / V does not hold); NaN where it did not.
+  double SpeedPassedZeroAt = std::numeric_limits<double>::quiet_NaN();
 
   double& Sample(int column, int row) { return TrajectorySamples[column * kSampleRowsMax + row - 1]; }
   double Sample(int column, int row) const { return TrajectorySamples[column * kSampleRowsMax + row - 1]; }

@@ -24,8 +24,23 @@ inline constexpr int kFieldCount = 10;
 enum class Input : int { kCx, kCy, kMass, kArea, kAngle, kH0, kV0, kTk, kHk, kDt, kWind };
 inline constexpr int kInputCount = 11;
 
-// A place of the parameter set that holds one double: a slot or a run scalar.
-using InputSlot = double& (*)(FlightData&);
+// A place of the parameter set that holds one double: a numbered slot or the area S0.
+// Written through a parameter set, read also from a const one.
+class InputSlot {
+ public:
+  constexpr InputSlot(Slot slot) : index_(slot) {}  // NOLINT: the table names slots by number
+  static constexpr InputSlot Area() { return InputSlot(); }
+  double& operator()(FlightData& fd) const {
+    return index_ < 0 ? fd.S0 : fd.slot[static_cast<std::size_t>(index_)];
+  }
+  double operator()(const FlightData& fd) const {
+    return index_ < 0 ? fd.S0 : fd.slot[static_cast<std::size_t>(index_)];
+  }
+
+ private:
+  constexpr InputSlot() = default;
+  int index_ = -1;
+};
 
 struct InputInfo {
   Input id;
@@ -40,7 +55,15 @@ struct InputInfo {
   std::optional<Field> field;  // the main window's edit field; none for the end height
   const char* control;         // that field's object name, nullptr without a field
   Texts3 tip;                  // that field's tooltip
+  int tabOrder;                // that field's place in the window's tab order
+  const char* label;           // the object name of the label beside it; nullptr for a hidden field
+  Texts3 caption;              // that label's text with the unit; the German one is the resource's
+  Texts3 title;                // the input's name in the window's studies; in English its `name`
 };
+
+// A field the user sees (the window hides those of Cy, the time step and the wind):
+// what the window offers to vary is what the user can read back.
+inline bool HasShownField(const InputInfo& info) { return info.field && info.label; }
 
 // In the order of Input.
 std::span<const InputInfo> InputTable();
@@ -48,6 +71,8 @@ const InputInfo& InfoOf(Input input);
 std::optional<Input> FindInput(std::string_view name);
 // The row of a field; every field has one.
 const InputInfo& InfoOf(Field field);
+// The fields in the window's tab order.
+std::span<const Field> FieldsInTabOrder();
 
 // Values by Input.
 using FlightInputs = std::array<double, kInputCount>;
@@ -59,5 +84,8 @@ FlightInputs DefaultInputs();
 // into its fields after the activation: an input without a field (the end height)
 // goes into the activation's defaults, every other value into its field's slot.
 void ApplyInputs(const FlightInputs& inputs, FlightData& fd);
+
+// Its inverse: the values in force in the parameter set, what the next START flies with.
+FlightInputs InputsInForce(const FlightData& fd);
 
 }  // namespace orv

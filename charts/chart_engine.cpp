@@ -315,6 +315,15 @@ class CurvePainter {
 
 int ChartPlot::PixelOf(double x) const { return left + Rnd(x * kx); }
 
+int ChartPlot::RowOf(int column, double y) const {
+  // The curve's scale as CurvePainter::Draw takes it: its greatest value at 0.9 of
+  // the height above the zero line, or of the magnitudes at 0.9 below it.
+  const Samples samples(*state);
+  const double yMax = samples.Max(column), yMin = samples.Min(column);
+  const double ky = yMin < 0 ? Rnd(0.9 * below) / (yMax > -yMin ? yMax : -yMin) : Rnd(0.9 * above) / yMax;
+  return zero - Rnd(y * ky);
+}
+
 ChartPlot PlotOf(const SharedState& state, const ChartRequest& request) {
   CheckRequest(state, request);
   const Samples samples(state);
@@ -327,6 +336,10 @@ ChartPlot PlotOf(const SharedState& state, const ChartRequest& request) {
   plot.xMax = samples.Max(request.column[0]);
   if (plot.xMax == 0) throw ChartScaleFault(request.column[0], true);
   plot.kx = Scale(lay.width, plot.xMax);
+  plot.state = &state;
+  plot.zero = lay.zero;
+  plot.above = lay.above;
+  plot.below = lay.below;
   return plot;
 }
 

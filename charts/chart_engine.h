@@ -56,6 +56,12 @@ struct ChartPlot {
   double kx = 0;    // pixels per x unit
 
   int PixelOf(double x) const;  // the pixel column DrawChart draws the value x in
+  // The pixel row DrawChart draws the value y of curve `column` (one of the request's
+  // curves) at, in the table's unit of that column: each curve has its own scale.
+  int RowOf(int column, double y) const;
+
+  const SharedState* state = nullptr;
+  int zero = 0, above = 0, below = 0;  // the zero line, and the plot's extent above and below it
 };
 
 // The plot DrawChart draws for `request` from the table as it is now; throws as

@@ -10,7 +10,7 @@ namespace orv {
 namespace {
 
 std::string Assignment(const RunInput& input) {
-  std::string text = input.name + " = " + input.value;
+  std::string text = (input.label.empty() ? input.name : input.label) + " = " + input.value;
   if (!input.unit.empty()) text += " " + input.unit;
   return text;
 }
@@ -39,16 +39,11 @@ std::vector<std::size_t> NamingOrder(const ComparedRun& run) {
 std::vector<RunInput> RunInputsOf(const FlightInputs& inputs, char decimalSeparator) {
   std::vector<RunInput> out;
   for (const InputInfo& info : InputTable())
-    out.push_back(
-        {info.name, FloatToText(inputs[static_cast<std::size_t>(info.id)], decimalSeparator), info.csvUnit});
+    out.push_back({info.name,
+                   FloatToText(inputs[static_cast<std::size_t>(info.id)], decimalSeparator),
+                   info.csvUnit,
+                   {}});
   return out;
-}
-
-FlightInputs InputsInForce(const FlightData& fd) {
-  FlightData copy = fd;  // the table reaches a slot through a mutable parameter set
-  FlightInputs inputs{};
-  for (const InputInfo& info : InputTable()) inputs[static_cast<std::size_t>(info.id)] = info.slot(copy);
-  return inputs;
 }
 
 ComparedRun CaptureRun(const SharedState& state, int number, std::vector<RunInput> inputs) {

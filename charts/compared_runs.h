@@ -21,8 +21,9 @@ namespace orv {
 // One input of a run as the legend names it: "v0", "35", "m/s".
 struct RunInput {
   std::string name;
-  std::string value;  // as the fields write numbers
-  std::string unit;   // "" for a pure number
+  std::string value;       // as the fields write numbers
+  std::string unit;        // "" for a pure number
+  std::string label = {};  // the name the legend shows, in the reader's language; `name` when empty
 };
 
 struct ComparedRun {
@@ -41,9 +42,6 @@ struct ComparedRun {
 // Every input of the table with its value as the fields write it ("35") and its
 // unit in ASCII ("m/s", "deg").
 std::vector<RunInput> RunInputsOf(const FlightInputs& inputs, char decimalSeparator);
-
-// The values in force in the parameter set: what the next START flies with.
-FlightInputs InputsInForce(const FlightData& fd);
 
 // The recorded rows of the last run (1..RecordedRows) in base units.
 ComparedRun CaptureRun(const SharedState& state, int number, std::vector<RunInput> inputs);

@@ -202,6 +202,12 @@ RoundScale RoundTicks(double low, double high, int maxDivisions) {
 }
 
 std::string TickText(double value, int decimals, char decimalSeparator) {
+  // Beyond these a fixed label runs to hundreds of digits (or zeros): the fields'
+  // exponent form ("2.5E7", "5E-5"), whose 15 digits tell any two ticks apart.
+  constexpr double kLargestFixed = 1e6, kSmallestFixed = 1e-4;
+  constexpr int kDigits = 15;
+  if (std::abs(value) > kLargestFixed || (value != 0 && std::abs(value) < kSmallestFixed))
+    return FormatGeneral(value, kDigits, 1, decimalSeparator);
   char buffer[400];
   const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed,
                                     std::clamp(decimals, 0, 30));

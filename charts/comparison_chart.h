@@ -68,7 +68,8 @@ struct RoundScale {
 };
 RoundScale RoundTicks(double low, double high, int maxDivisions);
 
-// A tick value as the labels write it: `decimals` digits after the separator.
+// A tick value as the labels write it: `decimals` digits after the separator, or in
+// exponent form ("1.5E300", "5E-5") beyond 1e6 or below 1e-4.
 std::string TickText(double value, int decimals, char decimalSeparator);
 
 struct PlacedText {

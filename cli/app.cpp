@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "base/number_text.h"
+#include "cli/aim_command.h"
 #include "cli/chart_outputs.h"
 #include "cli/command_checks.h"
 #include "cli/compare_command.h"
@@ -16,10 +17,12 @@
 #include "cli/method_options.h"
 #include "cli/optimize_command.h"
 #include "cli/run_command.h"
+#include "cli/spread_command.h"
 #include "cli/sweep_command.h"
 #include "cli/sweep_grid.h"
 #include "cli/usage_error.h"
 #include "flight/best_value.h"
+#include "flight/range_table.h"
 
 namespace orv::cli {
 namespace {
@@ -29,7 +32,8 @@ constexpr const char* kExitStatus =
     "Exit status:\n"
     "  0 success; 1 the flight faulted (nothing written; compare: the faulting case is named and the others "
     "are drawn), or a chart could not be drawn or an output not "
-    "written (the message names the files written before it); 2 a usage error, also an output path that "
+    "written (the message names the files written before it), or aim's target (spread --aim's) out of "
+    "reach; 2 a usage error, also an output path that "
     "cannot be written (nothing written); 130 stopped by Ctrl+C, 143 by SIGTERM (the previous files stay "
     "whole, a sweep ends with whole rows); 141 standard output was a pipe whose reader has gone.\n";
 
@@ -275,6 +279,164 @@ struct CompareCommand {
   int Execute() { return ExecuteCompare(inputs, method.Resolve(), options); }
 };
 
+struct AimCommand {
+  InputOptions inputs;
+  MethodOptions method;
+  AimOptions options;
+
+  CLI::App* Add(CLI::App& app) {
+    CLI::App* aim = app.add_subcommand(
+        "aim",
+        "Find every launch angle in (-90, 90) degrees whose path passes through the target point X,H (range "
+        "from the launch point, height as in the results file): the direct and, where there is one, the "
+        "lobbed solution, each to 0.001 degree with the flight time, speed, kinetic energy and path angle "
+        "at the target. A grid of " +
+            std::to_string(kAimGridIntervals + 1) +
+            " flights over the angle on all processors, then Boost.Math's toms748 on the height at range X "
+            "minus H; rk45 reads the height at X on its dense output, euler between the two steps on "
+            "either side of X. Exit status 1 for a target out of reach, with the furthest reach at that "
+            "height. Example: orvantis-cli aim --at 5,1.2 --target-height 0.3");
+    inputs.AddTo(*aim);
+    method.AddTo(*aim, "--tol", FlightMethod::kRk45);
+    aim->add_option("--at", options.at, "the target: range and height in m, e.g. 5,1.2")
+        ->type_name("X,H")
+        ->required()
+        ->group("Target");
+    aim->add_option("--target-height", options.targetHeight,
+                    "the target's height in m: also report the danger space, the stretch of range around X "
+                    "over which the direct path stays within half of it of H")
+        ->type_name("M")
+        ->group("Target");
+    aim->add_option("--jobs", options.jobs,
+                    "threads to run the grid on (default: one per processor this process may run on)")
+        ->type_name("N")
+        ->check(CLI::Range(1, 4096))
+        ->group("Target");
+    aim->add_flag("--json", options.json,
+                  "print a JSON object: the inputs and the method as run --json writes them, \"solutions\" "
+                  "lowest angle first (angle_deg, time_s, speed_m_s, energy_J, path_angle_deg) and with "
+                  "--target-height \"danger_space\" (from_m, to_m, length_m)")
+        ->group("Target");
+    return aim;
+  }
+
+  int Execute() { return ExecuteAim(inputs, method.Resolve(), options); }
+};
+
+struct TableCommand {
+  InputOptions inputs;
+  MethodOptions method;
+  TableOptions options;
+
+  CLI::App* Add(CLI::App& app) {
+    CLI::App* table = app.add_subcommand(
+        "table",
+        "Print the range table of one flight: a row at range 0 and at every multiple of --every metres of "
+        "range up to the landing (or up to and including --to) with the time, height, drop below the launch "
+        "line (the straight line from the launch point along the launch direction), speed, kinetic energy "
+        "and path angle there. rk45 reads each row on its dense output at the exact range, euler between "
+        "the two steps on either side. Example: orvantis-cli table --every 0.5 --angle 10");
+    inputs.AddTo(*table);
+    method.AddTo(*table, "--tol", FlightMethod::kRk45);
+    table->add_option("--every", options.every, "the step of range between rows, m")
+        ->type_name("STEP")
+        ->required()
+        ->group("Rows");
+    table->add_option("--to", options.to, "the last range, m (default: the landing)")
+        ->type_name("X")
+        ->group("Rows");
+    table
+        ->add_option("--csv", options.csvPath,
+                     "the rows as CSV, headed by name and unit; '-' for standard output (then nothing else "
+                     "is printed)")
+        ->type_name("PATH")
+        ->group("Rows");
+    table->add_flag("--decimal-comma", options.decimalComma, "CSV with semicolons and decimal commas")
+        ->group("Rows");
+    table
+        ->add_flag("--json", options.json,
+                   "print a JSON object: the inputs and the method as run --json writes them and \"rows\" "
+                   "(range_m, time_s, height_m, drop_m, speed_m_s, energy_J, path_angle_deg)")
+        ->group("Rows");
+    return table;
+  }
+
+  int Execute() { return ExecuteTable(inputs, method.Resolve(), options); }
+};
+
+struct SpreadCommand {
+  InputOptions inputs;
+  MethodOptions method;
+  SpreadOptions options;
+
+  CLI::App* Add(CLI::App& app) {
+    CLI::App* spread = app.add_subcommand(
+        "spread",
+        "The chance of a hit: fly --n launches, each input given --sd drawn from a normal spread around its "
+        "value, and report where they pass the target's range X: the mean and standard deviation of the "
+        "height there, the share within --radius of H (the chance of a hit) with its 95 % Wilson interval, "
+        "the share that does not reach X, and for each --sd input alone the standard deviation it causes "
+        "(the same draws of that input only). The same --seed gives the same bytes on any --jobs. Example: "
+        "orvantis-cli spread --at 5,1.2 --sd v0=0.5 --sd angle=0.5 --sd cx=0.05 --radius 0.1 --n 10000 "
+        "--seed 1 --aim");
+    inputs.AddTo(*spread);
+    method.AddTo(*spread, "--tol", FlightMethod::kRk45);
+    spread->add_option("--at", options.at, "the target: range and height in m, e.g. 5,1.2")
+        ->type_name("X,H")
+        ->required()
+        ->group("Draws");
+    spread
+        ->add_option("--sd", options.sd,
+                     "a normal spread of S (in the input's unit) around input NAME, repeatable: " +
+                         std::string("v0=0.5, angle=0.5, cx=0.05, ..."))
+        ->type_name("NAME=S")
+        ->expected(1)
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
+        ->group("Draws");
+    spread
+        ->add_option(
+            "--radius", options.radius,
+            "a draw within this of H at X hits, m (default " + FloatToText(kDefaultHitRadius, '.') + ")")
+        ->type_name("R")
+        ->group("Draws");
+    spread->add_option("--n", options.draws, "the number of draws, 1 to 10^7 (default 10000)")
+        ->type_name("N")
+        ->group("Draws");
+    spread->add_option("--seed", options.seed, "the seed of the draws (default 0)")
+        ->type_name("SEED")
+        ->group("Draws");
+    spread
+        ->add_flag("--aim", options.aim,
+                   "first set the angle to aim's direct solution for X,H, then draw around it")
+        ->group("Draws");
+    spread
+        ->add_option("--jobs", options.jobs,
+                     "threads to run on (default: one per processor this process may run on)")
+        ->type_name("N")
+        ->check(CLI::Range(1, 4096))
+        ->group("Draws");
+    spread
+        ->add_flag(
+            "--json", options.json,
+            "print a JSON object: the inputs (with --aim the aimed angle) and the method as run --json "
+            "writes them, draws, hit_share, hit_share_low, hit_share_high, height_mean_m, height_sd_m, "
+            "not_reached_share and by_input (each --sd input's height_sd_m)")
+        ->group("Outputs");
+    spread
+        ->add_option("--csv", options.csvPath,
+                     "one row per draw: its number, the drawn inputs, and the height, time and speed at X "
+                     "(empty where it does not reach X); '-' for standard output (the report then goes to "
+                     "standard error)")
+        ->type_name("PATH")
+        ->group("Outputs");
+    spread->add_flag("--decimal-comma", options.decimalComma, "CSV with semicolons and decimal commas")
+        ->group("Outputs");
+    return spread;
+  }
+
+  int Execute() { return ExecuteSpread(inputs, method.Resolve(), options); }
+};
+
 }  // namespace
 
 int RunCommandLine(int argc, char** argv) {
@@ -291,10 +453,16 @@ int RunCommandLine(int argc, char** argv) {
   SweepCommand sweep;
   OptimizeCommand optimize;
   CompareCommand compare;
+  AimCommand aim;
+  TableCommand table;
+  SpreadCommand spread;
   CLI::App* runApp = run.Add(app);
   CLI::App* sweepApp = sweep.Add(app);
   CLI::App* compareApp = compare.Add(app);
   CLI::App* optimizeApp = optimize.Add(app);
+  CLI::App* aimApp = aim.Add(app);
+  CLI::App* tableApp = table.Add(app);
+  CLI::App* spreadApp = spread.Add(app);
 
   try {
     try {
@@ -321,7 +489,11 @@ int RunCommandLine(int argc, char** argv) {
     if (sweepApp->parsed()) return sweep.Execute();
     if (compareApp->parsed()) return compare.Execute();
     if (optimizeApp->parsed()) return optimize.Execute();
-    throw UsageError("choose a command, run, sweep, compare or optimize (see orvantis-cli --help)");
+    if (aimApp->parsed()) return aim.Execute();
+    if (tableApp->parsed()) return table.Execute();
+    if (spreadApp->parsed()) return spread.Execute();
+    throw UsageError(
+        "choose a command, run, sweep, compare, optimize, aim, table or spread (see orvantis-cli --help)");
   } catch (const UsageError& e) {
     ReportError(e.what());
     return kExitUsage;

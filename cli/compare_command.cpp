@@ -10,6 +10,7 @@
 #include "charts/compared_runs.h"
 #include "cli/chart_outputs.h"
 #include "cli/interrupt.h"
+#include "cli/message_text.h"
 #include "cli/output_files.h"
 #include "cli/png_module.h"
 #include "cli/usage_error.h"
@@ -21,8 +22,6 @@ namespace {
 
 // Chart labels and the legend on the command line always use a point.
 constexpr char kDecimalPoint = '.';
-
-void Report(const std::string& what) { std::fprintf(stderr, "orvantis-cli: %s\n", what.c_str()); }
 
 std::string InputNames() {
   std::string names;
@@ -89,6 +88,10 @@ int ExecuteCompare(const InputOptions& inputOptions, const MethodChoice& method,
           "ending in .svg");
   }
   if (!options.csvPath.empty()) CheckOutputPath("--csv", options.csvPath);
+  std::vector<NamedOutput> named;
+  for (const std::string& path : options.charts) named.push_back({"--chart", path});
+  if (!options.csvPath.empty()) named.push_back({"--csv", options.csvPath});
+  CheckDistinctOutputs(named);
   const FlightInputs common = inputOptions.Resolve();
   std::vector<Case> cases;
   for (std::size_t k = 0; k < options.cases.size(); ++k)
@@ -116,7 +119,7 @@ int ExecuteCompare(const InputOptions& inputOptions, const MethodChoice& method,
   const auto take = [&](std::int64_t k, CaseRun& slot) {
     const Case& c = cases[static_cast<std::size_t>(k)];
     if (!slot.run) {
-      Report("case " + std::to_string(k + 1) + " (" + c.assignments + "): " + slot.fault);
+      ReportError("case " + std::to_string(k + 1) + " (" + c.assignments + "): " + slot.fault);
       exitCode = kExitFault;
       return;
     }
@@ -133,7 +136,8 @@ int ExecuteCompare(const InputOptions& inputOptions, const MethodChoice& method,
     try {
       WriteOutput(path, bytes);
     } catch (const Fault& fault) {
-      Report((path == kStandardOutput ? std::string("standard output") : path) + ": " + fault.what());
+      ReportError((path == kStandardOutput ? std::string("standard output") : Quoted(path)) + ": " +
+                  fault.what());
       exitCode = kExitFault;
     }
   };
@@ -144,7 +148,7 @@ int ExecuteCompare(const InputOptions& inputOptions, const MethodChoice& method,
         write(path,
               EndsWithPng(path) ? ComparisonPng(chart, kDecimalPoint) : ComparisonSvg(chart, kDecimalPoint));
       } catch (const Fault& fault) {
-        Report("chart " + path + ": " + fault.what());
+        ReportError("chart " + Quoted(path) + ": " + fault.what());
         exitCode = kExitFault;
       }
     }

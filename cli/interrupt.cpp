@@ -32,8 +32,13 @@ void InstallInterruptHandler() {
   sigemptyset(&action.sa_mask);
   // Restarted calls never see the signal; the waits that must see it are WaitScopes.
   action.sa_flags = SA_RESTART;
-  sigaction(SIGINT, &action, nullptr);
-  sigaction(SIGTERM, &action, nullptr);
+  for (const int number : {SIGINT, SIGTERM}) {
+    // A signal ignored from the start stays ignored: a shell starts a script's
+    // background jobs so, that Ctrl+C at the terminal leaves them running.
+    struct sigaction inherited {};
+    if (sigaction(number, nullptr, &inherited) == 0 && inherited.sa_handler == SIG_IGN) continue;
+    sigaction(number, &action, nullptr);
+  }
 }
 
 void SetInterruptTarget(RunControl* control) {

@@ -6,13 +6,18 @@
 
 namespace orv::cli {
 
-void MethodOptions::AddTo(CLI::App& command, std::string toleranceName) {
+void MethodOptions::AddTo(CLI::App& command, std::string toleranceName, FlightMethod byDefault) {
   toleranceName_ = std::move(toleranceName);
+  method_ = MethodName(byDefault);
+  const bool euler = byDefault == FlightMethod::kEuler;
   command
       .add_option("--method", method_,
-                  "euler (default): the classic run of START, explicit Euler steps of --dt, the classic "
-                  "table; rk45: the accurate run for studies, adaptive Dormand-Prince 5(4) steps (--dt "
-                  "unused), ending exactly where the height meets the end height")
+                  std::string("euler") + (euler ? " (default)" : "") +
+                      ": the classic run of START, explicit Euler steps of --dt, the classic "
+                      "table; rk45" +
+                      (euler ? "" : " (default)") +
+                      ": the accurate run for studies, adaptive Dormand-Prince 5(4) steps (--dt "
+                      "unused), ending exactly where the height meets the end height")
       ->type_name("METHOD")
       ->group("Method");
   toleranceOption_ = command
@@ -34,6 +39,10 @@ MethodChoice MethodOptions::Resolve() const {
     choice.tolerance = ParseInputValue(toleranceName_, tolerance_);
     if (!(choice.tolerance > 0) || !(choice.tolerance < 1))
       throw UsageError(toleranceName_ + ": " + tolerance_ + " is not a tolerance between 0 and 1");
+    if (choice.tolerance < kFinestTolerance)
+      throw UsageError(toleranceName_ + ": " + tolerance_ +
+                       " is finer than double-precision numbers can meet; " +
+                       FloatToText(kFinestTolerance, '.') + " is the finest");
   }
   return choice;
 }

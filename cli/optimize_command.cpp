@@ -8,8 +8,10 @@
 #include "base/errors.h"
 #include "base/number_text.h"
 #include "base/processors.h"
+#include "cli/flight_inputs.h"
 #include "cli/interrupt.h"
 #include "cli/message_text.h"
+#include "cli/output_files.h"
 #include "cli/summary_report.h"
 #include "cli/sweep_grid.h"
 #include "cli/usage_error.h"
@@ -39,6 +41,7 @@ void ParseOver(const std::string& option, BestValueSearch& search) {
   search.from = ParseInputValue(where, option.substr(equals + 1, colon - equals - 1));
   search.to = ParseInputValue(where, option.substr(colon + 1));
   if (!(search.from < search.to)) throw UsageError("--over " + option + ": FROM must be less than TO");
+  CheckInputRange("--over " + option, search.over, search.from, search.to);
 }
 
 }  // namespace
@@ -85,6 +88,11 @@ int ExecuteOptimize(const InputOptions& inputOptions, const MethodChoice& method
     return kExitFault;
   }
   if (Interrupted()) return InterruptedExitCode();
+  if (best.resolution > 0)
+    ReportError("the search stopped at the resolution of the numbers near " + FloatToText(best.value, '.') +
+                ": its last bracket is " + FloatToText(best.resolution, '.') +
+                (*info.unit ? std::string(" ") + info.unit : std::string()) + " wide, wider than --tol " +
+                FloatToText(search.tolerance, '.'));
 
   std::string report;
   if (options.json) {
@@ -96,7 +104,7 @@ int ExecuteOptimize(const InputOptions& inputOptions, const MethodChoice& method
     AppendSummaryLine(report, info.name, FloatToText(best.value, '.'), info.unit);
     report += SummaryText(best.summary);
   }
-  std::fputs(report.c_str(), stdout);
+  WriteStandardOutput(report);
   return kExitSuccess;
 }
 

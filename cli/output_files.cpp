@@ -39,8 +39,15 @@ void CheckOutputPath(std::string_view option, const std::string& path) {
   }
   if (errno == ELOOP) throw UsageError(where + " loops: too many levels of symbolic links");
   if (errno != ENOENT && errno != ENOTDIR) throw UsageError(where + ": " + std::strerror(errno));
-  // A new file (or a link to one): its folder must exist and take it.
-  std::string folder = std::filesystem::path(path).parent_path().string();
+  // A new file (or a link to one): its folder, the link's target's, must exist and
+  // take it.
+  std::string target;
+  try {
+    target = FinalTarget(path);
+  } catch (const InOutFault& fault) {
+    throw UsageError(where + ": " + fault.message());
+  }
+  std::string folder = std::filesystem::path(target).parent_path().string();
   const std::string shown = folder;
   if (folder.empty()) folder.push_back('.');  // not = ".": GCC 12 warns falsely at -O3
   std::error_code error;
@@ -49,6 +56,44 @@ void CheckOutputPath(std::string_view option, const std::string& path) {
   if (::faccessat(AT_FDCWD, folder.c_str(), W_OK | X_OK, AT_EACCESS) != 0)
     throw UsageError(where + ": no right to create a file in " +
                      (shown.empty() ? std::string("the current folder") : "the folder " + Quoted(shown)));
+}
+
+namespace {
+
+// What names one file: its device and inode once it exists; before, the real folder
+// and the name the write will create. Empty for a character device (/dev/null, a
+// terminal), which takes any number of outputs one after the other.
+std::string FileIdentity(const std::string& path) {
+  struct stat st {};
+  const int found = path == kStandardOutput ? ::fstat(STDOUT_FILENO, &st) : ::stat(path.c_str(), &st);
+  if (found == 0) {
+    if (S_ISCHR(st.st_mode)) return "";
+    return "file " + std::to_string(st.st_dev) + ":" + std::to_string(st.st_ino);
+  }
+  if (path == kStandardOutput) return "";
+  std::filesystem::path target;
+  try {
+    target = FinalTarget(path);
+  } catch (const InOutFault&) {
+    target = path;
+  }
+  std::error_code error;
+  std::filesystem::path folder = std::filesystem::canonical(
+      target.parent_path().empty() ? std::filesystem::path(".") : target.parent_path(), error);
+  if (error) folder = target.parent_path();
+  return "new " + (folder / target.filename()).string();
+}
+
+}  // namespace
+
+void CheckDistinctOutputs(const std::vector<NamedOutput>& outputs) {
+  std::vector<std::string> identities;
+  for (const NamedOutput& output : outputs) identities.push_back(FileIdentity(output.path));
+  for (std::size_t j = 1; j < outputs.size(); ++j)
+    for (std::size_t i = 0; i < j; ++i)
+      if (!identities[j].empty() && identities[i] == identities[j])
+        throw UsageError(outputs[i].option + " and " + outputs[j].option + " name one file, " +
+                         Quoted(outputs[j].path) + ": the later would overwrite the earlier");
 }
 
 void WriteOutput(const std::string& path, std::string_view bytes) {

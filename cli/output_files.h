@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orv::cli {
 
@@ -14,6 +15,18 @@ inline constexpr const char* kStandardOutput = "-";
 // links, a file or folder the user may not write, or a folder that does not exist.
 // "-" is always fine.
 void CheckOutputPath(std::string_view option, const std::string& path);
+
+// An output of a command: the option that names it ("--csv", "--chart default") and
+// its path ("-" for standard output).
+struct NamedOutput {
+  std::string option;
+  std::string path;
+};
+
+// Throws UsageError when two of `outputs` name one file, by its identity: two names of
+// one file (a link, "./x", /dev/stdout and "-" on a file) count as one. Checked after
+// CheckOutputPath. A character device (/dev/null, a terminal) may take several.
+void CheckDistinctOutputs(const std::vector<NamedOutput>& outputs);
 
 // Writes `bytes` to `path` as the results file is written (WriteFileSafely: a
 // previous file stays intact on failure), or to standard output for "-". Throws

@@ -44,6 +44,8 @@ std::string Duration(double seconds) {
 // long, tells the user on standard error once.
 class LongRunNotice {
  public:
+  // `dt0` is the Euler run's fixed step; 0 for the rk45 run, whose steps vary: its time
+  // left is reckoned from the flight time it covers a second.
   LongRunNotice(const RunControl& control, double Tk, double dt0) {
     if (!isatty(STDERR_FILENO)) return;
     watcher_ = std::jthread([this, &control, Tk, dt0](std::stop_token stop) {
@@ -57,9 +59,12 @@ class LongRunNotice {
       const std::int64_t steps = control.steps.load(std::memory_order_relaxed);
       const double stepsPerSecond = static_cast<double>(steps) / elapsed;
       RunEstimate estimate(Tk, dt0);
-      const double left =
-          estimate.Look(pass, time, steps, control.total.load(std::memory_order_relaxed), stepsPerSecond)
-              .secondsLeft;
+      const double left = dt0 > 0 ? estimate
+                                        .Look(pass, time, steps,
+                                              control.total.load(std::memory_order_relaxed), stepsPerSecond)
+                                        .secondsLeft
+                          : time > 0 ? elapsed * (Tk - time) / time
+                                     : -1;
       if (left >= 0 && elapsed + left > kLongRunSeconds)
         ReportError("this run may take up to " + Duration(elapsed + left) + "; Ctrl+C stops it");
     });
@@ -97,6 +102,11 @@ void CheckRunOutputs(const RunOutputs& outputs) {
     CheckOutputPath("--chart " + chart.name, chart.path);
   }
   if (onStandardOutput > 1) throw UsageError("--out and --csv cannot both write to standard output");
+  std::vector<NamedOutput> named;
+  if (!outputs.noResultsFile) named.push_back({"--out", outputs.resultsPath});
+  if (!outputs.csvPath.empty()) named.push_back({"--csv", outputs.csvPath});
+  for (const ChartOutput& chart : outputs.charts) named.push_back({"--chart " + chart.name, chart.path});
+  CheckDistinctOutputs(named);
 }
 
 int ExecuteRun(const FlightInputs& inputs, const MethodChoice& method, const RunOutputs& outputs) {
@@ -151,9 +161,8 @@ int ExecuteRun(const FlightInputs& inputs, const MethodChoice& method, const Run
   try {
     RunControl control;
     const InterruptScope interrupt(control);
-    // The estimate counts fixed steps: the Euler run's.
-    std::optional<LongRunNotice> notice;
-    if (method.method == FlightMethod::kEuler) notice.emplace(control, state->fd.Tk(), state->fd.dt0());
+    const LongRunNotice notice(control, state->fd.Tk(),
+                               method.method == FlightMethod::kEuler ? state->fd.dt0() : 0.0);
     ResultsSink results;
     if (!outputs.noResultsFile)
       results = [&](const std::string& table) { resultsFailure = write(outputs.resultsPath, table); };

@@ -1,6 +1,8 @@
 #include "cli/summary_report.h"
 
 #include <charconv>
+#include <cmath>
+#include <vector>
 
 #include "base/number_text.h"
 
@@ -25,8 +27,29 @@ void AppendSummaryLine(std::string& text, const std::string& label, const std::s
   text += '\n';
 }
 
+namespace {
+
+// Halving the step says nothing of a run whose speed passed zero: there the step
+// jumps over a point where the equations do not hold, differently at every step.
+bool Certifies(const StepCheck& check) {
+  return std::isnan(check.atStep.speedPassedZeroAt) && std::isnan(check.atHalfStep.speedPassedZeroAt);
+}
+
+std::vector<std::string> Warnings(const FlightSummary& s, const StepCheck* check) {
+  std::vector<std::string> warnings = SummaryWarnings(s);
+  if (check && !Certifies(*check))
+    warnings.push_back(
+        "the step check gives no step error: the speed passed zero in the run at " +
+        std::string(std::isnan(check->atStep.speedPassedZeroAt) ? "half the step" : "the step"));
+  return warnings;
+}
+
+}  // namespace
+
 std::string SummaryText(const FlightSummary& s, const StepCheck* check) {
   std::string text;
+  const std::vector<std::string> warnings = Warnings(s, check);
+  if (check && !Certifies(*check)) check = nullptr;
   AppendSummaryLine(text, "method", MethodText(s.method), "");
   AppendSummaryLine(text, "steps per pass", std::to_string(s.stepsPerPass), "");
   for (const SummaryValue& v : SummaryValues()) {
@@ -40,6 +63,7 @@ std::string SummaryText(const FlightSummary& s, const StepCheck* check) {
     AppendSummaryLine(text, v.label,
                       rounded.value + unit + " (step error about " + rounded.error + unit + ")", "");
   }
+  for (const std::string& warning : warnings) AppendSummaryLine(text, "warning", warning, "");
   return text;
 }
 
@@ -48,8 +72,11 @@ void AddSummaryJson(nlohmann::ordered_json& json, const FlightSummary& s, const 
   if (s.method.method == FlightMethod::kRk45) json["tolerance"] = s.method.tolerance;
   json["steps_per_pass"] = s.stepsPerPass;
   for (const SummaryValue& v : SummaryValues()) json[SummaryKey(v)] = s.*v.member;
-  if (check)
+  if (check && Certifies(*check))
     for (const SummaryValue& v : SummaryValues()) json["step_check"][SummaryKey(v)] = check->Error(v);
+  // Only where there is something to say: the keys of an ordinary run stay as they were.
+  if (const std::vector<std::string> warnings = Warnings(s, check); !warnings.empty())
+    json["warnings"] = warnings;
 }
 
 }  // namespace orv::cli

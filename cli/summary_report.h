@@ -23,11 +23,14 @@ void AppendSummaryLine(std::string& text, const std::string& label, const std::s
 
 // The method, the steps per pass and each figure; with a step check each value is
 // cut to the digits that its step error leaves meaningful: "range  6.9396 m (step
-// error about 0.0006 m)".
+// error about 0.0006 m)". A "warning" line follows for each of SummaryWarnings, and
+// where the speed passed zero in either run of the step check, the check gives no
+// step error (it would certify a jump over a point where the equations fail).
 std::string SummaryText(const FlightSummary& s, const StepCheck* check = nullptr);
 
 // The method, the steps per pass and each figure as keys of `json`; with a step
-// check also "step_check" with each figure's signed error.
+// check also "step_check" with each figure's signed error; "warnings", an array of
+// sentences, where the summary has any (see SummaryText).
 void AddSummaryJson(nlohmann::ordered_json& json, const FlightSummary& s, const StepCheck* check = nullptr);
 
 }  // namespace orv::cli

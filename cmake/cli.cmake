@@ -23,6 +23,8 @@ add_library(orvantis_cli STATIC
   cli/row_writer.cpp
   cli/sweep_resume.cpp
   cli/optimize_command.cpp
+  cli/aim_command.cpp
+  cli/spread_command.cpp
   cli/run_command.cpp
   cli/summary_report.cpp
   cli/sweep_command.cpp

@@ -60,7 +60,11 @@ add_library(orvantis_flight STATIC
   flight/step_check.cpp
   flight/parallel_runs.cpp
   flight/best_value.cpp
-  flight/sweep_rows.cpp)
+  flight/sweep_rows.cpp
+  flight/path_flight.cpp
+  flight/aim.cpp
+  flight/range_table.cpp
+  flight/spread.cpp)
 # The accurate run's stepper (Boost.Odeint) and root search (Boost.Math): headers only.
 find_package(Boost 1.74 CONFIG REQUIRED)
 target_link_libraries(orvantis_flight PUBLIC orvantis_physics orvantis_files orvantis_charts)

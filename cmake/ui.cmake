@@ -49,6 +49,9 @@ add_library(orvantis_gui STATIC
   gui/run_worker.cpp
   gui/step_check_dialog.cpp
   gui/study_texts.cpp
+  gui/aim_texts.cpp
+  gui/aim_dialogs.cpp
+  gui/main_window_aim.cpp
   gui/sweep_dialog.cpp)
 target_link_libraries(orvantis_gui PUBLIC orvantis_core orvantis_toolkit Threads::Threads)
 

@@ -1,7 +1,10 @@
 #include "files/safe_write.h"
 
+#include <linux/magic.h>
 #include <signal.h>
+#include <stdlib.h>
 #include <sys/random.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -30,13 +33,63 @@ std::string FolderOf(const std::string& path) {
   return slash == std::string::npos ? "" : path.substr(0, slash + 1);
 }
 
-// Follows symbolic links to the file a plain open would write; that file itself may
-// be missing (a dangling link), the write creates it.
-std::string FinalTarget(std::string path, FileOps& ops) {
+// The folder `path` is in, every link resolved ("." for the current folder); "" when
+// it cannot be resolved.
+std::string RealFolderOf(const std::string& path) {
+  const std::string folder = FolderOf(path);
+  char* real = ::realpath(folder.empty() ? "." : folder.c_str(), nullptr);
+  if (!real) return "";
+  std::string text(real);
+  std::free(real);
+  return text;
+}
+
+bool AllDigits(std::string_view text) {
+  return !text.empty() && text.size() < 10 && text.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+// The descriptor of this process that `path` names through /proc (/dev/stdout,
+// /dev/fd/2, /proc/self/fd/5, /proc/thread-self/fd/1), or -1. Such a name reads as a
+// link to the file behind the descriptor, or to "pipe:[...]": neither may be replaced.
+int OwnDescriptorOf(const std::string& path) {
+  const std::string name = path.substr(FolderOf(path).size());
+  if (!AllDigits(name)) return -1;
+  const std::string folder = RealFolderOf(path);
+  // The process's own folder as /proc itself names it (which, in a container, may not
+  // be getpid()'s number).
+  const std::string self = RealFolderOf("/proc/self/");
+  if (self.empty() || folder.compare(0, self.size(), self) != 0) return -1;
+  const std::string_view rest = std::string_view(folder).substr(self.size());
+  const bool ownFolder =
+      rest == "/fd" || (rest.size() > 9 && rest.substr(0, 6) == "/task/" &&
+                        rest.substr(rest.size() - 3) == "/fd" && AllDigits(rest.substr(6, rest.size() - 9)));
+  return ownFolder ? std::stoi(name) : -1;
+}
+
+// Whether `path`'s folder is in /proc, where a link names another process's open file
+// rather than a path that a rename could replace.
+bool InProcFolder(const std::string& path) {
+  const std::string folder = FolderOf(path);
+  struct statfs fs {};
+  return ::statfs(folder.empty() ? "." : folder.c_str(), &fs) == 0 && fs.f_type == PROC_SUPER_MAGIC;
+}
+
+// Where a write of `path` goes: the file a plain open would write once the symbolic
+// links are followed (that file itself may be missing: a dangling link, the write
+// creates it), or a descriptor the process already holds.
+struct Destination {
+  std::string path;
+  int descriptor = -1;    // this process's own: written as it stands, as "-" is
+  bool openFile = false;  // another process's through /proc: written in place
+};
+
+Destination FinalDestination(std::string path, FileOps& ops) {
   for (int hop = 0; hop < kMaxLinkHops; ++hop) {
+    if (const int fd = OwnDescriptorOf(path); fd >= 0) return {path, fd, true};
+    if (InProcFolder(path)) return {path, -1, true};
     std::string target;
     const int error = ops.ReadLink(path, target);
-    if (error == EINVAL || error == ENOENT) return path;
+    if (error == EINVAL || error == ENOENT) return {path};
     if (error != 0) ThrowInOut(error);
     // Not normalised: "link/../x" must go through the link's target, as the kernel does.
     path = !target.empty() && target[0] == '/' ? target : FolderOf(path) + target;
@@ -91,18 +144,33 @@ void WriteInPlace(const std::string& target, std::string_view bytes, FileOps& op
 
 }  // namespace
 
-void WriteFileSafely(const std::string& path, std::string_view bytes, FileOps& ops) {
-  const std::string target = FinalTarget(path, ops);
+std::string FinalTarget(const std::string& path, FileOps& ops) { return FinalDestination(path, ops).path; }
+
+void WriteFileSafely(const std::string& path, std::string_view bytes, FileOps& ops, NonRegular nonRegular) {
+  const Destination destination = FinalDestination(path, ops);
+  const std::string& target = destination.path;
+  const auto refuseNonRegular = [&] {
+    if (nonRegular == NonRegular::kRefuse) throw InOutFault(kNotRegularText, ENXIO);
+  };
+  if (destination.descriptor >= 0 || destination.openFile) refuseNonRegular();
+  // An open descriptor keeps its place and its mode (appending, say): the bytes go
+  // where the process's own writes to it go.
+  if (destination.descriptor >= 0) {
+    if (const int error = ops.WriteAll(destination.descriptor, bytes.data(), bytes.size())) ThrowInOut(error);
+    return;
+  }
   FileFacts facts;
   if (const int error = ops.Inspect(target, facts)) ThrowInOut(error);
   if (facts.directory) ThrowInOut(EISDIR);
+  if (facts.exists && !facts.regular) refuseNonRegular();
   // The user write-protected the file; a rename would overwrite it all the same.
   if (facts.exists && !facts.writable) ThrowInOut(EACCES);
   RemoveStaleTemporaries(target, ops);
   // Hard links are written in place: the user linked the names so that each shows the
   // same file, and replacing would quietly leave the other names with the old bytes.
   // Devices and pipes are written to, never replaced by a plain file.
-  if (facts.exists && (facts.links > 1 || !facts.regular)) return WriteInPlace(target, bytes, ops);
+  if (destination.openFile || (facts.exists && (facts.links > 1 || !facts.regular)))
+    return WriteInPlace(target, bytes, ops);
 
   // Private while it is written when it replaces a file (its bits follow below); a new
   // file gets the rights any new file of the user gets.

@@ -10,10 +10,12 @@
 #include <cmath>
 #include <cstdint>
 #include <functional>
+#include <limits>
 #include <vector>
 
 #include "base/errors.h"
 #include "base/number_text.h"
+#include "flight/flight_method.h"
 #include "flight/pass_start.h"
 #include "flight/sample_record.h"
 #include "physics/motion_rates.h"
@@ -108,6 +110,33 @@ double Root(F f, double a, double b, double fa, double fb) {
   return (f(bracket.second) <= 0) == (fb <= 0) ? bracket.second : bracket.first;
 }
 
+// Below this speed, m/s, and this share of the launch speed, the lowest speed of a
+// path turns it over at once (the path angle's rate -g cosQ / V has no bound there):
+// no Euler step of a usual size sees the turn, it jumps over zero speed instead. A
+// launch that slow is no such turn: its path merely bends down from the start.
+constexpr double kTurnOverSpeed = 0.01;
+constexpr double kTurnOverShare = 0.01;
+
+// dV/dt of the state `x`.
+double PathAccelerationOf(const StepInputs& in, const MotionState& x) {
+  const double Q = ClampPathAngle(x[kStateQ]);
+  return PathAcceleration(in, kBuoyancy, SpeedThroughMedium(in, x[kStateV], std::cos(Q)), std::sin(Q));
+}
+
+// The time in [t0, t1] of `step` at which the speed along the path passes zero, or
+// passes its lowest point below `turnOver`; NaN where neither happens.
+double SpeedZeroTime(const DenseStepper& step, const StepInputs& in, double turnOver, double t0, double t1,
+                     const MotionState& x1) {
+  const MotionState& x0 = step.previous_state();
+  const auto speed = [&](double t) { return StateAt(step, t)[kStateV]; };
+  if ((x0[kStateV] > 0) != (x1[kStateV] > 0)) return Root(speed, t0, t1, x0[kStateV], x1[kStateV]);
+  const double before = PathAccelerationOf(in, x0), after = PathAccelerationOf(in, x1);
+  if (!(before < 0 && after >= 0)) return std::numeric_limits<double>::quiet_NaN();
+  const auto accel = [&](double t) { return PathAccelerationOf(in, StateAt(step, t)); };
+  const double lowest = Root(accel, t0, t1, before, after);
+  return std::abs(speed(lowest)) < turnOver ? lowest : std::numeric_limits<double>::quiet_NaN();
+}
+
 // Where the speed along the path passes zero the path angle's rate, -g cosQ / V, has
 // no limit: the continuous flight is not defined there (an Euler step jumps over it).
 // That is the usual reason.
@@ -118,29 +147,81 @@ double Root(F f, double a, double b, double fa, double fb) {
 }
 
 // Row 1 the launch, rows 2..499 at (i - 1) t_end / 500, row 500 the end: where the
-// classic run records its rows as its step tends to zero.
-void FillRows(SharedState& state, const StepInputs& in, const std::vector<DenseStepper>& steps,
-              const MotionState& start, double tEnd, const MotionState& end) {
-  int layer = AtmosphereLayer(start[kStateH]);
-  CommitState(state.fd, in, 0.0, start, layer);
-  RecordSample(state);
-  if (steps.empty()) return;
-  std::size_t k = 0;
-  for (int row = 2; row < kSampleRowsMax; ++row) {
-    const double t = (row - 1) * state.SampleInterval;
-    while (k + 1 < steps.size() && steps[k].current_time() < t) ++k;
-    CommitState(state.fd, in, t, StateAt(steps[k], t), layer);
+// classic run records its rows as its step tends to zero. The steps are given one by
+// one, in order; each row is taken from the first step that reaches its time.
+class RowFiller {
+ public:
+  RowFiller(SharedState& state, const StepInputs& in, const MotionState& start) : state_(state), in_(in) {
+    layer_ = AtmosphereLayer(start[kStateH]);
+    CommitState(state.fd, in, 0.0, start, layer_);
     RecordSample(state);
   }
-  CommitState(state.fd, in, tEnd, end, layer);
-  RecordSample(state);
+
+  void Take(const DenseStepper& step) {
+    for (; row_ < kSampleRowsMax; ++row_) {
+      const double t = (row_ - 1) * state_.SampleInterval;
+      if (step.current_time() < t) return;
+      Record(step, t);
+    }
+  }
+
+  // The rows a rounding left beyond the last step, from it, and the end.
+  void Finish(const DenseStepper* last, double tEnd, const MotionState& end) {
+    if (!last) return;
+    for (; row_ < kSampleRowsMax; ++row_) Record(*last, (row_ - 1) * state_.SampleInterval);
+    CommitState(state_.fd, in_, tEnd, end, layer_);
+    RecordSample(state_);
+  }
+
+ private:
+  void Record(const DenseStepper& step, double t) {
+    CommitState(state_.fd, in_, t, StateAt(step, t), layer_);
+    RecordSample(state_);
+  }
+
+  SharedState& state_;
+  const StepInputs& in_;
+  int layer_ = 0;
+  int row_ = 2;
+};
+
+// Steps kept for the rows while the flight is flown (about 730 bytes each): a
+// longer flight is flown a second time, taking its rows as it goes, so that its
+// memory stays bounded whatever its length.
+constexpr std::size_t kKeptSteps = 4096;
+
+PathPoint PointOf(double t, const MotionState& x) {
+  return {t, x[kStateX], x[kStateH], x[kStateV], ClampPathAngle(x[kStateQ])};
 }
+
+// A step as a study reads it: where a coordinate takes a value, found on the dense
+// output as the flight's end is.
+class DenseSpan final : public PathSpan {
+ public:
+  DenseSpan(const DenseStepper& step, double t0, double t1, const MotionState& x1)
+      : PathSpan(PointOf(t0, step.previous_state()), PointOf(t1, x1)), step_(step) {}
+
+  PathPoint Where(double PathPoint::*coordinate, double value) const override {
+    const auto f = [&](double t) { return PointOf(t, StateAt(step_, t)).*coordinate - value; };
+    const double t = Root(f, from.t, to.t, from.*coordinate - value, to.*coordinate - value);
+    PathPoint p = PointOf(t, StateAt(step_, t));
+    p.*coordinate = value;  // the root's last bit
+    return p;
+  }
+
+ private:
+  const DenseStepper& step_;
+};
 
 }  // namespace
 
-AccurateFlight RunAccurateFlight(SharedState& state, double tolerance, bool fillRows, RunControl* control) {
+AccurateFlight RunAccurateFlight(SharedState& state, double tolerance, bool fillRows, RunControl* control,
+                                 const PathWatcher* watcher) {
   if (!(tolerance > 0.0) || !std::isfinite(tolerance))
     throw InputFault("The tolerance " + FloatToText(tolerance, '.') + " is not a positive number");
+  if (tolerance < kFinestTolerance)
+    throw InputFault("The tolerance " + FloatToText(tolerance, '.') + " is finer than doubles can meet (" +
+                     FloatToText(kFinestTolerance, '.') + " is the finest)");
   FlightData& fd = state.fd;
   state.SampleRows = kSampleRowsMax;
   state.FieldSeparator = "  ";
@@ -151,6 +232,7 @@ AccurateFlight RunAccurateFlight(SharedState& state, double tolerance, bool fill
     ClearSampleTable(state);
   else
     state.RecordedRows = 0;
+  state.SpeedPassedZeroAt = std::numeric_limits<double>::quiet_NaN();
   StartPass(state);
   if (control) control->pass.store(1, std::memory_order_relaxed);
 
@@ -158,80 +240,125 @@ AccurateFlight RunAccurateFlight(SharedState& state, double tolerance, bool fill
   MotionSystem system{{0.0, fd.Vwind(), 0.0, fd.RhoMedium, fd.CxCur(), fd.CyCur(), fd.Mass, fd.SRef}};
   const double Hk = fd.Hk(), Tk = fd.Tk();
   const MotionState start{fd.X(), fd.H(), fd.V(), fd.Q()};
-  AccurateFlight flight{0, start[kStateH]};
-  std::vector<DenseStepper> steps;  // each accepted step with its dense output, for the rows
-  std::int64_t published = 0;       // steps counted in control->steps
-  double tEnd = 0;                  // s
+  AccurateFlight flight;
+  std::vector<DenseStepper> kept;  // the accepted steps with their dense output, for the rows
+  bool keptAll = fillRows;
+  std::int64_t published = 0;  // steps counted in control->steps
+  double tEnd = 0;             // s
   MotionState end = start;
   int layer = AtmosphereLayer(start[kStateH]);
 
   // The flight goes on while the height is above the end height; launched from the
   // end height itself, while it rises away from it.
+  const double turnOver = std::min(kTurnOverSpeed, kTurnOverShare * std::abs(start[kStateV]));
   double risingBefore = HeightRateOf(start);  // the height rate at the start of the next step
   const bool flies = Tk > 0 && (start[kStateH] > Hk || (start[kStateH] == Hk && risingBefore > 0));
   DenseStepper stepper =
       odeint::make_dense_output(tolerance, tolerance, odeint::runge_kutta_dopri5<MotionState>());
-  stepper.initialize(start, 0.0, kFirstStep);
-  for (bool ended = !flies; !ended;) {
-    double t0 = 0, t1 = 0;
-    try {
-      std::tie(t0, t1) = stepper.do_step(std::cref(system));
-    } catch (const FloatingPointFault&) {
-      CommitState(fd, system.in, stepper.current_time(), stepper.current_state(), layer);
-      throw;
-    } catch (const odeint::step_adjustment_error&) {
-      CannotFollow(stepper.current_time(), stepper.current_state());
-    }
-    if (!(t1 > t0)) CannotFollow(t0, stepper.current_state());
-    ++flight.steps;
-    if (fillRows) steps.push_back(stepper);
+  // Flies from the launch to the end, giving `onStep` every accepted step; flown
+  // again it takes the very same steps.
+  const auto fly = [&](const auto& onStep) {
+    flight = AccurateFlight{0, start[kStateH]};
+    published = 0;
+    risingBefore = HeightRateOf(start);
+    stepper.initialize(start, 0.0, kFirstStep);
+    for (bool ended = !flies; !ended;) {
+      double t0 = 0, t1 = 0;
+      try {
+        std::tie(t0, t1) = stepper.do_step(std::cref(system));
+      } catch (const FloatingPointFault&) {
+        CommitState(fd, system.in, stepper.current_time(), stepper.current_state(), layer);
+        throw;
+      } catch (const odeint::step_adjustment_error&) {
+        t1 = t0 = stepper.current_time();
+      }
+      if (!(t1 > t0)) {
+        // No step is small enough: at a speed of about zero, that is the turn without
+        // bound, and the flight ends where the speed passed zero, as above.
+        if (!(std::abs(stepper.current_state()[kStateV]) < turnOver))
+          CannotFollow(stepper.current_time(), stepper.current_state());
+        tEnd = stepper.current_time();
+        end = stepper.current_state();
+        if (std::isnan(state.SpeedPassedZeroAt)) state.SpeedPassedZeroAt = tEnd;
+        break;
+      }
+      ++flight.steps;
+      onStep(stepper);
 
-    // Where this step ends the flight, if it does: the end time, or the height
-    // meeting the end height on the step's dense output.
-    double tStop = std::min(t1, Tk);
-    MotionState x = tStop < t1 ? StateAt(stepper, tStop) : stepper.current_state();
-    ended = tStop == Tk;
-    if (x[kStateH] <= Hk) {
-      const auto above = [&](double t) { return StateAt(stepper, t)[kStateH] - Hk; };
-      tStop = Root(above, t0, tStop, stepper.previous_state()[kStateH] - Hk, x[kStateH] - Hk);
-      x = StateAt(stepper, tStop);
-      ended = true;
-    }
-    // The highest point: where the path turns from rising to falling in this step.
-    // A step that does not end the flight ends at the stepper's state, whose rate its
-    // last stage worked out.
-    const double risingAfter = tStop == t1 && !ended ? system.lastHeightRate : HeightRateOf(x);
-    if (risingBefore > 0 && risingAfter <= 0) {
-      const auto rising = [&](double t) { return HeightRateOf(StateAt(stepper, t)); };
-      flight.greatestHeight =
-          std::max(flight.greatestHeight,
-                   StateAt(stepper, Root(rising, t0, tStop, risingBefore, risingAfter))[kStateH]);
-    }
-    flight.greatestHeight = std::max(flight.greatestHeight, x[kStateH]);
-    tEnd = tStop;
-    end = x;
-    risingBefore = risingAfter;
+      // Where this step ends the flight, if it does: the end time, or the height
+      // meeting the end height on the step's dense output.
+      double tStop = std::min(t1, Tk);
+      MotionState x = tStop < t1 ? StateAt(stepper, tStop) : stepper.current_state();
+      ended = tStop == Tk;
+      if (x[kStateH] <= Hk) {
+        const auto above = [&](double t) { return StateAt(stepper, t)[kStateH] - Hk; };
+        tStop = Root(above, t0, tStop, stepper.previous_state()[kStateH] - Hk, x[kStateH] - Hk);
+        x = StateAt(stepper, tStop);
+        ended = true;
+      }
+      // Where the speed passes zero the equations stop holding: the flight ends there,
+      // as a study's Euler run does.
+      if (const double tZero = SpeedZeroTime(stepper, system.in, turnOver, t0, tStop, x);
+          !std::isnan(tZero)) {
+        tStop = tZero;
+        x = StateAt(stepper, tStop);
+        ended = true;
+        if (std::isnan(state.SpeedPassedZeroAt)) state.SpeedPassedZeroAt = tStop;
+      }
+      // The highest point: where the path turns from rising to falling in this step.
+      // A step that does not end the flight ends at the stepper's state, whose rate its
+      // last stage worked out.
+      const double risingAfter = tStop == t1 && !ended ? system.lastHeightRate : HeightRateOf(x);
+      if (risingBefore > 0 && risingAfter <= 0) {
+        const auto rising = [&](double t) { return HeightRateOf(StateAt(stepper, t)); };
+        flight.greatestHeight =
+            std::max(flight.greatestHeight,
+                     StateAt(stepper, Root(rising, t0, tStop, risingBefore, risingAfter))[kStateH]);
+      }
+      flight.greatestHeight = std::max(flight.greatestHeight, x[kStateH]);
+      tEnd = tStop;
+      end = x;
+      risingBefore = risingAfter;
+      if (watcher && !(*watcher)(DenseSpan(stepper, t0, tStop, x))) ended = true;
 
-    // The control is shared by every thread of a study: its counter is written every
-    // few steps, not every step, so that the threads do not queue for its cache line.
-    if (control && (ended || flight.steps % kPublishSteps == 1)) {
-      control->time.store(tStop, std::memory_order_relaxed);
-      control->steps.fetch_add(flight.steps - published, std::memory_order_relaxed);
-      published = flight.steps;
-      if (control->cancel.load(std::memory_order_relaxed)) {
-        CommitState(fd, system.in, tStop, x, layer);
-        throw RunCancelled();
+      // The control is shared by every thread of a study: its counter is written every
+      // few steps, not every step, so that the threads do not queue for its cache line.
+      if (control && (ended || flight.steps % kPublishSteps == 1)) {
+        control->time.store(tStop, std::memory_order_relaxed);
+        control->steps.fetch_add(flight.steps - published, std::memory_order_relaxed);
+        published = flight.steps;
+        if (control->cancel.load(std::memory_order_relaxed)) {
+          CommitState(fd, system.in, tStop, x, layer);
+          throw RunCancelled();
+        }
       }
     }
-  }
+  };
+  fly([&](const DenseStepper& step) {
+    if (!keptAll) return;
+    if (kept.size() < kKeptSteps) return kept.push_back(step);
+    keptAll = false;
+    std::vector<DenseStepper>().swap(kept);
+  });
 
   state.SamplingPass = 1;
   state.SampleInterval = tEnd / kSampleRowsMax;
   if (fillRows) {
-    FillRows(state, system.in, steps, start, tEnd, end);
+    RowFiller rows(state, system.in, start);
+    if (keptAll) {
+      for (const DenseStepper& step : kept) rows.Take(step);
+      rows.Finish(kept.empty() ? nullptr : &kept.back(), tEnd, end);
+    } else {
+      const AccurateFlight first = flight;
+      fly([&](const DenseStepper& step) { rows.Take(step); });
+      rows.Finish(&stepper, tEnd, end);
+      flight = first;
+    }
     ScaleSampleUnits(state);
   }
   CommitState(fd, system.in, tEnd, end, layer);
+  // Without rows, the end's figures still fault where a recorded row's would.
+  if (!fillRows) KineticEnergy(fd);
   return flight;
 }
 

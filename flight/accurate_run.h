@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include "base/flight_data.h"
+#include "flight/path_span.h"
 #include "flight/run_control.h"
 
 namespace orv {
@@ -27,7 +28,8 @@ struct AccurateFlight {
 // every step. Throws FloatingPointFault where the equations fault (the slots then
 // hold the last accepted state), InputFault for a tolerance that is not a positive
 // number or a flight the method cannot follow, and RunCancelled through `control`.
+// A `watcher` sees every step with its dense output and may end the flight there.
 AccurateFlight RunAccurateFlight(SharedState& state, double tolerance, bool fillRows,
-                                 RunControl* control = nullptr);
+                                 RunControl* control = nullptr, const PathWatcher* watcher = nullptr);
 
 }  // namespace orv

@@ -25,14 +25,21 @@ double Score(const BestValueSearch& search, const std::optional<FlightSummary>& 
 }
 
 // `x` as the decimal text with as many decimals as the tolerance has, read back: the
-// value a user types (23.41, not 23.412345678).
+// value a user types (23.41, not 23.412345678); `x` itself when the text would not fit.
 double ToTolerancePlace(double x, double tolerance) {
   const int decimals = std::max(0, -static_cast<int>(std::floor(std::log10(tolerance))));
   char text[400];
-  const auto end = std::to_chars(text, text + sizeof text, x, std::chars_format::fixed, decimals).ptr;
+  const auto [end, error] = std::to_chars(text, text + sizeof text, x, std::chars_format::fixed, decimals);
   double rounded = x;
-  std::from_chars(text, end, rounded);
+  if (error == std::errc()) std::from_chars(text, end, rounded);
   return rounded;
+}
+
+// The narrowest bracket worth splitting near `a` and `b`: a few units in the last
+// place of the larger. Below it the inner points no longer differ from the ends.
+double Resolution(double a, double b) {
+  constexpr double kUlps = 4;
+  return kUlps * std::numeric_limits<double>::epsilon() * std::max(std::abs(a), std::abs(b));
 }
 
 }  // namespace
@@ -87,6 +94,12 @@ BestValue FindBestValue(const BestValueSearch& search, int jobs, RunControl& con
   double c = b - ratio * (b - a), d = a + ratio * (b - a);
   double fc = score(c), fd = score(d);
   while (b - a > search.tolerance) {
+    // Each step is a flight or two, too short to look at the flag itself.
+    if (control.cancel.load(std::memory_order_relaxed)) throw RunCancelled();
+    if (b - a <= Resolution(a, b) || !(a < c && c < d && d < b)) {
+      best.resolution = b - a;
+      break;
+    }
     if (fc > fd) {
       b = d;
       d = c;
@@ -104,7 +117,9 @@ BestValue FindBestValue(const BestValueSearch& search, int jobs, RunControl& con
 
   // The answer as a user would type it, flown once more for its figures; kept
   // unrounded if rounding should land on a fault.
-  best.value = std::clamp(ToTolerancePlace(bestX, search.tolerance), search.from, search.to);
+  best.value = best.resolution > 0
+                   ? bestX
+                   : std::clamp(ToTolerancePlace(bestX, search.tolerance), search.from, search.to);
   inputs[index] = best.value;
   try {
     best.summary = FlySummary(*state, StartOf(inputs), search.method, &control);

@@ -28,9 +28,14 @@ struct BestValue {
   double value = 0;       // the searched input's best value, to the tolerance's decimal place
   FlightSummary summary;  // of the flight there
   int runs = 0;           // flights flown
+  // Greater than 0 when the search stopped short of the tolerance because the
+  // numbers near the answer are no finer: the width of the last bracket, in the
+  // input's unit. The value is then the best point found, unrounded.
+  double resolution = 0;
 };
 
-// Runs that fault count as the worst. Throws Fault, with the first grid point's
+// Runs that fault count as the worst. The search looks at the control's cancel flag at
+// every step. Throws Fault, with the first grid point's
 // message, when every grid point faults, and RunCancelled.
 BestValue FindBestValue(const BestValueSearch& search, int jobs, RunControl& control);
 

@@ -24,7 +24,9 @@ FlightOutcome FlyFlight(SharedState& state, const MethodChoice& choice, SampleRo
                         RunControl* control) {
   FlightOutcome outcome{choice, 0, 0, std::nullopt};
   if (choice.method == FlightMethod::kEuler) {
-    outcome.steps = RunFlight(state, control);
+    // A study (no rows wanted) stops where the speed passes zero, as the rk45 run does.
+    outcome.steps = RunFlight(state, control, SecondPass::kFromCheckpoints,
+                              rows == SampleRowsWanted::kNo ? ZeroSpeed::kStop : ZeroSpeed::kFlyOn);
     outcome.stepsPerPass = outcome.steps / 2;  // both passes fly the same steps
     return outcome;
   }

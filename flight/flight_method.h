@@ -15,6 +15,9 @@ namespace orv {
 enum class FlightMethod { kEuler, kRk45 };
 
 inline constexpr double kDefaultTolerance = 1e-9;  // relative and absolute, per step of the rk45 run
+// The finest tolerance the rk45 run takes: some five units in the last place of a
+// double (2.2e-16 each). Below it no step meets the tolerance and the run never ends.
+inline constexpr double kFinestTolerance = 1e-15;
 
 struct MethodChoice {
   FlightMethod method = FlightMethod::kEuler;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
+#include <limits>
 #include <string>
 #include <utility>
 #include <vector>
@@ -95,14 +96,20 @@ inline void Commit(FlightData& fd, const Step& s) { Commit(fd, s.body, s.out, s.
   }
 }
 
-// The step loop of every pass: flies on from step `from` until H <= Hk or t >= Tk, and
+// The first step after which the speed along the path has passed zero: noted once.
+[[gnu::noinline, gnu::cold]] void NoteSpeedPassedZero(SharedState& state, double t) {
+  if (std::isnan(state.SpeedPassedZeroAt)) state.SpeedPassedZeroAt = t;
+}
+
+// The step loop of every pass: flies on from step `from` until H <= Hk or t >= Tk (or,
+// with `stopAtZeroSpeed`, the speed passed zero), and
 // returns the last step. The first pass keeps checkpoints in `keep`; the second pass
 // from checkpoints stops at step `stop`; the full second pass (kRecord) tests every
 // step for a row. Inlined where it is called, so that each pass's loop is compiled
 // for what that pass does (a few per cent a step in the first pass).
 template <bool kRecord>
 [[gnu::always_inline]] inline Step Fly(SharedState& state, RunControl* control, const Step& from,
-                                       std::int64_t stop, Checkpoints* keep) {
+                                       std::int64_t stop, Checkpoints* keep, bool stopAtZeroSpeed = false) {
   FlightData& fd = state.fd;
   // Inputs of the motion step: none of them changes during a pass (Thrust is 0 and
   // Rho the medium's density in every step).
@@ -155,6 +162,10 @@ template <bool kRecord>
         Commit(fd, {number, body, out, air, mach});
         RecordSample(state);
       }
+    }
+    if ((body.V > 0.0) != (V > 0.0)) [[unlikely]] {
+      NoteSpeedPassedZero(state, body.t);
+      if (stopAtZeroSpeed) break;
     }
   } while (body.H > Hk && body.t < Tk);
   if (control) control->steps.fetch_add(number - published, std::memory_order_relaxed);
@@ -225,14 +236,14 @@ void RecordFromCheckpoints(SharedState& state, RunControl* control, const Checkp
   }
 }
 
+}  // namespace
+
 std::string TimeStepMessage(double dt0) {
   return "The time step " + FloatToText(dt0, '.') +
          " s is not greater than zero, so the flight time would never advance";
 }
 
-}  // namespace
-
-std::int64_t RunFlight(SharedState& state, RunControl* control, SecondPass secondPass) {
+std::int64_t RunFlight(SharedState& state, RunControl* control, SecondPass secondPass, ZeroSpeed zeroSpeed) {
   FlightData& fd = state.fd;
   if (!(fd.dt0() > 0.0)) throw InputFault(TimeStepMessage(fd.dt0()));
 
@@ -240,6 +251,8 @@ std::int64_t RunFlight(SharedState& state, RunControl* control, SecondPass secon
   state.FieldSeparator = "  ";
   state.SamplingPass = 0;
   state.RunIncomplete = true;  // until the table is whole again
+  state.SpeedPassedZeroAt = std::numeric_limits<double>::quiet_NaN();
+  const bool stopAtZeroSpeed = zeroSpeed == ZeroSpeed::kStop;
   ClearSampleTable(state);
 
   StartPass(state);
@@ -248,7 +261,7 @@ std::int64_t RunFlight(SharedState& state, RunControl* control, SecondPass secon
   Checkpoints kept(fromCheckpoints ? fd.Tk() / fd.dt0() : 0.0);
   Step end = SlotStep(fd);
   kept.Keep(end.body);  // the launch, before step 1
-  end = Fly<false>(state, control, end, kNoStop, fromCheckpoints ? &kept : nullptr);
+  end = Fly<false>(state, control, end, kNoStop, fromCheckpoints ? &kept : nullptr, stopAtZeroSpeed);
   Commit(fd, end);
   state.SampleInterval = end.body.t / 500;
   if (control) control->checkpointBytes.store(static_cast<std::int64_t>(kept.Bytes()));
@@ -263,7 +276,7 @@ std::int64_t RunFlight(SharedState& state, RunControl* control, SecondPass secon
     RecordFromCheckpoints(state, control, kept, end);
   } else {
     if (control) control->total.store(2 * end.number, std::memory_order_relaxed);
-    end = Fly<true>(state, control, SlotStep(fd), kNoStop, nullptr);
+    end = Fly<true>(state, control, SlotStep(fd), kNoStop, nullptr, stopAtZeroSpeed);
   }
   Commit(fd, end);
   state.PreviousFraction = Fraction(end.body.t / state.SampleInterval);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "base/flight_data.h"
 #include "flight/run_control.h"
@@ -20,6 +21,12 @@ enum class SecondPass {
   kFull,
 };
 
+// What a run does where the speed along the path passes zero (and the path-angle
+// equation stops holding): the classic run flies on as it always has; a study stops
+// there, so that both methods end at the same point. Either way the run notes the
+// time (SharedState::SpeedPassedZeroAt).
+enum class ZeroSpeed { kFlyOn, kStop };
+
 // Run start, first pass (learns the duration), second pass (records the samples),
 // unit scaling. Throws FloatingPointFault at a faulting operation (the state keeps
 // what that step had assigned) and InputFault for a time step that would never end.
@@ -27,6 +34,10 @@ enum class SecondPass {
 // throws RunCancelled, leaving the slots at the step it reached. Returns the steps of
 // both passes together, each pass counted whole.
 std::int64_t RunFlight(SharedState& state, RunControl* control = nullptr,
-                       SecondPass secondPass = SecondPass::kFromCheckpoints);
+                       SecondPass secondPass = SecondPass::kFromCheckpoints,
+                       ZeroSpeed zeroSpeed = ZeroSpeed::kFlyOn);
+
+// Why a time step of `dt0` s (not greater than zero) cannot fly: the InputFault's text.
+std::string TimeStepMessage(double dt0);
 
 }  // namespace orv

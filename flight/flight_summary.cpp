@@ -2,9 +2,12 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 #include "base/constants.h"
+#include "base/number_text.h"
 #include "files/csv_text.h"
+#include "flight/sample_record.h"
 
 namespace orv {
 namespace {
@@ -38,17 +41,32 @@ FlightSummary Summarize(const SharedState& state, const FlightOutcome& outcome) 
   s.range = fd.slot[kX];
   s.endSpeed = fd.slot[kV];
   s.endPathAngle = fd.slot[kQ] * kDegreesPerRadian;
-  s.endKineticEnergy = fd.Mass * fd.slot[kV] * fd.slot[kV] / 2;
-  double greatest = fd.slot[kH0];
-  for (int row = 1; row <= state.RecordedRows; ++row)
-    greatest = std::max(greatest, ToBaseUnit(Col::kHeight, state.Sample(Col::kHeight, row), fd));
+  // As a recorded row reckons it, faulting where it overflows: a run without rows
+  // (a study's rk45 run) must not report an infinite energy where the Euler run faults.
+  s.endKineticEnergy = KineticEnergy(fd);
+  // The flight's own heights: the height column reads 0 below 0.
+  const double greatest =
+      state.RecordedRows > 0 ? std::max(fd.slot[kH0], state.HighestRecordedHeight) : fd.slot[kH0];
   s.greatestHeight = outcome.greatestHeight.value_or(greatest);
+  s.speedPassedZeroAt = state.SpeedPassedZeroAt;
+  s.launchedBelowEnd = fd.slot[kH0] < fd.slot[kHk];
   return s;
 }
 
 FlightSummary Summarize(const SharedState& state, std::int64_t steps) {
   // Both passes fly the same steps.
   return Summarize(state, FlightOutcome{{}, steps, steps / 2, std::nullopt});
+}
+
+std::vector<std::string> SummaryWarnings(const FlightSummary& s) {
+  std::vector<std::string> warnings;
+  if (!std::isnan(s.speedPassedZeroAt))
+    warnings.push_back("the speed passed zero at t = " + FormatGeneral(s.speedPassedZeroAt, 6, 1, '.') +
+                       " s; the path-angle equation does not hold there");
+  if (s.launchedBelowEnd)
+    warnings.push_back(
+        "launched below the end height: euler flies one step before it looks at the height, rk45 none");
+  return warnings;
 }
 
 FlightSummary FlySummary(SharedState& state, const FlightData& start, const MethodChoice& method,

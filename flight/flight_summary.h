@@ -5,9 +5,11 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/flight_data.h"
 #include "base/sample_columns.h"
@@ -25,10 +27,17 @@ struct FlightSummary {
   double greatestHeight = 0;  // m, the rk45 run's apex, or the highest of the launch and the recorded samples
   double endSpeed = 0;        // m/s
   double endPathAngle = 0;    // degree
-  double endKineticEnergy = 0;  // J
+  double endKineticEnergy = 0;                                          // J
+  double speedPassedZeroAt = std::numeric_limits<double>::quiet_NaN();  // s; NaN where it did not
+  bool launchedBelowEnd = false;  // the launch height below the end height
 };
 
-// Of a finished run, as FlyFlight reports it.
+// What a reader of the figures must know, one sentence each, in English: where the
+// speed passed zero, a launch below the end height. Empty for most runs.
+std::vector<std::string> SummaryWarnings(const FlightSummary& s);
+
+// Of a finished run, as FlyFlight reports it. Throws FloatingPointFault where a figure
+// overflows (the kinetic energy of an enormous mass), as a recorded row does.
 FlightSummary Summarize(const SharedState& state, const FlightOutcome& outcome);
 // Of a finished classic run; `steps` are those of both passes, as RunFlight returns them.
 FlightSummary Summarize(const SharedState& state, std::int64_t steps);

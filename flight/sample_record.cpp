@@ -1,6 +1,7 @@
 #include "flight/sample_record.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "base/sample_columns.h"
 #include "physics/fp_check.h"
@@ -21,6 +22,10 @@ void RaiseUnitFlags(SharedState& state, int row) {
 
 }  // namespace
 
+double KineticEnergy(const FlightData& fd) {
+  return CheckedDiv(CheckedMul(CheckedMul(fd.Mass, fd.slot[kV]), fd.slot[kV]), 2);
+}
+
 void RecordSample(SharedState& state) {
   using enum Col;
   FlightData& fd = state.fd;
@@ -29,8 +34,9 @@ void RecordSample(SharedState& state) {
 
   put(kTime, fd.t());
   put(kSpeed, fd.V());
-  put(kEnergy, CheckedDiv(CheckedMul(CheckedMul(fd.Mass, fd.V()), fd.V()), 2));  // J
+  put(kEnergy, KineticEnergy(fd));
   put(kHeight, fd.H() < 0.0 ? 0.0 : fd.H());
+  state.HighestRecordedHeight = std::max(state.HighestRecordedHeight, fd.H());
   put(kPathAngle, CheckedMul(fd.Q(), kDegreesPerRadian));  // degree
   put(kMinusDrag, -fd.Drag);
   put(kReserved6, 0.0);
@@ -73,6 +79,7 @@ void RecordSample(SharedState& state) {
 void ClearSampleTable(SharedState& state) {
   std::fill_n(state.TrajectorySamples.begin(), kSampleColumns * kSampleRowsMax, 0.0);
   state.RecordedRows = 0;
+  state.HighestRecordedHeight = -HUGE_VAL;
 }
 
 void ScaleSampleUnits(SharedState& state) {

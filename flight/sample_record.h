@@ -12,6 +12,10 @@ namespace orv {
 // Throws FloatingPointFault at a faulting operation, keeping what it stored before.
 void RecordSample(SharedState& state);
 
+// m V^2 / 2, J, of the state in the slots, as a row records it. Throws
+// FloatingPointFault where it overflows (an enormous mass).
+double KineticEnergy(const FlightData& fd);
+
 // Zeroes the 30 columns of all 500 rows, so a run never shows an earlier run's rows.
 void ClearSampleTable(SharedState& state);
 

@@ -20,8 +20,11 @@ std::int64_t StartFlight(SharedState& state, RunControl* control, const ResultsS
 }
 
 std::int64_t StartFlight(SharedState& state, RunControl* control, const std::string& resultsPath) {
-  return StartFlight(state, control,
-                     [&resultsPath](const std::string& table) { WriteFileSafely(resultsPath, table); });
+  // The window's START: a fifo, device or socket in the results file's place is
+  // refused, never waited on.
+  return StartFlight(state, control, [&resultsPath](const std::string& table) {
+    WriteFileSafely(resultsPath, table, SystemFileOps(), NonRegular::kRefuse);
+  });
 }
 
 }  // namespace orv

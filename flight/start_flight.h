@@ -32,7 +32,8 @@ FlightOutcome StartFlight(SharedState& state, const MethodChoice& method, RunCon
                           const ResultsSink& sink);
 
 // The same with the results file at `resultsPath`, written through WriteFileSafely
-// (InOutFault on failure, a previous file intact).
+// (InOutFault on failure, a previous file intact); what is not a regular file there
+// (a fifo, a device) is refused rather than waited on.
 std::int64_t StartFlight(SharedState& state, RunControl* control = nullptr,
                          const std::string& resultsPath = kResultsFileName);
 

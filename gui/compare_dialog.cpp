@@ -8,22 +8,25 @@
 #include <QListWidget>
 
 #include "gui/comparison_texts.h"
+#include "gui/qt_text.h"
+#include "gui/result_texts.h"
 #include "gui/tool_texts.h"
 
 namespace orv {
 namespace {
 
-QString Text(const Texts3& texts, int language) { return QString::fromUtf8(Pick(texts, language)); }
-
-// Every filled column as "X [m]  range", the chosen one current.
-QListWidget* QuantityList(QWidget* parent, const char* name, int language, Col chosen) {
+// Every filled column as "X [m]  range" in the user's language, the chosen one current.
+QListWidget* QuantityList(QWidget* parent, const char* name, Language language, Col chosen,
+                          const std::function<bool(Col)>& offered) {
   auto* list = new QListWidget(parent);
   list->setObjectName(QString::fromLatin1(name));
   for (const ColumnInfo& info : SampleColumns()) {
     const Texts3* words = QuantityName(info.id);
-    if (!info.filled || !words) continue;
+    if (!info.filled || !words || (offered && !offered(info.id))) continue;
     auto* item = new QListWidgetItem(
-        QString::fromStdString(ColumnHeading(info.id)) + QStringLiteral("  ") + Text(*words, language), list);
+        QString::fromStdString(std::string(info.symbol) + " [" + UnitText(info.unit, language) + "]  ") +
+            Text(*words, language),
+        list);
     item->setData(Qt::UserRole, Index(info.id));
     if (info.id == chosen) list->setCurrentItem(item);
   }
@@ -38,20 +41,22 @@ Col Chosen(const QListWidget* list, Col fallback) {
 
 }  // namespace
 
-std::optional<CompareChoice> AskCompareChoice(QWidget* parent, int languageNo, const CompareChoice& initial) {
+std::optional<CompareChoice> AskCompareChoice(QWidget* parent, Language language,
+                                              const CompareChoice& initial,
+                                              const std::function<bool(Col)>& offered) {
   const ComparisonTexts& texts = ComparisonText();
   QDialog dialog(parent);
-  QString title = Text(texts.compare, languageNo);
+  QString title = Text(texts.compare, language);
   while (title.endsWith('.')) title.chop(1);
   dialog.setWindowTitle(title);
   auto* layout = new QGridLayout(&dialog);
-  layout->addWidget(new QLabel(Text(texts.xAxis, languageNo), &dialog), 0, 0);
-  layout->addWidget(new QLabel(Text(texts.yAxis, languageNo), &dialog), 0, 1);
-  QListWidget* xList = QuantityList(&dialog, "xList", languageNo, initial.x);
-  QListWidget* yList = QuantityList(&dialog, "yList", languageNo, initial.y);
+  layout->addWidget(new QLabel(Text(texts.xAxis, language), &dialog), 0, 0);
+  layout->addWidget(new QLabel(Text(texts.yAxis, language), &dialog), 0, 1);
+  QListWidget* xList = QuantityList(&dialog, "xList", language, initial.x, offered);
+  QListWidget* yList = QuantityList(&dialog, "yList", language, initial.y, offered);
   layout->addWidget(xList, 1, 0);
   layout->addWidget(yList, 1, 1);
-  auto* accurate = new QCheckBox(Text(texts.accurate, languageNo), &dialog);
+  auto* accurate = new QCheckBox(Text(texts.accurate, language), &dialog);
   accurate->setObjectName(QStringLiteral("accurate"));
   accurate->setChecked(initial.accurate);
   layout->addWidget(accurate, 2, 0, 1, 2);

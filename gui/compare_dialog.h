@@ -3,9 +3,11 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 #include <optional>
 
 #include "base/sample_columns.h"
+#include "base/texts3.h"
 
 namespace orv {
 
@@ -15,7 +17,10 @@ struct CompareChoice {
   bool accurate = true;  // the accurate method is the studies' default
 };
 
-// Modal, in the interface language; nullopt when cancelled.
-std::optional<CompareChoice> AskCompareChoice(QWidget* parent, int languageNo, const CompareChoice& initial);
+// Modal, in the interface language; nullopt when cancelled. The lists offer the
+// quantities for which `offered` is true (all when it is empty).
+std::optional<CompareChoice> AskCompareChoice(QWidget* parent, Language language,
+                                              const CompareChoice& initial,
+                                              const std::function<bool(Col)>& offered = {});
 
 }  // namespace orv

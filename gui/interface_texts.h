@@ -6,26 +6,20 @@
 
 #include <span>
 
+#include "base/texts3.h"
+
 namespace orv {
 
 inline constexpr const char* kProgramTitle = "ORVANTIS vers.1.1 (Beta)";
 
-inline constexpr int kRussian = 1;
-inline constexpr int kGerman = 2;
-inline constexpr int kEnglish = 3;
-
-// One language-dependent label of the main window.
+// One language-dependent label of the main window that names no input (an input's
+// label is in the input table); its German text is the resource text.
 struct LanguageText {
   const char* control;  // object name of the label
-  const char* german;   // resource text
-  const char* russian;
-  const char* english;
+  Texts3 text;
 };
 
 std::span<const LanguageText> LanguageTexts();
-
-// The text of `entry` for LanguageNo 1, 2 or 3; any other number gives the resource text.
-const char* TextFor(const LanguageText& entry, int languageNo);
 
 // Texts that are the same in every language.
 inline constexpr const char* kLabel5Text = "f ( t ) - - >";
@@ -54,8 +48,6 @@ struct RunTexts {
   const char* hours;
 };
 
-// The dialog's texts for LanguageNo 1, 2 or 3; any other number gives the German set,
-// as the main window's resource does.
-const RunTexts& RunTextsFor(int languageNo);
+const InLanguages<RunTexts>& RunTextSets();
 
 }  // namespace orv

@@ -14,6 +14,7 @@
 #include "base/input_table.h"
 #include "charts/chart_catalogue.h"
 #include "gui/interface_texts.h"
+#include "gui/qt_text.h"
 #include "gui/tool_texts.h"
 #include "toolkit/controls.h"
 #include "toolkit/jpeg_picture.h"
@@ -154,46 +155,47 @@ void TForm2::CreateLabels() {
   Label5 = MakeLabel(this, "Label5", {630, 7}, verdanaBold, kRedText);
   Label25 = MakeLabel(this, "Label25", {16, 484}, sans, black, 140);
   // Each field's label names it in the box of a text that is not a number.
-  const std::pair<QLabel*, QLineEdit*> buddies[] = {{Label25, edH0},        {edV, edV0},     {Label3, edTk},
-                                                    {Label8, edMassaStart}, {Label19, EdS0}, {Label13, EdCx},
-                                                    {Label14, EdTTO}};
-  for (auto [label, field] : buddies) label->setBuddy(field);
-
-  for (const LanguageText& entry : LanguageTexts())
-    if (auto* label = findChild<QLabel*>(QString::fromLatin1(entry.control)))
-      SetLabelText(label, QString::fromUtf8(entry.german));
+  for (const InputInfo& info : InputTable())
+    if (info.label) findChild<QLabel*>(QString::fromLatin1(info.label))->setBuddy(EditOf(*info.field));
+  ShowLabelTexts(Language::kGerman);
   SetLabelText(Label5, QString::fromUtf8(kLabel5Text));
   SetLabelText(Label9, QString::fromUtf8(kLabel9Text));
   SetLabelText(Label17, QString::fromUtf8(kLabel17Text));
   SetLabelText(edH, QString());
 }
 
+void TForm2::ShowLabelTexts(Language language) {
+  const auto show = [this, language](const char* control, const Texts3& text) {
+    if (auto* label = findChild<QLabel*>(QString::fromLatin1(control)))
+      SetLabelText(label, Text(text, language));
+  };
+  for (const LanguageText& entry : LanguageTexts()) show(entry.control, entry.text);
+  for (const InputInfo& info : InputTable())
+    if (info.label) show(info.label, info.caption);
+}
+
+// The fields take their places from the input table, among the window's buttons.
 void TForm2::SetTabOrder() {
-  const std::vector<std::pair<int, QWidget*>> tabs = {
-      {0, Button1},  {3, edH0},          {4, edV0},      {5, edTk},      {7, Button22}, {8, Button27},
-      {9, eddt0},    {10, edMassaStart}, {11, edVwind},  {12, Button2},  {13, EdS0},    {14, EdCx},
-      {15, EdCy},    {16, EdTTO},        {17, Button5},  {20, Button3},  {23, Button4}, {25, Button8},
-      {26, Button9}, {27, Button10},     {36, Button15}, {38, Button16}, {52, Memo1},   {53, Button28}};
+  std::vector<std::pair<int, QWidget*>> tabs = {{0, Button1},  {7, Button22},  {8, Button27},  {12, Button2},
+                                                {17, Button5}, {20, Button3},  {23, Button4},  {25, Button8},
+                                                {26, Button9}, {27, Button10}, {36, Button15}, {38, Button16},
+                                                {52, Memo1},   {53, Button28}};
+  for (const InputInfo& info : InputTable())
+    if (info.field) tabs.emplace_back(info.tabOrder, EditOf(*info.field));
+  std::ranges::sort(tabs, {}, &std::pair<int, QWidget*>::first);
   for (std::size_t k = 1; k < tabs.size(); ++k) setTabOrder(tabs[k - 1].second, tabs[k].second);
   for (QLabel* panel : {Panel6, Panel4, Panel7}) panel->setFocusPolicy(Qt::NoFocus);
 }
 
 void TForm2::ConnectHandlers() {
-  const std::pair<QLineEdit*, void (TForm2::*)()> fields[] = {{edH0, &TForm2::edH0Change},
-                                                              {edV0, &TForm2::edV0Change},
-                                                              {edTk, &TForm2::edTkChange},
-                                                              {eddt0, &TForm2::eddt0Change},
-                                                              {edMassaStart, &TForm2::edMassaStartChange},
-                                                              {edVwind, &TForm2::edVwindChange},
-                                                              {EdS0, &TForm2::EdS0Change},
-                                                              {EdCx, &TForm2::EdCxChange},
-                                                              {EdCy, &TForm2::EdCyChange},
-                                                              {EdTTO, &TForm2::EdTTOChange}};
-  for (auto [field, handler] : fields) {
-    connect(field, &QLineEdit::textChanged, this,
-            [this, handler] { Guarded([this, handler] { (this->*handler)(); }); });
-    connect(field, &QLineEdit::textChanged, this, [this] { MarkResultsStale(); });
-    field->installEventFilter(this);  // leaving it
+  // Each field's change handler reads its text into the field's slot.
+  for (const InputInfo& info : InputTable()) {
+    if (!info.field) continue;
+    QLineEdit* edit = EditOf(*info.field);
+    connect(edit, &QLineEdit::textChanged, this,
+            [this, field = *info.field] { Guarded([this, field] { ReadField(field); }); });
+    connect(edit, &QLineEdit::textChanged, this, [this] { MarkResultsStale(); });
+    edit->installEventFilter(this);  // leaving it
   }
 
   const std::pair<QPushButton*, void (TForm2::*)()> buttons[] = {
@@ -243,8 +245,9 @@ bool TForm2::eventFilter(QObject* watched, QEvent* event) {
     ShowReadout(static_cast<QMouseEvent*>(event)->position().toPoint());
   if (watched == Image1 && event->type() == QEvent::Leave) HideReadout();
   if (event->type() == QEvent::FocusOut)
-    for (const Field field : kFieldsInTabOrder)
-      if (watched == EditOf(field)) FieldLeft(field, static_cast<QFocusEvent*>(event)->reason());
+    for (const InputInfo& info : InputTable())
+      if (info.field && watched == EditOf(*info.field))
+        FieldLeft(*info.field, static_cast<QFocusEvent*>(event)->reason());
   return QWidget::eventFilter(watched, event);
 }
 
@@ -254,7 +257,7 @@ QString TForm2::FieldName(Field field) const {
   const QLineEdit* edit = EditOf(field);
   for (const QLabel* label : findChildren<QLabel*>())
     if (label->buddy() == edit) return label->text().simplified();
-  return QString::fromUtf8(Pick(InfoOf(field).tip, sprache_.LanguageNo));
+  return QString::fromUtf8(Pick(InfoOf(field).tip, UserLanguage()));
 }
 
 }  // namespace orv

@@ -23,7 +23,9 @@
 #include "charts/chart_engine.h"
 #include "charts/compared_runs.h"
 #include "charts/comparison_chart.h"
+#include "flight/aim.h"
 #include "flight/flight_summary.h"
+#include "flight/range_table.h"
 #include "gui/compare_dialog.h"
 #include "gui/results_view.h"
 #include "gui/sweep_dialog.h"
@@ -52,11 +54,11 @@ class TForm2 : public QWidget {
   void SetSaveDialog(SaveDialogFunction dialog) { saveDialog_ = std::move(dialog); }
 
   // Asks what to sweep (AskSweepChoice unless a test answers).
-  using SweepDialogFunction =
-      std::function<std::optional<SweepChoice>(QWidget* parent, int languageNo, const SweepChoice& initial)>;
+  using SweepDialogFunction = std::function<std::optional<SweepChoice>(QWidget* parent, Language language,
+                                                                       const SweepChoice& initial)>;
   void SetSweepDialog(SweepDialogFunction dialog) { sweepDialog_ = std::move(dialog); }
   // Asks for the comparison's two quantities (AskCompareChoice unless a test answers).
-  using CompareDialogFunction = std::function<std::optional<CompareChoice>(QWidget* parent, int languageNo,
+  using CompareDialogFunction = std::function<std::optional<CompareChoice>(QWidget* parent, Language language,
                                                                            const CompareChoice& initial)>;
   void SetCompareDialog(CompareDialogFunction dialog) { compareDialog_ = std::move(dialog); }
 
@@ -124,6 +126,10 @@ class TForm2 : public QWidget {
   void KeepRunClick();      // "Keep this run for comparison"
   void CompareRunsClick();  // "Compare kept runs..."
   void ClearRunsClick();    // "Clear kept runs"
+  // Where to aim, in the chart area's menu.
+  void AimClick();         // "Aim at a target...": the angles through a point, the danger space
+  void RangeTableClick();  // "Range table...": the last run's path at every step of range
+  void SpreadClick();      // "Chance of a hit...": Monte Carlo draws of the launch
 
   // Controls, in creation order.
   QFrame *Bevel2, *Bevel3, *Bevel6;
@@ -146,6 +152,7 @@ class TForm2 : public QWidget {
   QAction* CheckStepAction;
   QAction* SweepAction;
   QAction *KeepRunAction, *CompareRunsAction, *ClearRunsAction;
+  QAction *AimAction, *RangeTableAction, *SpreadAction;
   QAction *OpenDesignAction, *SaveDesignAction, *SaveDesignAsAction, *ShortcutsAction, *AboutAction;
   QMenu *WindowMenu, *DesignMenu, *ChartMenu, *StudyMenu, *HelpMenu, *RecentMenu;
   QPushButton* MenuButton;        // under MAIN: opens WindowMenu
@@ -170,6 +177,7 @@ class TForm2 : public QWidget {
   void ConnectHandlers();
   void SetTabOrder();
   void SetLanguageTexts();
+  void ShowLabelTexts(Language language);
   void DrawCatalogueChart(const char* button);
   void DrawOnChartArea(const ChartRequest& request, bool afterRun);
   void InstallTools();
@@ -217,6 +225,17 @@ class TForm2 : public QWidget {
   };
   void ShowStudyValues(const SweepChoice& choice, const std::vector<StudyValue>& values);
   void InstallComparison();
+  void InstallAimStudies();
+  void SetAimTexts();
+  void FindAimFor(class AimDialog* dialog);
+  void FillRangeTable(class RangeTableDialog* dialog, const FlightInputs& inputs,
+                      std::vector<RangeRow>& rows);
+  void RunSpreadFor(class SpreadDialog* dialog);
+  // The aimed-at target's cross over a chart of height against range (none otherwise).
+  void ShowTargetCross();
+  QString Fixed(double angle) const;                       // "12.345", with the locale's separator
+  std::string NumberText(double value, int digits) const;  // with the locale's separator
+  double ReadNumber(const QLineEdit* edit) const;          // as the fields read numbers
   void SetComparisonTexts();
   // After START: the run that finished (nullopt when it faulted) may be kept.
   void NoteFinishedRun(const FlightData& start, bool finished);
@@ -224,6 +243,7 @@ class TForm2 : public QWidget {
   void SaveAs(const Texts3& title, const QString& name, const QString& filter,
               const std::function<std::string()>& bytes);
   char Separator() const;
+  Language UserLanguage() const { return LanguageOf(sprache_.LanguageNo); }
   QLineEdit* EditOf(Field field) const;
   QString FieldName(Field field) const;
   void ReadField(Field field);
@@ -232,9 +252,6 @@ class TForm2 : public QWidget {
   void BoxWhenReleased(Field field);
 
   static constexpr int kMouseLookMs = 20;
-  static constexpr Field kFieldsInTabOrder[] = {
-      Field::edH0,    Field::edV0, Field::edTk, Field::eddt0, Field::edMassaStart,
-      Field::edVwind, Field::EdS0, Field::EdCx, Field::EdCy,  Field::EdTTO};
 
   template <class Handler>
   void Guarded(Handler&& handler) {
@@ -266,6 +283,7 @@ class TForm2 : public QWidget {
   struct KeptRun {
     FlightInputs inputs;  // to fly it again with the accurate method
     ComparedRun run;      // its samples as START flew them
+    FlightSummary summary;
   };
   std::optional<KeptRun> lastFinished_;  // the last START's run, while it is not kept yet
   std::vector<KeptRun> keptRuns_;
@@ -280,6 +298,8 @@ class TForm2 : public QWidget {
   CompareChoice compareChoice_;
   CompareDialogFunction compareDialog_;
 
+  // The last target aimed at; its cross shows on charts of height against range.
+  std::optional<Target> aimTarget_;
   QString designPath_;           // absolute; empty before a design is opened or saved
   FlightInputs designInputs_{};  // as opened or saved
   QString designAtStart_;

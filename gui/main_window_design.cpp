@@ -23,6 +23,7 @@
 #include "gui/design_texts.h"
 #include "gui/interface_texts.h"
 #include "gui/main_window.h"
+#include "gui/qt_text.h"
 #include "gui/result_texts.h"
 #include "gui/tool_texts.h"
 #include "toolkit/controls.h"
@@ -32,14 +33,12 @@
 namespace orv {
 namespace {
 
-QString Text(const Texts3& texts, int language) { return QString::fromUtf8(Pick(texts, language)); }
-
 constexpr const char* kRecentKey = "recentDesigns";
 constexpr const char* kDesignFolderKey = "designFolder";
 constexpr int kRecentCount = 5;
 constexpr std::size_t kMostDesignBytes = 1 << 20;  // a design is a few hundred bytes
 
-QString DesignFilter(int language) {
+QString DesignFilter(Language language) {
   return Text(DesignText().filter, language) + QStringLiteral(" (*.orv)");
 }
 
@@ -117,7 +116,7 @@ void TForm2::InstallDesign() {
 }
 
 void TForm2::SetDesignTexts() {
-  const int language = sprache_.LanguageNo;
+  const Language language = UserLanguage();
   const DesignTexts& texts = DesignText();
   OpenDesignAction->setText(Text(texts.open, language));
   SaveDesignAction->setText(Text(texts.save, language));
@@ -154,7 +153,7 @@ void TForm2::UpdateDesignMarks() {
   setWindowTitle(title);
 
   // The inputs in force that no visible field shows, while they differ from their defaults.
-  const int language = sprache_.LanguageNo;
+  const Language language = UserLanguage();
   const FlightInputs shown = InputsShown();
   const FlightInputs defaults = DefaultInputs();
   QStringList named;
@@ -175,7 +174,7 @@ void TForm2::UpdateDesignMarks() {
 }
 
 void TForm2::OpenDesignClick() {
-  const int language = sprache_.LanguageNo;
+  const Language language = UserLanguage();
   const QString title = Text(DesignText().open, language);
   const QString path = openDialog_ ? openDialog_(this, title, DesignFolder(), DesignFilter(language))
                                    : AskOpenPath(this, title, DesignFolder(), DesignFilter(language));
@@ -196,7 +195,7 @@ void TForm2::ReadDesign(const QString& path) {
     inputs = DesignInputs(ParseDesign(
         ReadDesignText(QFile::encodeName(path).toStdString(), PlainQuoted, kMostDesignBytes), fileName));
   } catch (const DesignFault& fault) {
-    throw DesignFault(fault.message(), Pick(DesignText().openFailed, sprache_.LanguageNo));
+    throw DesignFault(fault.message(), Pick(DesignText().openFailed, UserLanguage()));
   }
   for (const InputInfo& info : InputTable()) {
     const double value = inputs[static_cast<std::size_t>(info.id)];
@@ -224,7 +223,7 @@ void TForm2::SaveDesignClick() {
 }
 
 void TForm2::SaveDesignAsClick() {
-  const int language = sprache_.LanguageNo;
+  const Language language = UserLanguage();
   const QString name =
       designPath_.isEmpty() ? QStringLiteral("harpoon.orv") : QFileInfo(designPath_).fileName();
   const QString suggested = QDir(DesignFolder()).filePath(name);
@@ -237,7 +236,7 @@ void TForm2::SaveDesignAsClick() {
 // A field whose text is not a number stops the save, as it stops START: the file
 // would hold a value the field does not show.
 void TForm2::SaveDesignTo(const QString& path) {
-  for (const Field field : kFieldsInTabOrder) ThrowIfNotANumber(field);
+  for (const Field field : FieldsInTabOrder()) ThrowIfNotANumber(field);
   const FlightInputs inputs = InputsShown();
   WriteFileSafely(QFile::encodeName(path).toStdString(), DesignText(inputs, ORVANTIS_VERSION, DesignDate()));
   designPath_ = QFileInfo(path).absoluteFilePath();
@@ -270,14 +269,13 @@ void TForm2::FillRecentMenu() {
     a->setStatusTip(path);
     connect(a, &QAction::triggered, this, [this, path] { OpenDesignFile(path); });
   }
-  if (recent.isEmpty())
-    RecentMenu->addAction(Text(DesignText().noRecent, sprache_.LanguageNo))->setEnabled(false);
+  if (recent.isEmpty()) RecentMenu->addAction(Text(DesignText().noRecent, UserLanguage()))->setEnabled(false);
 }
 
 // What MAIN or the close box would lose: kept runs and the changes to the design.
 // Nothing to lose, or the user's consent: true.
 bool TForm2::LossConfirmed() {
-  const int language = sprache_.LanguageNo;
+  const Language language = UserLanguage();
   const DesignTexts& texts = DesignText();
   QStringList lost;
   const auto runs = static_cast<int>(keptRuns_.size());

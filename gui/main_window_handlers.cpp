@@ -47,12 +47,10 @@ void TForm2::FormAktivate() {
 
 // German is the resource's own language: its texts stay.
 void TForm2::SetLanguageTexts() {
-  const int language = sprache_.LanguageNo;
-  if (language != kRussian && language != kEnglish) return;
-  for (const LanguageText& entry : LanguageTexts())
-    if (auto* label = findChild<QLabel*>(QString::fromLatin1(entry.control)))
-      SetLabelText(label, QString::fromUtf8(TextFor(entry, language)));
-  if (language == kRussian) Button28->show();
+  const Language language = UserLanguage();
+  if (language == Language::kGerman) return;
+  ShowLabelTexts(language);
+  if (language == Language::kRussian) Button28->show();
 }
 
 // The run and the results file go to a worker thread (a long run shows its progress
@@ -62,7 +60,8 @@ void TForm2::SetLanguageTexts() {
 // figures of that run too, marked as no longer the window's.
 void TForm2::Button1Click() {
   // A field whose text is not a number stops START before anything changes.
-  for (const Field field : kFieldsInTabOrder) ThrowIfNotANumber(field);
+  for (const Field field : FieldsInTabOrder()) ThrowIfNotANumber(field);
+  Memo1->hide();
   const bool covered = !Button3->isEnabled();
   SendToBack(Panel6);
   SetChartButtonsEnabled(true);
@@ -70,7 +69,7 @@ void TForm2::Button1Click() {
   std::int64_t steps = 0;
   const FlightData start = state_.fd;
   try {
-    steps = RunOnWorker(state_, this, sprache_.LanguageNo);
+    steps = RunOnWorker(state_, this, UserLanguage());
   } catch (const RunCancelled&) {
     if (covered) {
       BringToFront(Panel6);
@@ -82,13 +81,21 @@ void TForm2::Button1Click() {
     SetShownChart(std::nullopt);
     lastRunStart_ = start;
     CheckStepAction->setEnabled(true);
+    RangeTableAction->setEnabled(true);
     NoteFinishedRun(start, false);
     MarkResultsStale();
-    throw;
+    try {
+      throw;
+    } catch (const FloatingPointFault& f) {
+      // The message stays as the run gave it; the line below names what to change.
+      throw FloatingPointFault(
+          f.message(), FaultCauseText(UserLanguage(), start, FloatToText(state_.fd.t(), Separator())));
+    }
   }
   SetShownChart(std::nullopt);
   lastRunStart_ = start;
   CheckStepAction->setEnabled(true);
+  RangeTableAction->setEnabled(true);
   NoteFinishedRun(start, true);
   ShowResults(Summarize(state_, steps));
   try {
@@ -106,7 +113,7 @@ void TForm2::DrawOnChartArea(const ChartRequest& request, bool afterRun) {
   try {
     DrawChart(state_, request, *chartArea_, Separator());
   } catch (const ChartScaleFault& f) {
-    const int language = sprache_.LanguageNo;
+    const Language language = UserLanguage();
     std::string detail =
         state_.RunIncomplete ? RunFaultText(language, FloatToText(state_.fd.t(), Separator())) : "";
     detail +=
@@ -136,7 +143,8 @@ void TForm2::Button5Click() {
   }
 }
 
-void TForm2::Button28Click() { Memo1->show(); }
+// The About text covers the results frame: a second click hides it, and so does START.
+void TForm2::Button28Click() { Memo1->setVisible(!Memo1->isVisible()); }
 
 // A text that is a number goes into the slot at once; any other text leaves the
 // slot as it was and marks the field, without a box: the user may still be typing
@@ -162,8 +170,9 @@ void TForm2::ThrowIfNotANumber(Field field) const {
     ReadValue(edit, Separator(), ignored);
   } catch (const ConvertFault& f) {
     const QByteArray name = FieldName(field).toUtf8();
-    throw ConvertFault(f.message(), FieldKeepsText(sprache_.LanguageNo, name.toStdString(),
-                                                   FloatToText(FieldSlot(field, state_.fd), Separator())));
+    throw ConvertFault(ConvertText(UserLanguage(), edit->text().toStdString()),
+                       FieldKeepsText(UserLanguage(), name.toStdString(),
+                                      FloatToText(FieldSlot(field, state_.fd), Separator())));
   }
 }
 

@@ -17,14 +17,13 @@
 #include "gui/design_texts.h"
 #include "gui/interface_texts.h"
 #include "gui/main_window.h"
+#include "gui/qt_text.h"
 #include "gui/tool_texts.h"
 #include "toolkit/controls.h"
 #include "toolkit/screen_place.h"
 
 namespace orv {
 namespace {
-
-QString Text(const Texts3& texts, int language) { return QString::fromUtf8(Pick(texts, language)); }
 
 // Under MAIN, in the free foot of the top-right column.
 const QRect kMenuButton(957, 112, 41, 22);
@@ -62,7 +61,7 @@ void TForm2::InstallMenu() {
 }
 
 void TForm2::SetMenuTexts() {
-  const int language = sprache_.LanguageNo;
+  const Language language = UserLanguage();
   const DesignTexts& texts = DesignText();
   MenuButton->setText(Text(texts.menuButton, language));
   MenuButton->setToolTip(Text(texts.menuTip, language) + QStringLiteral(" (F10)"));
@@ -106,7 +105,7 @@ void TForm2::ShowWindowMenu() {
 
 // Every shortcut of the window: START's, the menu's own, and each entry's.
 void TForm2::ShowShortcuts() {
-  const int language = sprache_.LanguageNo;
+  const Language language = UserLanguage();
   const DesignTexts& texts = DesignText();
   FillWindowMenu();
   std::vector<std::pair<QString, QString>> rows = {
@@ -144,7 +143,7 @@ void TForm2::ShowShortcuts() {
 }
 
 void TForm2::ShowAbout() {
-  const int language = sprache_.LanguageNo;
+  const Language language = UserLanguage();
   QMessageBox::about(this, Plain(AboutAction->text()),
                      QString::fromUtf8(kProgramTitle) + QStringLiteral("\norvantis ") +
                          QStringLiteral(ORVANTIS_VERSION) + QStringLiteral("\n\n") +

@@ -9,15 +9,15 @@
 #include "charts/chart_readout.h"
 #include "gui/interface_texts.h"
 #include "gui/main_window.h"
+#include "gui/qt_text.h"
 #include "gui/result_texts.h"
+#include "gui/study_texts.h"
 #include "gui/tool_texts.h"
 
 namespace orv {
 namespace {
 
 constexpr int kFigureDigits = 6;  // significant digits of a figure and a read-out value
-
-QString Text(const Texts3& texts, int language) { return QString::fromUtf8(Pick(texts, language)); }
 
 // In Russian the About button stands at the top of the frame, and its memo covers
 // the figures below it while shown; the other languages head the figures there.
@@ -27,7 +27,7 @@ const QRect kWholeFrame(16, 16, 193, 209);
 }  // namespace
 
 void TForm2::ShowResults(const FlightSummary& summary) {
-  const int language = sprache_.LanguageNo;
+  const Language language = UserLanguage();
   std::vector<ResultsView::Figure> figures;
   for (const SummaryValue& v : SummaryValues()) {
     const ScaledValue scaled = Scaled(v, summary, state_.fd);
@@ -38,9 +38,16 @@ void TForm2::ShowResults(const FlightSummary& summary) {
   }
   figures.push_back(
       {Text(*FigureName(kStepsKey), language), QString::number(summary.stepsPerPass), QString()});
-  const bool russian = language == kRussian;
+  // What the figures owe to a point where the equations fail: the command line's words.
+  for (const std::string& warning : SummaryWarnings(summary))
+    figures.push_back({QStringLiteral("warning"), QString::fromStdString(warning), QString()});
+  // The figures name the method that gave them: the studies fly another one.
+  const double dt =
+      lastRunStart_ ? InfoOf(Input::kDt).slot(*lastRunStart_) : InfoOf(Input::kDt).slot(state_.fd);
+  const QString method = QString::fromStdString(MethodLabel(MethodChoice{}, dt, language, Separator()));
+  const bool russian = language == Language::kRussian;
   Results->Show(russian ? kUnderAboutButton : kWholeFrame,
-                russian ? QString() : Text(ResultsHeading(), language), figures);
+                russian ? method : Text(ResultsHeading(), language) + QLatin1Char('\n') + method, figures);
   Overlay->SetBand(QString());
   CopyResultsAction->setEnabled(true);
 }
@@ -55,14 +62,14 @@ void TForm2::HideResults() {
 void TForm2::MarkResultsStale() {
   if (Results->isHidden() || Results->IsStale()) return;
   Results->SetStale(true);
-  Overlay->SetBand(Text(StaleResultsText(), sprache_.LanguageNo));
+  Overlay->SetBand(Text(StaleResultsText(), UserLanguage()));
 }
 
 // The figures are this run's, the picture is not (there is one: not the background).
 void TForm2::MarkEarlierChart() {
   if (!chartOnArea_) return;
   earlierChart_ = true;
-  Overlay->SetBand(Text(EarlierChartText(), sprache_.LanguageNo));
+  Overlay->SetBand(Text(EarlierChartText(), UserLanguage()));
 }
 
 void TForm2::CopyResults() {

@@ -18,6 +18,8 @@
 #include "flight/parallel_runs.h"
 #include "flight/sweep_rows.h"
 #include "gui/main_window.h"
+#include "gui/qt_text.h"
+#include "gui/result_texts.h"
 #include "gui/run_worker.h"
 #include "gui/study_texts.h"
 #include "gui/sweep_dialog.h"
@@ -27,8 +29,6 @@
 namespace orv {
 namespace {
 
-QString Text(const Texts3& texts, int language) { return QString::fromUtf8(Pick(texts, language)); }
-
 // More would make the window wait long with nothing to read in the chart.
 constexpr std::size_t kMostSweepValues = 100000;
 
@@ -36,29 +36,27 @@ MethodChoice MethodOf(const SweepChoice& choice) {
   return choice.accurate ? MethodChoice{FlightMethod::kRk45, kDefaultTolerance} : MethodChoice{};
 }
 
-// "angle = 23 deg"
-std::string Assignment(Input input, double value, char separator) {
-  const InputInfo& info = InfoOf(input);
-  return std::string(info.name) + " = " + FloatToText(value, separator) + (*info.csvUnit ? " " : "") +
-         info.csvUnit;
+// 6 significant digits, as every figure of the window.
+std::string FigureText(const SummaryValue& v, double value, Language language, char separator) {
+  return FormatGeneral(value, 6, 2, separator) + " " + UnitText(v.Unit(), language);
 }
 
-// 10 digits, as the command line's summary writes them.
-std::string FigureText(const SummaryValue& v, double value, char separator) {
-  return FormatGeneral(value, 10, 2, separator) + " " + std::string(v.Unit());
+// "H, м": the symbol of a column and its unit in the user's language.
+std::string ColumnAxisTitle(Col c, Language language) {
+  const ColumnInfo& info = ColumnInfoOf(c);
+  return std::string(info.symbol) + ", " + UnitText(info.unit, language);
 }
 
 }  // namespace
 
 void TForm2::SweepClick() {
   SweepChoice initial = sweepChoice_;
-  if (initial.from.isEmpty() || !InfoOf(initial.input).field) {
-    FlightData copy = state_.fd;
-    FillAround(initial, InfoOf(initial.input).slot(copy), Separator());
+  if (initial.from.isEmpty() || !HasShownField(InfoOf(initial.input))) {
+    FillAround(initial, InfoOf(initial.input).slot(state_.fd), Separator());
   }
   const std::optional<SweepChoice> choice =
-      sweepDialog_ ? sweepDialog_(this, sprache_.LanguageNo, initial)
-                   : AskSweepChoice(this, sprache_.LanguageNo, initial, state_.fd, Separator());
+      sweepDialog_ ? sweepDialog_(this, UserLanguage(), initial)
+                   : AskSweepChoice(this, UserLanguage(), initial, state_.fd, Separator());
   if (!choice) return;
   sweepChoice_ = *choice;
   if (!sweepChoice_.result) sweepChoice_.result = &SummaryValues()[1];
@@ -76,9 +74,9 @@ std::vector<double> TForm2::GridOf(const SweepChoice& choice) const {
   TextToFloat(choice.to.toStdString(), Separator(), to);
   TextToFloat(choice.step.toStdString(), Separator(), step);
   if (step == 0 || (to - from) * step < 0 || !std::isfinite((to - from) / step))
-    throw InputFault(Pick(texts.badStep, sprache_.LanguageNo));
+    throw InputFault(Pick(texts.badStep, UserLanguage()));
   if (!((to - from) / step < static_cast<double>(kMostSweepValues)))
-    throw InputFault(Text(texts.tooMany, sprache_.LanguageNo).arg(kMostSweepValues).toStdString());
+    throw InputFault(Text(texts.tooMany, UserLanguage()).arg(kMostSweepValues).toStdString());
   const auto point = [this](const QString& text) {
     std::string s = text.trimmed().toStdString();
     std::replace(s.begin(), s.end(), Separator(), '.');
@@ -97,7 +95,7 @@ void TForm2::Sweep(const SweepChoice& choice) {
   RunControl control;
   std::atomic<std::int64_t> done{0};
   std::vector<RunAnswer> answers;
-  const QString of = Text(SweepText().flightOf, sprache_.LanguageNo);
+  const QString of = Text(SweepText().flightOf, UserLanguage());
   const auto total = static_cast<double>(runs.size());
   const ProgressLook look = [&](double seconds) {
     RunProgress p;
@@ -109,16 +107,16 @@ void TForm2::Sweep(const SweepChoice& choice) {
     return p;
   };
   WaitCursor wait;
-  RunJobOnWorker(this, sprache_.LanguageNo, control, look,
+  RunJobOnWorker(this, UserLanguage(), control, look,
                  [&] { answers = FlyAll(runs, method, UsableProcessors(), control, &done); });
 
   // The chart: the figure against the input, every run a point, its extremes marked.
   const SummaryValue& figure = *choice.result;
   const InputInfo& info = InfoOf(choice.input);
   ShownSweep shown;
-  shown.chart.xTitle = std::string(info.name) + (*info.csvUnit ? std::string(", ") + info.csvUnit : "");
-  shown.chart.yTitle = AxisTitle(figure.column);
-  shown.chart.note = MethodText(method);
+  shown.chart.xTitle = InputAxisTitle(info.id, UserLanguage());
+  shown.chart.yTitle = ColumnAxisTitle(figure.column, UserLanguage());
+  shown.chart.note = MethodNote(method, UserLanguage());
   ChartCurve curve;
   curve.x = values;
   curve.style = CurveStyleOf(0);
@@ -157,28 +155,28 @@ void TForm2::FindBest(const SweepChoice& choice) {
   search.over = choice.input;
   search.from = std::min(values.front(), values.back());
   search.to = std::max(values.front(), values.back());
-  if (!(search.from < search.to)) throw InputFault(Pick(SweepText().badStep, sprache_.LanguageNo));
+  if (!(search.from < search.to)) throw InputFault(Pick(SweepText().badStep, UserLanguage()));
   search.result = choice.result;
   search.maximize = choice.greatest;
   search.method = MethodOf(choice);
   RunControl control;
   BestValue best;
   WaitCursor wait;
-  const QString heading = Text(SweepText().findBest, sprache_.LanguageNo);
+  const QString heading = Text(SweepText().findBest, UserLanguage());
   const ProgressLook look = [&](double seconds) {
     RunProgress p;
     p.heading = heading;
     p.stepsPerSecond = static_cast<double>(control.steps.load(std::memory_order_relaxed)) / seconds;
     return p;
   };
-  RunJobOnWorker(this, sprache_.LanguageNo, control, look,
+  RunJobOnWorker(this, UserLanguage(), control, look,
                  [&] { best = FindBestValue(search, UsableProcessors(), control); });
   ShowStudyValues(choice, {{SweepText().bestAt, best.value, best.summary.*(choice.result->member)}});
 }
 
 // The marked values, each with a button that puts it into the input's field.
 void TForm2::ShowStudyValues(const SweepChoice& choice, const std::vector<StudyValue>& values) {
-  const int language = sprache_.LanguageNo;
+  const Language language = UserLanguage();
   auto* answer = new QDialog(this);
   answer->setObjectName(QStringLiteral("StudyValues"));
   answer->setWindowTitle(Text(SweepText().menu, language).remove(QStringLiteral("...")));
@@ -186,11 +184,13 @@ void TForm2::ShowStudyValues(const SweepChoice& choice, const std::vector<StudyV
   const SummaryValue& figure = *choice.result;
   for (std::size_t row = 0; row < values.size(); ++row) {
     const StudyValue& v = values[row];
-    auto* text = new QLabel(Text(v.text, language)
-                                .arg(Text(SummaryLabel(figure), language),
-                                     QString::fromStdString(FigureText(figure, v.figure, Separator())),
-                                     QString::fromStdString(Assignment(choice.input, v.value, Separator()))),
-                            answer);
+    auto* text =
+        new QLabel(Text(v.text, language)
+                       .arg(Text(SummaryLabel(figure), language),
+                            QString::fromStdString(FigureText(figure, v.figure, language, Separator())),
+                            QString::fromStdString(
+                                InputAssignment(choice.input, FloatToText(v.value, Separator()), language))),
+                   answer);
     auto* use = new QPushButton(Text(SweepText().use, language), answer);
     use->setObjectName(QStringLiteral("use%1").arg(row));
     const Input input = choice.input;
@@ -203,6 +203,16 @@ void TForm2::ShowStudyValues(const SweepChoice& choice, const std::vector<StudyV
     layout->addWidget(text, static_cast<int>(row), 0);
     layout->addWidget(use, static_cast<int>(row), 1);
   }
+  // Which method gave these figures: a later START flies the classic run.
+  auto* method = new QLabel(QString::fromStdString(MethodLabel(
+                                MethodOf(choice), InfoOf(Input::kDt).slot(state_.fd), language, Separator())),
+                            answer);
+  method->setObjectName(QStringLiteral("method"));
+  layout->addWidget(method, static_cast<int>(values.size()), 0, 1, 2);
+  auto* close = new QPushButton(Text(StepCheckText().close, language), answer);
+  close->setObjectName(QStringLiteral("closeButton"));
+  connect(close, &QPushButton::clicked, answer, &QDialog::close);
+  layout->addWidget(close, static_cast<int>(values.size()) + 1, 1);
   ShowStudyAnswer(answer);
 }
 

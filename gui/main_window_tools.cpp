@@ -20,6 +20,7 @@
 #include "files/csv_export.h"
 #include "files/safe_write.h"
 #include "gui/main_window.h"
+#include "gui/qt_text.h"
 #include "gui/run_worker.h"
 #include "gui/step_check_dialog.h"
 #include "gui/study_texts.h"
@@ -32,8 +33,6 @@
 
 namespace orv {
 namespace {
-
-QString Text(const Texts3& texts, int language) { return QString::fromUtf8(Pick(texts, language)); }
 
 // The folder of the last save, kept between sessions.
 constexpr const char* kFolderKey = "exportFolder";
@@ -100,6 +99,7 @@ void TForm2::InstallTools() {
   Image1->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(Image1, &QWidget::customContextMenuRequested, this, &TForm2::ShowChartMenu);
   InstallComparison();
+  InstallAimStudies();
 
   // The read-out follows the mouse over the chart area.
   Overlay = new ChartOverlay(Image1);
@@ -109,7 +109,7 @@ void TForm2::InstallTools() {
 
 // In the language chosen for this activation; every field loses its mark.
 void TForm2::SetToolTexts() {
-  const int language = sprache_.LanguageNo;
+  const Language language = UserLanguage();
   for (QWidget* control : findChildren<QWidget*>()) {
     const QByteArray name = control->objectName().toLatin1();
     if (const Texts3* tip = ToolTipOf(name.constData())) control->setToolTip(Text(*tip, language));
@@ -119,6 +119,7 @@ void TForm2::SetToolTexts() {
   CheckStepAction->setText(Text(StepCheckText().menu, language));
   SweepAction->setText(Text(SweepText().menu, language));
   SetComparisonTexts();
+  SetAimTexts();
   for (const InputInfo& info : InputTable())
     if (info.field) MarkField(*info.field, false);
 }
@@ -136,11 +137,14 @@ void TForm2::FillChartMenu(QMenu& menu) {
   menu.addAction(CopyResultsAction);
   menu.addAction(CheckStepAction);
   menu.addAction(SweepAction);
+  menu.addActions({AimAction, RangeTableAction, SpreadAction});
   menu.addSeparator();
   menu.addActions({KeepRunAction, CompareRunsAction, ClearRunsAction});
 }
 
+// A study's answer describes the chart or the run it came with: a new chart ends it.
 void TForm2::SetShownChart(std::optional<ChartRequest> request) {
+  if (studyAnswer) studyAnswer->close();
   shownChart_ = request;
   HideReadout();
   if (std::exchange(earlierChart_, false) && !Results->IsStale()) Overlay->SetBand(QString());
@@ -148,6 +152,7 @@ void TForm2::SetShownChart(std::optional<ChartRequest> request) {
   shownComparison_.reset();
   for (QAction* a : {SavePngAction, SaveSvgAction, CopyChartAction, ExportCsvAction})
     a->setEnabled(request.has_value());
+  ShowTargetCross();
 }
 
 // A comparison or a sweep has its titles and legend across the whole area, where the
@@ -175,12 +180,12 @@ void TForm2::MarkField(Field field, bool notANumber) {
   if (notANumber) {
     const std::string inUse = FloatToText(FieldSlot(field, state_.fd), Separator());
     edit->setStyleSheet(QStringLiteral("QLineEdit { border: 2px solid rgb(220, 0, 0); }"));
-    edit->setToolTip(QString::fromUtf8(NotANumberText(sprache_.LanguageNo, inUse)));
+    edit->setToolTip(QString::fromUtf8(NotANumberText(UserLanguage(), inUse)));
   } else {
     const QByteArray name = edit->objectName().toLatin1();
     const Texts3* tip = ToolTipOf(name.constData());
     edit->setStyleSheet(QString());
-    edit->setToolTip(tip ? Text(*tip, sprache_.LanguageNo) : QString());
+    edit->setToolTip(tip ? Text(*tip, UserLanguage()) : QString());
   }
 }
 
@@ -204,12 +209,13 @@ QImage TForm2::ChartImage() const {
 void TForm2::SaveAs(const Texts3& title, const QString& name, const QString& filter,
                     const std::function<std::string()>& bytes) {
   const QString suggested = QDir(LastFolder()).filePath(name);
-  const QString heading = Text(title, sprache_.LanguageNo);
+  const QString heading = Text(title, UserLanguage());
   const QString path = saveDialog_ ? saveDialog_(this, heading, suggested, filter)
                                    : AskSavePath(this, heading, suggested, filter);
   if (path.isEmpty()) return;
   QSettings().setValue(QString::fromLatin1(kFolderKey), QFileInfo(path).absolutePath());
-  WriteFileSafely(QFile::encodeName(path).toStdString(), bytes());
+  // A fifo or device chosen here would block the window: refused, with the box.
+  WriteFileSafely(QFile::encodeName(path).toStdString(), bytes(), SystemFileOps(), NonRegular::kRefuse);
 }
 
 void TForm2::SaveChartPng() {
@@ -278,10 +284,10 @@ void TForm2::CheckStepClick() {
   RunControl control;
   StepCheck check;
   WaitCursor wait;
-  RunJobOnWorker(this, sprache_.LanguageNo, control,
+  RunJobOnWorker(this, UserLanguage(), control,
                  FlightProgress(control, start.slot[kTk], start.slot[kDt0] / 2),
                  [&] { check = CheckTimeStep(start, &control); });
-  ShowStudyAnswer(new StepCheckDialog(this, sprache_.LanguageNo, check, start.slot[kDt0], Separator()));
+  ShowStudyAnswer(new StepCheckDialog(this, UserLanguage(), check, start.slot[kDt0], Separator()));
 }
 
 // Not modal: the answer stays beside the window while the user goes on.

@@ -15,7 +15,7 @@ const Named kFigures[] = {
     {"flight_time", {"Время полёта", "Flugzeit", "flight time"}},
     {"range", {"Дальность", "Reichweite", "range"}},
     {"greatest_height", {"Наибольшая высота", "Größte Höhe", "greatest height"}},
-    {"end_speed", {"Скорость в конце", "Endgeschwindigkeit", "speed at the end"}},
+    {"end_speed", {"Скорость в конце", "Geschwindigkeit am Ende", "speed at the end"}},
     {"end_path_angle", {"Угол траектории в конце", "Bahnwinkel am Ende", "path angle at the end"}},
     {"end_kinetic_energy", {"Кинетическая энергия в конце", "Kinetische Energie am Ende", "kinetic energy at the end"}},
     {kStepsKey, {"Шагов за проход", "Schritte je Durchgang", "steps per pass"}},
@@ -30,8 +30,11 @@ const Named kUnits[] = {
     {"m", {"м", "m", "m"}},
     {"km", {"км", "km", "km"}},
     {"m/s", {"м/с", "m/s", "m/s"}},
+    {"kg", {"кг", "kg", "kg"}},
+    {"m2", {"м2", "m2", "m2"}},
     {"deg", {"град", "Grad", "deg"}},
     {"J", {"Дж", "J", "J"}},
+    {"bar", {"бар", "bar", "bar"}},
 };
 
 const Texts3 kHeading{"Результаты расчёта", "Ergebnisse des Laufs", "Results of the run"};
@@ -51,9 +54,9 @@ const Texts3* Find(const Named* table, std::size_t count, std::string_view key) 
 
 const Texts3* FigureName(std::string_view key) { return Find(kFigures, std::size(kFigures), key); }
 
-std::string UnitText(std::string_view unit, int languageNo) {
+std::string UnitText(std::string_view unit, Language language) {
   const Texts3* text = Find(kUnits, std::size(kUnits), unit);
-  return text ? Pick(*text, languageNo) : std::string(unit);
+  return text ? Pick(*text, language) : std::string(unit);
 }
 
 const Texts3& ResultsHeading() { return kHeading; }

@@ -17,7 +17,7 @@ inline constexpr const char* kStepsKey = "steps_per_pass";
 
 // A unit as the column table writes it ("m/s", "km", "deg") in the language; a unit
 // without a translation stays as it is.
-std::string UnitText(std::string_view unit, int languageNo);
+std::string UnitText(std::string_view unit, Language language);
 
 const Texts3& ResultsHeading();
 const Texts3& StaleResultsText();

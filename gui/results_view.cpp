@@ -14,6 +14,7 @@ ResultsView::ResultsView(QWidget* parent) : QWidget(parent) {
   QFont bold = font();
   bold.setBold(true);
   heading->setFont(bold);
+  heading->setWordWrap(true);  // its second line names the method, which may be long
   grid->addWidget(heading, 0, 0, 1, 3);
   grid->setColumnStretch(0, 1);
   hide();

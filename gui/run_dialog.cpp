@@ -32,7 +32,8 @@ QString TimeText(double seconds) {
 
 }  // namespace
 
-RunDialog::RunDialog(QWidget* parent, int languageNo) : QDialog(parent), texts_(RunTextsFor(languageNo)) {
+RunDialog::RunDialog(QWidget* parent, Language language)
+    : QDialog(parent), texts_(Pick(RunTextSets(), language)) {
   setObjectName(QStringLiteral("RunDialog"));
   setWindowTitle(QGuiApplication::applicationDisplayName());
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |

@@ -29,8 +29,8 @@ struct RunProgress {
 
 class RunDialog : public QDialog {
  public:
-  // Application-modal over every window of the program, in the language `languageNo`.
-  RunDialog(QWidget* parent, int languageNo);
+  // Application-modal over every window of the program, in the language `language`.
+  RunDialog(QWidget* parent, Language language);
 
   void Show(const RunProgress& progress);
 

@@ -45,7 +45,7 @@ class Worker {
 
 }  // namespace
 
-void RunJobOnWorker(QWidget* window, int languageNo, RunControl& control, const ProgressLook& look,
+void RunJobOnWorker(QWidget* window, Language language, RunControl& control, const ProgressLook& look,
                     const std::function<void()>& job) {
   InputBlock block;
   QEventLoop loop;
@@ -77,7 +77,7 @@ void RunJobOnWorker(QWidget* window, int languageNo, RunControl& control, const 
   quiet.setTimerType(Qt::PreciseTimer);
   quiet.setSingleShot(true);
   QObject::connect(&quiet, &QTimer::timeout, [&] {
-    dialog = std::make_unique<RunDialog>(window, languageNo);
+    dialog = std::make_unique<RunDialog>(window, language);
     QObject::connect(dialog.get(), &QDialog::rejected,
                      [&control] { control.cancel.store(true, std::memory_order_relaxed); });
     block.LetThrough(dialog.get());
@@ -115,7 +115,7 @@ ProgressLook FlightProgress(const RunControl& control, double Tk, double dt0) {
   };
 }
 
-std::int64_t RunOnWorker(SharedState& state, QWidget* window, int languageNo,
+std::int64_t RunOnWorker(SharedState& state, QWidget* window, Language language,
                          const std::string& resultsPath) {
   // The worker flies a copy, which becomes the state only when the run has ended:
   // a cancelled run leaves the last finished run whole, and no reader of `state`
@@ -125,7 +125,7 @@ std::int64_t RunOnWorker(SharedState& state, QWidget* window, int languageNo,
   RunControl control;
   std::int64_t steps = 0;
   try {
-    RunJobOnWorker(window, languageNo, control, FlightProgress(control, state.fd.Tk(), state.fd.dt0()),
+    RunJobOnWorker(window, language, control, FlightProgress(control, state.fd.Tk(), state.fd.dt0()),
                    [&] { steps = StartFlight(*copy, &control, resultsPath); });
   } catch (const RunCancelled&) {
     throw;

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "base/flight_data.h"
+#include "base/texts3.h"
 #include "files/results_file.h"
 #include "flight/run_control.h"
 #include "gui/run_dialog.h"
@@ -17,11 +18,11 @@ namespace orv {
 // Runs `job` on a worker thread while this thread keeps its message loop: the
 // windows take no input, and from 300 ms on the application-modal progress dialog
 // over `window` shows what `look` says (`seconds` after the start) in the language
-// `languageNo`. Its Cancel sets `control.cancel`, after which the job must end soon.
+// `language`. Its Cancel sets `control.cancel`, after which the job must end soon.
 // Returns once the worker has ended; throws what the job threw, and stops the job
 // with RunCancelled when the message loop is told to end.
 using ProgressLook = std::function<RunProgress(double seconds)>;
-void RunJobOnWorker(QWidget* window, int languageNo, RunControl& control, const ProgressLook& look,
+void RunJobOnWorker(QWidget* window, Language language, RunControl& control, const ProgressLook& look,
                     const std::function<void()>& job);
 
 // The look at one flight that `control` follows: its pass, flight time against the
@@ -32,12 +33,12 @@ ProgressLook FlightProgress(const RunControl& control, double Tk, double dt0);
 // `state` that replaces it when the run ends, also in a fault; a cancelled run
 // leaves `state` as it was. This thread keeps its message loop, but nothing reaches the
 // state: the windows take no input, and from 300 ms on the application-modal
-// progress dialog over `window` shows the run in the language `languageNo` and
+// progress dialog over `window` shows the run in the language `language` and
 // lets the user cancel it. Returns once the worker has ended. Throws what the run
 // threw (a fault, InOutFault, RunCancelled); RunCancelled also when the message loop
 // is told to end (a signal, the session closing) before the run is done. Returns
 // the steps of both passes.
-std::int64_t RunOnWorker(SharedState& state, QWidget* window, int languageNo,
+std::int64_t RunOnWorker(SharedState& state, QWidget* window, Language language,
                          const std::string& resultsPath = kResultsFileName);
 
 }  // namespace orv

@@ -77,7 +77,8 @@ void TForm1::RadioSprachClick() {
   const int item = ItemIndex();
   if (item < 0) return;
   sprache_.LanguageNo = item + 1;  // 1 Russian, 2 German, 3 English
-  UseQtTexts(sprache_.LanguageNo == kRussian ? "ru" : sprache_.LanguageNo == kGerman ? "de" : nullptr);
+  const Language language = LanguageOf(sprache_.LanguageNo);
+  UseQtTexts(language == Language::kRussian ? "ru" : language == Language::kGerman ? "de" : nullptr);
   Image1->hide();
   RadioSprach->hide();
   StoreDefaultValues(sprache_.PresetData);

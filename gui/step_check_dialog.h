@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+#include "base/texts3.h"
 #include "flight/step_check.h"
 
 namespace orv {
@@ -14,7 +15,8 @@ namespace orv {
 class StepCheckDialog : public QDialog {
  public:
   // `dt0` is the time step of the checked run (s); numbers with `decimalSeparator`.
-  StepCheckDialog(QWidget* parent, int languageNo, const StepCheck& check, double dt0, char decimalSeparator);
+  StepCheckDialog(QWidget* parent, Language language, const StepCheck& check, double dt0,
+                  char decimalSeparator);
 
   QLabel* intro;
   QTableWidget* table;  // figure, value with its unit, step error with its unit

@@ -2,6 +2,9 @@
 
 #include <cstring>
 
+#include "base/number_text.h"
+#include "gui/result_texts.h"
+
 namespace orv {
 namespace {
 
@@ -56,7 +59,13 @@ const SweepTexts kSweep{
     {"Лучшее: %1 = %2 при %3", "Bester Wert: %1 = %2 bei %3", "Best: %1 = %2 at %3"},
     {"Взять это значение", "Diesen Wert übernehmen", "Use this value"},
 };
+const Texts3 kNoteTolerance{"rk45, допуск ", "rk45, Toleranz ", "rk45, tolerance "};
+const Texts3 kClassicRun{"классический расчёт, dt ", "klassischer Lauf, dt ", "classic run, dt "};
+const Texts3 kAccurateRun{"точный расчёт (RK45), допуск ", "genauer Lauf (RK45), Toleranz ",
+                          "accurate run (RK45), tolerance "};
 // clang-format on
+
+std::string Unit(const InputInfo& info, Language language) { return UnitText(info.csvUnit, language); }
 
 }  // namespace
 
@@ -67,6 +76,38 @@ const Texts3& SummaryLabel(const SummaryValue& value) {
 }
 
 const StepCheckTexts& StepCheckText() { return kStepCheck; }
+
+std::string InputAxisTitle(Input input, Language language) {
+  const InputInfo& info = InfoOf(input);
+  const std::string unit = Unit(info, language);
+  return Pick(info.title, language) + (unit.empty() ? "" : ", " + unit);
+}
+
+std::string InputAssignment(Input input, const std::string& value, Language language) {
+  const InputInfo& info = InfoOf(input);
+  const std::string unit = Unit(info, language);
+  return Pick(info.title, language) + (" = " + value) + (unit.empty() ? "" : " " + unit);
+}
+
+void NameInputs(std::vector<RunInput>& inputs, Language language) {
+  for (RunInput& input : inputs)
+    if (const std::optional<Input> id = FindInput(input.name)) {
+      input.label = Pick(InfoOf(*id).title, language);
+      input.unit = Unit(InfoOf(*id), language);
+    }
+}
+
+std::string MethodNote(const MethodChoice& method, Language language) {
+  if (language == Language::kEnglish || method.method != FlightMethod::kRk45) return MethodText(method);
+  const std::string text = MethodText(method);  // "rk45, tolerance 1e-09"
+  return Pick(kNoteTolerance, language) + text.substr(text.rfind(' ') + 1);
+}
+
+std::string MethodLabel(const MethodChoice& method, double dt, Language language, char separator) {
+  if (method.method == FlightMethod::kRk45)
+    return Pick(kAccurateRun, language) + FormatGeneral(method.tolerance, 6, 2, separator);
+  return Pick(kClassicRun, language) + FloatToText(dt, separator) + " " + UnitText("s", language);
+}
 const SweepTexts& SweepText() { return kSweep; }
 
 }  // namespace orv

@@ -2,7 +2,13 @@
 // for the best value) in the three interface languages, UTF-8.
 #pragma once
 
+#include <string>
+#include <vector>
+
+#include "base/input_table.h"
 #include "base/texts3.h"
+#include "charts/compared_runs.h"
+#include "flight/flight_method.h"
 #include "flight/flight_summary.h"
 
 namespace orv {
@@ -35,5 +41,19 @@ struct SweepTexts {
   Texts3 use;  // put the value into its field
 };
 const SweepTexts& SweepText();
+
+// An input as the studies name it in the user's language, with its unit as the
+// results frame writes units: "Winkel, Grad" on an axis, "Winkel = 23 Grad" beside a value.
+std::string InputAxisTitle(Input input, Language language);
+std::string InputAssignment(Input input, const std::string& value, Language language);
+// The legend's names and units of a compared run's inputs in the user's language.
+void NameInputs(std::vector<RunInput>& inputs, Language language);
+
+// Which method flew: "classic run, dt 0.0001 s" (`dt` the time step in force),
+// "accurate run (RK45), tolerance 1E-09".
+std::string MethodLabel(const MethodChoice& method, double dt, Language language, char decimalSeparator);
+// The same above a chart: in English the command line's words ("rk45, tolerance
+// 1e-09", "euler"), so that the window's chart is the command line's byte for byte.
+std::string MethodNote(const MethodChoice& method, Language language);
 
 }  // namespace orv

@@ -14,13 +14,13 @@
 #include <cmath>
 
 #include "base/number_text.h"
+#include "gui/qt_text.h"
+#include "gui/result_texts.h"
 #include "gui/study_texts.h"
 #include "gui/tool_texts.h"
 
 namespace orv {
 namespace {
-
-QString Text(const Texts3& texts, int language) { return QString::fromUtf8(Pick(texts, language)); }
 
 QString Number(double v, char separator) { return QString::fromStdString(FloatToText(v, separator)); }
 
@@ -43,7 +43,7 @@ void FillAround(SweepChoice& choice, double value, char separator) {
   choice.step = Number(step, separator);
 }
 
-std::optional<SweepChoice> AskSweepChoice(QWidget* parent, int language, const SweepChoice& initial,
+std::optional<SweepChoice> AskSweepChoice(QWidget* parent, Language language, const SweepChoice& initial,
                                           const FlightData& fd, char separator) {
   const SweepTexts& texts = SweepText();
   QDialog dialog(parent);
@@ -52,7 +52,7 @@ std::optional<SweepChoice> AskSweepChoice(QWidget* parent, int language, const S
 
   auto* input = new QComboBox(&dialog);
   for (const InputInfo& info : InputTable())
-    if (info.field) input->addItem(Text(info.tip, language), static_cast<int>(info.id));
+    if (HasShownField(info)) input->addItem(Text(info.tip, language), static_cast<int>(info.id));
   input->setCurrentIndex(std::max(input->findData(static_cast<int>(initial.input)), 0));
   auto* from = new QLineEdit(initial.from, &dialog);
   auto* to = new QLineEdit(initial.to, &dialog);
@@ -60,8 +60,7 @@ std::optional<SweepChoice> AskSweepChoice(QWidget* parent, int language, const S
   const auto fill = [&] {
     if (input->currentIndex() < 0) return;
     SweepChoice around;
-    FlightData copy = fd;
-    FillAround(around, InfoOf(static_cast<Input>(input->currentData().toInt())).slot(copy), separator);
+    FillAround(around, InfoOf(static_cast<Input>(input->currentData().toInt())).slot(fd), separator);
     from->setText(around.from);
     to->setText(around.to);
     step->setText(around.step);
@@ -70,7 +69,7 @@ std::optional<SweepChoice> AskSweepChoice(QWidget* parent, int language, const S
   auto* result = new QComboBox(&dialog);
   for (const SummaryValue& v : SummaryValues())
     result->addItem(Text(SummaryLabel(v), language) + QStringLiteral(", ") +
-                    QString::fromUtf8(v.Unit().data(), static_cast<qsizetype>(v.Unit().size())));
+                    QString::fromStdString(UnitText(v.Unit(), language)));
   for (std::size_t k = 0; k < SummaryValues().size(); ++k)
     if (&SummaryValues()[k] == initial.result ||
         (!initial.result && std::string_view(SummaryValues()[k].key) == "range"))

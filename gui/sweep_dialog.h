@@ -16,7 +16,7 @@ namespace orv {
 struct SweepChoice {
   enum class Action { kSweep, kFindBest };
   Action action = Action::kSweep;
-  Input input = Input::kAngle;           // one with a field
+  Input input = Input::kAngle;           // one with a shown field
   QString from, to, step;                // as typed, with the fields' decimal separator
   const SummaryValue* result = nullptr;  // nullptr: the range
   bool accurate = true;                  // rk45, the studies' method
@@ -28,7 +28,7 @@ struct SweepChoice {
 void FillAround(SweepChoice& choice, double value, char decimalSeparator);
 
 // The dialog, modal; nullopt when cancelled. `fd` gives the fields' values in force.
-std::optional<SweepChoice> AskSweepChoice(QWidget* parent, int languageNo, const SweepChoice& initial,
+std::optional<SweepChoice> AskSweepChoice(QWidget* parent, Language language, const SweepChoice& initial,
                                           const FlightData& fd, char decimalSeparator);
 
 }  // namespace orv

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "base/input_table.h"
+#include "base/number_text.h"
 #include "gui/interface_texts.h"
 
 namespace orv {
@@ -83,17 +84,23 @@ const Texts3 kRunFault[2]{{"Последний расчёт остановлен
                            "The last run stopped with a fault at t = "},
                           {" с, поэтому его данные неполны. ", " s mit einem Fehler ab, seine Daten sind daher unvollständig. ",
                            " s, so its samples are incomplete. "}};
+const Texts3 kLikelyCause{"Вероятная причина: ", "Wahrscheinliche Ursache: ", "Likely cause: "};
+const Texts3 kZeroSpeed{"начальная скорость равна 0.", "die Abschussgeschwindigkeit ist 0.", "the launch speed is 0."};
+const Texts3 kZeroMass{"масса гарпуна равна 0.", "die Masse ist 0.", "the mass is 0."};
+const Texts3 kZeroArea{"площадь равна 0 при ненулевом Cx.", "die Fläche ist 0, der Widerstandsbeiwert nicht.",
+                       "the area is 0 while the drag coefficient is not."};
+const Texts3 kZeroEndTime{"время окончания расчёта равно 0.", "die Endzeit ist 0.", "the end time is 0."};
+const Texts3 kZeroStep{"шаг по времени равен 0.", "der Zeitschritt ist 0.", "the time step is 0."};
+const Texts3 kStoppedAt[2]{{"Полёт остановлен при t = ", "Der Flug brach bei t = ", "The flight stopped at t = "},
+                           {" с: проверьте исходные данные (нулевые, отрицательные или слишком большие значения).",
+                            " s ab: Eingaben prüfen (Werte von 0, negative oder zu große Werte).",
+                            " s: check the inputs for values that are 0, negative or too large."}};
+const Texts3 kNotAValidNumber{"' — недопустимое число с плавающей точкой", "' ist keine gültige Gleitkommazahl", ""};
 const Texts3 kSaveChart{"Сохранить график", "Diagramm speichern", "Save chart"};
 const Texts3 kExportData{"Экспорт данных", "Daten exportieren", "Export data"};
 // clang-format on
 
 }  // namespace
-
-const char* Pick(const Texts3& texts, int languageNo) {
-  if (languageNo == kRussian) return texts.russian;
-  if (languageNo == kEnglish) return texts.english;
-  return texts.german;
-}
 
 const Texts3* ToolTipOf(const char* control) {
   for (const InputInfo& info : InputTable())
@@ -105,23 +112,45 @@ const Texts3* ToolTipOf(const char* control) {
 
 const Texts3& MenuText(ChartMenuItem item) { return kMenu[static_cast<int>(item)]; }
 
-std::string NotANumberText(int languageNo, const std::string& valueInUse) {
-  return Pick(kNotANumber, languageNo) + valueInUse;
+std::string NotANumberText(Language language, const std::string& valueInUse) {
+  return Pick(kNotANumber, language) + valueInUse;
 }
 
-std::string FieldKeepsText(int languageNo, const std::string& name, const std::string& valueInUse) {
-  return Pick(kFieldKeeps[0], languageNo) + name + Pick(kFieldKeeps[1], languageNo) + valueInUse +
-         Pick(kFieldKeeps[2], languageNo);
+std::string FieldKeepsText(Language language, const std::string& name, const std::string& valueInUse) {
+  return Pick(kFieldKeeps[0], language) + name + Pick(kFieldKeeps[1], language) + valueInUse +
+         Pick(kFieldKeeps[2], language);
 }
 
-std::string NoScaleText(int languageNo, const std::string& name, bool xAxis, bool resultsWritten) {
-  std::string text = resultsWritten ? Pick(kFileWritten, languageNo) : "";
-  if (xAxis) return text + Pick(kNoXScale, languageNo) + name + Pick(kNeverPositive, languageNo);
-  return text + Pick(kNoCurveScale, languageNo) + "\"" + name + "\"" + Pick(kZeroThroughout, languageNo);
+std::string NoScaleText(Language language, const std::string& name, bool xAxis, bool resultsWritten) {
+  std::string text = resultsWritten ? Pick(kFileWritten, language) : "";
+  if (xAxis) return text + Pick(kNoXScale, language) + name + Pick(kNeverPositive, language);
+  return text + Pick(kNoCurveScale, language) + "\"" + name + "\"" + Pick(kZeroThroughout, language);
 }
 
-std::string RunFaultText(int languageNo, const std::string& time) {
-  return Pick(kRunFault[0], languageNo) + time + Pick(kRunFault[1], languageNo);
+std::string RunFaultText(Language language, const std::string& time) {
+  return Pick(kRunFault[0], language) + time + Pick(kRunFault[1], language);
+}
+
+std::string ConvertText(Language language, const std::string& text) {
+  if (language == Language::kEnglish) return NotANumberMessage("'" + text + "'");
+  return "'" + text + Pick(kNotAValidNumber, language);
+}
+
+std::string FaultCauseText(Language language, const FlightData& start, const std::string& time) {
+  const auto in = [&start](Input input) { return InfoOf(input).slot(start); };
+  const Texts3* cause = nullptr;
+  if (in(Input::kV0) == 0)
+    cause = &kZeroSpeed;
+  else if (in(Input::kMass) == 0)
+    cause = &kZeroMass;
+  else if (in(Input::kArea) == 0 && in(Input::kCx) != 0)
+    cause = &kZeroArea;
+  else if (in(Input::kTk) == 0)
+    cause = &kZeroEndTime;
+  else if (in(Input::kDt) == 0)
+    cause = &kZeroStep;
+  if (cause) return std::string(Pick(kLikelyCause, language)) + Pick(*cause, language);
+  return Pick(kStoppedAt[0], language) + time + Pick(kStoppedAt[1], language);
 }
 
 const Texts3& SaveChartTitle() { return kSaveChart; }

@@ -160,11 +160,15 @@ TEST(AccurateRun, FaultsAndRefusals) {
     EXPECT_STREQ(e.what(), kDivByZeroText);
   }
   EXPECT_THROW(RunAccurateFlight(*Flight(0.0, kDefaultCx), 0.0, true), InputFault);
+  EXPECT_THROW(RunAccurateFlight(*Flight(0.0, kDefaultCx), 1e-16, true), InputFault);  // finer than doubles
   // A head wind of 40 m/s stops the harpoon: where its speed passes zero the path's
-  // turn has no limit, and the run says so instead of stepping for ever.
+  // turn has no limit, and the flight ends there, noting the time.
   auto stopped = Flight(0.0, kDefaultCx);
   stopped->fd.Vwind() = -40;
-  EXPECT_THROW(RunAccurateFlight(*stopped, 1e-9, true), InputFault);
+  EXPECT_NO_THROW(RunAccurateFlight(*stopped, 1e-9, true));
+  EXPECT_GT(stopped->SpeedPassedZeroAt, 0);
+  EXPECT_EQ(stopped->fd.t(), stopped->SpeedPassedZeroAt);
+  EXPECT_LT(std::abs(stopped->fd.V()), 0.01);
 }
 
 }  // namespace

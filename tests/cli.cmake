@@ -9,7 +9,7 @@ set_target_properties(cli_tests PROPERTIES AUTOMOC OFF)
 gtest_discover_tests(cli_tests DISCOVERY_MODE PRE_TEST)
 
 add_executable(cli_program_test tests/cli/program_test.cpp tests/cli/signals_and_streams_test.cpp
-  tests/cli/cluster_test.cpp)
+  tests/cli/cluster_test.cpp tests/cli/hostile_input_test.cpp tests/cli/aim_test.cpp)
 target_link_libraries(cli_program_test PRIVATE orvantis_core nlohmann_json::nlohmann_json GTest::gtest_main util)
 target_compile_definitions(cli_program_test PRIVATE
   ORVANTIS_CLI="$<TARGET_FILE:orvantis-cli>"

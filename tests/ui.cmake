@@ -7,7 +7,7 @@ target_link_libraries(orvantis_ui_fixture PUBLIC orvantis_gui Qt6::Test)
 set(screens ${CMAKE_CURRENT_SOURCE_DIR}/tests/ui/screens)
 set(desk_screen "QT_QPA_PLATFORM=offscreen:configfile=${screens}/1280x1024.json")
 foreach(name toolkit_test window_flow_test main_window_test chart_tools_test long_run_test studies_test
-    comparison_test results_test design_test)
+    comparison_test results_test design_test language_test)
   add_executable(${name} tests/ui/${name}.cpp)
   target_link_libraries(${name} PRIVATE orvantis_ui_fixture)
   add_test(NAME ui_${name} COMMAND ${name})

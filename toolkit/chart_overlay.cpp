@@ -17,14 +17,23 @@ void ChartOverlay::SetLine(std::optional<int> x, int top, int bottom) {
   lineX_ = x;
   top_ = top;
   bottom_ = bottom;
-  setVisible(lineX_ || !band_.isEmpty());
-  update();
+  ShowWhenNeeded();
 }
 
 void ChartOverlay::SetBand(const QString& text) {
   if (text == band_) return;
   band_ = text;
-  setVisible(lineX_ || !band_.isEmpty());
+  ShowWhenNeeded();
+}
+
+void ChartOverlay::SetCross(std::optional<QPoint> at) {
+  if (at == cross_) return;
+  cross_ = at;
+  ShowWhenNeeded();
+}
+
+void ChartOverlay::ShowWhenNeeded() {
+  setVisible(lineX_ || !band_.isEmpty() || cross_);
   update();
 }
 
@@ -33,6 +42,12 @@ void ChartOverlay::paintEvent(QPaintEvent*) {
   if (lineX_) {
     painter.setPen(kLineColour);
     painter.drawLine(*lineX_, top_, *lineX_, bottom_);
+  }
+  if (cross_) {
+    painter.setPen(QPen(QColor(220, 0, 0), 2));
+    const QPoint c = *cross_;
+    painter.drawLine(c.x() - kCrossHalf, c.y() - kCrossHalf, c.x() + kCrossHalf, c.y() + kCrossHalf);
+    painter.drawLine(c.x() - kCrossHalf, c.y() + kCrossHalf, c.x() + kCrossHalf, c.y() - kCrossHalf);
   }
   if (!band_.isEmpty()) {
     const QRect band(kBandLeft, 0, width() - kBandLeft, kBandHeight);

@@ -1,7 +1,10 @@
 #include "toolkit/edit_field.h"
 
 #include <QLocale>
+#include <algorithm>
+#include <string>
 
+#include "base/errors.h"
 #include "base/number_text.h"
 
 namespace orv {
@@ -18,8 +21,13 @@ void ShowValue(QLineEdit* field, double value, char decimalSeparator) {
   field->setCursorPosition(0);
 }
 
+// The fields never take thousands separators, so a point and a comma both can only
+// be the decimal separator: "0.2" typed under German settings is 0.2.
 void ReadValue(const QLineEdit* field, char decimalSeparator, double& dest) {
-  TextToFloat(field->text().toStdString(), decimalSeparator, dest);
+  const std::string text = field->text().toStdString();
+  std::string read = text;
+  std::ranges::replace(read, decimalSeparator == ',' ? '.' : ',', decimalSeparator);
+  if (!TryTextToFloat(read, decimalSeparator, dest)) throw ConvertFault(NotANumberMessage("'" + text + "'"));
 }
 
 }  // namespace orv

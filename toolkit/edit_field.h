@@ -15,8 +15,9 @@ char LocaleDecimalSeparator();
 // handler must run.
 void ShowValue(QLineEdit* field, double value, char decimalSeparator);
 
-// Converts the field's whole text into `dest`; ConvertFault "'<text>' is not a
-// valid floating point value" when it is not a number, and `dest` keeps its value.
+// Converts the field's whole text into `dest`, with a point or a comma as the decimal
+// separator; ConvertFault "'<text>' is not a valid floating point value" when it is
+// not a number, and `dest` keeps its value.
 void ReadValue(const QLineEdit* field, char decimalSeparator, double& dest);
 
 }  // namespace orv

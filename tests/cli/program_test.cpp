@@ -175,7 +175,9 @@ TEST(Program, UsageErrorsExitTwoWithOneLineAndWriteNothing) {
        "orvantis-cli: --x: no quantity is called 'slot1' (time, speed, energy, height, angle, minus-drag, "
        "range, load-factor, net-force, buoyancy-term, wind, impulse, thrust, mass, thrust-per-mass, volume, "
        "buoyancy, drag, lift, cx, cy, mach, temperature, pressure, density, reynolds)\n"},
-      {{}, "orvantis-cli: choose a command, run, sweep, compare or optimize (see orvantis-cli --help)\n"},
+      {{},
+       "orvantis-cli: choose a command, run, sweep, compare, optimize, aim, table or spread (see "
+       "orvantis-cli --help)\n"},
   };
   for (const auto& [args, message] : cases) {
     testing::TempFolder folder;

@@ -11,6 +11,8 @@
 #include <QTest>
 #include <algorithm>
 
+#include <sys/stat.h>
+
 #include "base/input_table.h"
 #include "gui/tool_texts.h"
 #include "tests/ui/ui_fixture.h"
@@ -53,13 +55,14 @@ class ChartToolsTest : public QObject {
   }
 
   void texts3Languages() {
-    for (int language : {1, 2, 3})
+    for (Language language : kLanguages)
       for (auto item : {ChartMenuItem::kSavePng, ChartMenuItem::kSaveSvg, ChartMenuItem::kCopy,
                         ChartMenuItem::kExportCsv, ChartMenuItem::kCopyResults})
         QVERIFY(*Pick(MenuText(item), language) != '\0');
-    QVERIFY(QString::fromUtf8(Pick(MenuText(ChartMenuItem::kCopy), 1))
+    QVERIFY(QString::fromUtf8(Pick(MenuText(ChartMenuItem::kCopy), Language::kRussian))
                 .startsWith(QString::fromUtf8("Копировать")));
-    QCOMPARE(QString::fromUtf8(Pick(MenuText(ChartMenuItem::kCopy), 2)), QString("Diagramm kopieren"));
+    QCOMPARE(QString::fromUtf8(Pick(MenuText(ChartMenuItem::kCopy), Language::kGerman)),
+             QString("Diagramm kopieren"));
   }
 
   // The saved PNG is the picture the chart area shows, pixel for pixel, whichever
@@ -92,6 +95,40 @@ class ChartToolsTest : public QObject {
     QTest::keyClick(&w, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
              shown.convertToFormat(QImage::Format_RGB32));
+  }
+
+  // A fifo where the results file or a saved chart goes is refused with a box, never
+  // waited on: the window goes on taking input.
+  void aFifoIsRefusedNotWaitedOn() {
+    f.ChooseLanguage(2);
+    TForm2& w = *f.form2;
+    QVERIFY(mkfifo(QFile::encodeName(f.folder.filePath("Orvantis_500.txt")).constData(), 0644) == 0);
+    QTest::mouseClick(w.Button1, Qt::LeftButton);
+    QCOMPARE(f.errors.size(), 1);
+    QVERIFY2(f.errors[0].startsWith("Not a regular file"), qPrintable(f.errors[0]));
+    QVERIFY(QFile::remove(f.folder.filePath("Orvantis_500.txt")));
+    QTest::mouseClick(w.Button1, Qt::LeftButton);
+    QCOMPARE(f.errors.size(), 1);
+    f.saveAnswer = f.folder.filePath("chart.svg");
+    QVERIFY(mkfifo(QFile::encodeName(f.saveAnswer).constData(), 0644) == 0);
+    w.SaveSvgAction->trigger();
+    QCOMPARE(f.errors.size(), 2);
+    QVERIFY2(f.errors[1].startsWith("Not a regular file"), qPrintable(f.errors[1]));
+  }
+
+  // A run whose speed passed zero says so in the results frame, as the summary does.
+  void theResultsSayWhereTheSpeedPassedZero() {
+    f.ChooseLanguage(2);
+    TForm2& w = *f.form2;
+    for (auto [field, text] : {std::pair{w.EdTTO, "90"}, std::pair{w.edV0, "1"}}) {
+      field->setFocus();
+      field->selectAll();
+      QTest::keyClicks(field, text);
+    }
+    QTest::mouseClick(w.Button1, Qt::LeftButton);
+    QCOMPARE(f.errors, QStringList());
+    QVERIFY2(w.Results->CopyText().contains("the speed passed zero at t = "),
+             qPrintable(w.Results->CopyText()));
   }
 
   // The same run's SVG and CSV from the window and from orvantis-cli are the same files.
@@ -171,13 +208,13 @@ class ChartToolsTest : public QObject {
         if (!info.field) continue;
         auto* edit = w.findChild<QLineEdit*>(QString::fromLatin1(info.control));
         QVERIFY2(edit, info.name);
-        const QString tip = QString::fromUtf8(Pick(info.tip, item + 1));
+        const QString tip = QString::fromUtf8(Pick(info.tip, LanguageOf(item + 1)));
         QVERIFY2(!tip.isEmpty(), info.name);
         QCOMPARE(edit->toolTip(), tip);
         edit->setText("7");
         QCOMPARE(info.slot(f.state->fd), 7.0);
         edit->setText("7x");
-        QCOMPARE(edit->toolTip(), QString::fromUtf8(NotANumberText(item + 1, "7")));
+        QCOMPARE(edit->toolTip(), QString::fromUtf8(NotANumberText(LanguageOf(item + 1), "7")));
         edit->setText("7");
         QCOMPARE(edit->toolTip(), tip);
       }

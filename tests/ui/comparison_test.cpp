@@ -54,7 +54,7 @@ class ComparisonTest : public QObject {
  private slots:
   void init() {
     f.Init();
-    f.form2->SetCompareDialog([this](QWidget*, int, const CompareChoice&) {
+    f.form2->SetCompareDialog([this](QWidget*, Language, const CompareChoice&) {
       ++compareAsked;
       return choice;
     });
@@ -128,8 +128,8 @@ class ComparisonTest : public QObject {
   void textsInThreeLanguages() {
     const ComparisonTexts& t = ComparisonText();
     for (const Texts3* texts : {&t.keep, &t.compare, &t.clear, &t.xAxis, &t.yAxis, &t.accurate})
-      for (int language : {1, 2, 3}) QVERIFY(*Pick(*texts, language) != '\0');
-    for (int language : {1, 2, 3}) QVERIFY(QString::fromUtf8(Pick(t.keep, language)).contains("%1"));
+      for (Language language : kLanguages) QVERIFY(*Pick(*texts, language) != '\0');
+    for (Language language : kLanguages) QVERIFY(QString::fromUtf8(Pick(t.keep, language)).contains("%1"));
     for (const ColumnInfo& info : SampleColumns()) QCOMPARE(QuantityName(info.id) != nullptr, info.filled);
   }
 };

@@ -153,7 +153,8 @@ class DesignTest : public QObject {
       f.errors.clear();
       w.OpenDesignFile(f.folder.filePath(c.file));
       QCOMPARE(f.errors, QStringList({c.message}));
-      QCOMPARE(f.details, QStringList({QString::fromUtf8(Pick(DesignText().openFailed, 3))}));
+      QCOMPARE(f.details,
+               QStringList({QString::fromUtf8(Pick(DesignText().openFailed, Language::kEnglish))}));
       f.details.clear();
       QCOMPARE(FieldTexts(), fields);
       QVERIFY(InputsInForce(f.state->fd) == inputs);
@@ -245,7 +246,7 @@ class DesignTest : public QObject {
     QVERIFY(w.HelpMenu->actions().contains(w.ShortcutsAction));
     w.WindowMenu->close();
 
-    for (int language : {1, 2, 3}) {
+    for (Language language : kLanguages) {
       const DesignTexts& t = DesignText();
       for (const Texts3* text :
            {&t.menuButton, &t.menuTip, &t.designMenu, &t.chartMenu, &t.studyMenu, &t.helpMenu, &t.open,

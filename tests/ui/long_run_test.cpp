@@ -279,7 +279,7 @@ class LongRunTest : public QObject {
   // steps a second).
   void theBarRunsOnceOverBothPasses() {
     f.ChooseLanguage(2);
-    RunDialog dialog(f.form2.get(), 3);
+    RunDialog dialog(f.form2.get(), Language::kEnglish);
     RunEstimate estimate(1000, 1e-3);
     struct LookAt {
       int pass;

@@ -5,7 +5,9 @@
 #include <QTest>
 #include <QTextStream>
 #include <cstdlib>
+#include <vector>
 
+#include "base/input_table.h"
 #include "gui/interface_texts.h"
 #include "tests/ui/ui_fixture.h"
 
@@ -269,8 +271,9 @@ class MainWindowTest : public QObject {
     QCOMPARE(f.state->fd.Tk(), 6.0);
   }
 
+  // The point and the comma both read as the decimal separator; the box is German.
   void fieldsFollowTheLocaleSeparator() {
-    f.ChooseLanguage(2);
+    f.ChooseLanguage(1);
     const bool comma = ExpectedSeparator() == ',';
     QCOMPARE(f.form2->edMassaStart->text(), QString(comma ? "0,18" : "0.18"));
     QLineEdit* field = f.form2->edMassaStart;
@@ -278,10 +281,14 @@ class MainWindowTest : public QObject {
     field->setText(comma ? "0,25" : "0.25");
     QCOMPARE(f.state->fd.MassaStart(), 0.25);
     field->setText(comma ? "0.5" : "0,5");
+    QCOMPARE(f.state->fd.MassaStart(), 0.5);
+    field->setText("0,5.1");
     Leave(field);
-    QCOMPARE(f.state->fd.MassaStart(), 0.25);
-    QCOMPARE(f.errors, QStringList{comma ? "'0.5' is not a valid floating point value."
-                                         : "'0,5' is not a valid floating point value."});
+    QCOMPARE(f.state->fd.MassaStart(), 0.5);
+    QCOMPARE(f.errors, QStringList{"'0,5.1' ist keine gültige Gleitkommazahl."});
+    QCOMPARE(f.details,
+             QStringList{Utf8(comma ? "Das Feld „m,kg“ behält den Wert 0,5, bis sein Text eine Zahl ist."
+                                    : "Das Feld „m,kg“ behält den Wert 0.5, bis sein Text eine Zahl ist.")});
   }
 
   void texts_data() {
@@ -308,10 +315,15 @@ class MainWindowTest : public QObject {
     QCOMPARE(w.Label19->text(), label19);
     QCOMPARE(w.Label4->text(), label4);
     QCOMPARE(w.Button28->isVisible(), about);
-    for (const LanguageText& entry : LanguageTexts()) {
-      auto* label = w.findChild<QLabel*>(entry.control);
-      QCOMPARE(label->text(), Utf8(TextFor(entry, item + 1)));
-      QVERIFY2(label->width() > 0 && label->height() > 0, entry.control);
+    std::vector<std::pair<const char*, Texts3>> labels;
+    for (const LanguageText& entry : LanguageTexts()) labels.emplace_back(entry.control, entry.text);
+    for (const InputInfo& info : InputTable())
+      if (info.label) labels.emplace_back(info.label, info.caption);
+    QCOMPARE(labels.size(), std::size_t{10});
+    for (const auto& [control, text] : labels) {
+      auto* label = w.findChild<QLabel*>(control);
+      QCOMPARE(label->text(), Utf8(Pick(text, LanguageOf(item + 1))));
+      QVERIFY2(label->width() > 0 && label->height() > 0, control);
     }
     if (item == 0) QCOMPARE(w.edV->text(), w.Label4->text());
     QCOMPARE(w.Label17->text(), QString("START"));
@@ -369,13 +381,22 @@ class MainWindowTest : public QObject {
     QCOMPARE(lines[5], QString("Beta):"));
     QCOMPARE(lines[9], Utf8("orvantis_500.txt в этой же "));
     QCOMPARE(lines[10], Utf8("директории."));
+    // It covers the results frame: a second click hides it, and so does START.
+    QTest::mouseClick(w.Button28, Qt::LeftButton);
+    QVERIFY(!w.Memo1->isVisible());
+    QTest::mouseClick(w.Button28, Qt::LeftButton);
+    QTest::mouseClick(w.Button1, Qt::LeftButton);
+    QVERIFY(!w.Memo1->isVisible());
+    // The figures it uncovers name the method that gave them.
+    QCOMPARE(w.Results->heading->text(),
+             Utf8("классический расчёт, dt 0") + ExpectedSeparator() + Utf8("0001 с"));
   }
 
   void tabFollowsTheResourceOrder() {
     f.ChooseLanguage(0);
     TForm2& w = *f.form2;
-    QTest::mouseClick(w.Button28, Qt::LeftButton);  // shows Memo1
     QTest::mouseClick(w.Button1, Qt::LeftButton);   // uncovers the chart buttons
+    QTest::mouseClick(w.Button28, Qt::LeftButton);  // shows Memo1
     // The shown controls that take focus, by their tab numbers 0 to 53.
     const QWidget* order[] = {w.Button1,      w.edH0,    w.edV0,    w.edTk,    w.Button22, w.Button27,
                               w.edMassaStart, w.Button2, w.EdS0,    w.EdCx,    w.EdTTO,    w.Button5,
@@ -489,14 +510,26 @@ class MainWindowTest : public QObject {
     QCOMPARE(LineCount(f.folder.filePath("Orvantis_500.txt")), 503);
   }
 
+  // The fault's own message, and a line that names the likely cause in the user's language.
   void aFaultingRunIsReported() {
-    f.ChooseLanguage(2);
-    Retype(f.form2->edMassaStart, "0");  // the load factor divides by the mass
-    QTest::mouseClick(f.form2->Button1, Qt::LeftButton);
-    QCOMPARE(f.errors.size(), 1);
-    QVERIFY2(f.errors[0].startsWith("Floating point") || f.errors[0].startsWith("Invalid floating point"),
-             qPrintable(f.errors[0]));
-    QVERIFY(f.form2->isVisible());
+    f.ChooseLanguage(0);
+    const std::pair<QLineEdit*, const char*> cases[] = {
+        {f.form2->edMassaStart,
+         "Вероятная причина: масса гарпуна равна 0."},  // the load factor divides by it
+        {f.form2->edV0, "Вероятная причина: начальная скорость равна 0."}};
+    for (auto [field, cause] : cases) {
+      const QString before = field->text();
+      Retype(field, "0");
+      QTest::mouseClick(f.form2->Button1, Qt::LeftButton);
+      QCOMPARE(f.errors.size(), 1);
+      QVERIFY2(f.errors[0].startsWith("Floating point") || f.errors[0].startsWith("Invalid floating point"),
+               qPrintable(f.errors[0]));
+      QCOMPARE(f.details, QStringList{Utf8(cause)});
+      QVERIFY(f.form2->isVisible());
+      Retype(field, before);
+      f.errors.clear();
+      f.details.clear();
+    }
   }
 };
 

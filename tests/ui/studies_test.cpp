@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
@@ -16,6 +17,7 @@
 #include <QLineEdit>
 #include <QTimer>
 
+#include "gui/aim_dialogs.h"
 #include "gui/run_dialog.h"
 #include "gui/step_check_dialog.h"
 #include "tests/ui/ui_fixture.h"
@@ -56,21 +58,55 @@ class StudiesTest : public QObject {
     auto* answer = dynamic_cast<StepCheckDialog*>(w.studyAnswer.data());
     QVERIFY(answer);
     QVERIFY(answer->isVisible());
-    QVERIFY(answer->intro->text().contains(QString::fromUtf8("(0.0005 s вместо 0.001 s)")));
+    QVERIFY(answer->intro->text().contains(QString::fromUtf8("(0.0005 с вместо 0.001 с)")));
     QCOMPARE(answer->table->item(1, 0)->text(), QString::fromUtf8("дальность"));
 
     const QString cli = Cli({"run", "--no-file", "--check-step", "--angle", "30", "--dt", "0.001"});
     QVERIFY(!cli.isEmpty());
     QCOMPARE(answer->table->rowCount(), 6);
     for (int row = 0; row < answer->table->rowCount(); ++row) {
-      const QString line = answer->table->item(row, 1)->text() + " (step error about " +
-                           answer->table->item(row, 2)->text() + ")\n";
+      // The window writes the units in Russian, as its results frame does.
+      QString line = answer->table->item(row, 1)->text() + " (step error about " +
+                     answer->table->item(row, 2)->text() + ")\n";
+      for (auto [russian, symbol] :
+           {std::pair{"м/с", "m/s"}, {"град", "deg"}, {"Дж", "J"}, {"м", "m"}, {"с", "s"}})
+        line.replace(" " + QString::fromUtf8(russian), QString(" ") + symbol);
       QVERIFY2(cli.contains(line), qPrintable(line + " not in\n" + cli));
     }
   }
 
   // The sweep flies the fields' inputs over the grid; its CSV is the command line's
   // sweep of the same grid byte for byte, and a marked value goes into its field.
+  // Aim at a target from its dialog: the two angles orvantis-cli aim finds, to 0.001
+  // degree; "Use this angle" puts the direct one into the angle's field, and after
+  // START the chart of height against range shows the target's cross over its picture.
+  void aimPutsTheAngleIntoItsField() {
+    f.ChooseLanguage(2);  // English
+    TForm2& w = *f.form2;
+    QCOMPARE(w.AimAction->text(), QString("Aim at a target..."));
+    w.AimAction->trigger();
+    auto* aim = dynamic_cast<AimDialog*>(w.studyAnswer.data());
+    QVERIFY(aim);
+    aim->range->setText("5");
+    aim->height->setText("1.2");
+    aim->size->setText("0.3");
+    aim->find->click();
+    QCOMPARE(f.errors, QStringList());
+    const QJsonObject cli =
+        QJsonDocument::fromJson(Cli({"aim", "--at", "5,1.2", "--json"}).toUtf8()).object();
+    QCOMPARE(aim->solutions->rowCount(), 2);
+    for (int row = 0; row < 2; ++row)
+      QCOMPARE(aim->solutions->item(row, 1)->text(),
+               QString::number(cli["solutions"].toArray()[row].toObject()["angle_deg"].toDouble(), 'f', 3));
+    QVERIFY(aim->answer->text().startsWith("Danger space: from "));
+    qobject_cast<QPushButton*>(aim->solutions->cellWidget(0, 6))->click();
+    QCOMPARE(w.EdTTO->text(), aim->solutions->item(0, 1)->text());
+    QVERIFY(!w.Overlay->Cross());
+    w.Button1->click();
+    QCOMPARE(f.errors, QStringList());
+    QVERIFY(w.Overlay->Cross());
+  }
+
   void sweepChartsTheGridAndAValueGoesIntoItsField() {
     f.ChooseLanguage(2);  // English
     TForm2& w = *f.form2;
@@ -83,7 +119,7 @@ class StudiesTest : public QObject {
     answer.step = "5";
     answer.result = &SummaryValues()[1];  // range
     SweepChoice asked;
-    w.SetSweepDialog([&](QWidget*, int, const SweepChoice& initial) {
+    w.SetSweepDialog([&](QWidget*, Language, const SweepChoice& initial) {
       asked = initial;
       return std::optional(answer);
     });
@@ -112,7 +148,11 @@ class StudiesTest : public QObject {
     QVERIFY(bestAngle > 10 && bestAngle < 40);
     auto* use = w.studyAnswer->findChild<QPushButton*>("use0");
     QVERIFY(use);
-    QVERIFY(w.studyAnswer->findChildren<QLabel*>().first()->text().startsWith("Greatest: range = "));
+    // The figure to 6 digits, and the method that gave it, which is not START's.
+    QVERIFY(w.studyAnswer->findChildren<QLabel*>().first()->text().startsWith(
+        "Greatest: range = " + QString::number(bestRange, 'g', 6) + " m at angle = "));
+    QCOMPARE(w.studyAnswer->findChild<QLabel*>("method")->text(),
+             QString("accurate run (RK45), tolerance 1E-09"));
     use->click();
     QCOMPARE(w.EdTTO->text(), QString::number(bestAngle));
 
@@ -149,7 +189,7 @@ class StudiesTest : public QObject {
     answer.to = "10";
     answer.step = "5";
     answer.accurate = false;
-    w.SetSweepDialog([&](QWidget*, int, const SweepChoice&) { return std::optional(answer); });
+    w.SetSweepDialog([&](QWidget*, Language, const SweepChoice&) { return std::optional(answer); });
     QString heading;
     QTimer probe;
     probe.setInterval(10);
@@ -183,6 +223,10 @@ class StudiesTest : public QObject {
       auto edits = dialog->findChildren<QLineEdit*>();
       auto* input = dialog->findChild<QComboBox*>();
       QCOMPARE(edits.size(), 3);
+      // Only what the user can see and read back: no Cy, time step or wind.
+      QCOMPARE(input->count(), 7);
+      for (Input hidden : {Input::kCy, Input::kDt, Input::kWind})
+        QCOMPARE(input->findData(static_cast<int>(hidden)), -1);
       seen << edits[0]->text() + ":" + edits[1]->text() + ":" + edits[2]->text();
       input->setCurrentIndex(input->findData(static_cast<int>(Input::kMass)));
       QVERIFY(input->currentText().contains("Startmasse"));

@@ -58,7 +58,7 @@ class WindowFlowTest : public QObject {
                                                                    .arg(f.SeenBoxes()[0].frame.width())
                                                                    .arg(f.SeenBoxes()[0].frame.height())));
 
-    RunDialog dialog(f.form2.get(), 3);
+    RunDialog dialog(f.form2.get(), Language::kEnglish);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     QVERIFY(area.contains(dialog.frameGeometry()));

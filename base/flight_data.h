@@ -16,8 +16,6 @@ namespace orv {
 
 // Slot numbers of FlightData, as the windows, the run and the results refer to them.
 enum Slot : int {
-  kSlot1Reserved = 1,
-  kSlot2Reserved = 2,
   kMassaStart = 4,
   kCx = 5,
   kCy = 6,
@@ -34,7 +32,6 @@ enum Slot : int {
   kDt0 = 23,
   kQ = 24,
   kDt0Init = 25,
-  kIudCur = 38,
   kTk = 72,
   kHk = 73,
   kMach = 75,
@@ -52,7 +49,6 @@ enum Slot : int {
   kNx = 88,
   kFin = 89,
   kQDyn = 90,
-  kSlot91Reserved = 91,
 };
 
 constexpr int kSlotCount = 92;  // slots 0..91; unlisted numbers are unused
@@ -78,7 +74,6 @@ struct FlightData {
   double& dt0() { return slot[kDt0]; }                // s
   double& Q() { return slot[kQ]; }                    // rad
   double& dt0Init() { return slot[kDt0Init]; }        // s
-  double& IudCur() { return slot[kIudCur]; }          // N*s/kg
   double& Tk() { return slot[kTk]; }                  // s
   double& Hk() { return slot[kHk]; }                  // m
   double& Mach() { return slot[kMach]; }              // -
@@ -101,13 +96,11 @@ struct FlightData {
   double Mass = 0;       // kg, body mass (= MassaStart at each pass start)
   double S0 = 0;         // m2, reference area as entered
   double SRef = 0;       // m2, area used by the run (copy of S0 per pass)
-  double Thrust = 0;     // N, engine thrust (always 0 here)
   double Drag = 0;       // N
   double Lift = 0;       // N (reported only)
   double Auftrieb = 0;   // N, buoyancy term (always 0)
   double Accel = 0;      // m/s2, dV/dt
   double RhoMedium = 0;  // kg/m3, density of the medium (water, 1000)
-  double Volumen = 0;    // m3 (always 0)
 
   // Unit flags: in which unit the time, height, range, thrust and mass columns hold
   // their values (base/sample_columns.h says which flag scales which column).
@@ -136,7 +129,6 @@ struct SharedState {
   double SampleInterval = 0;    // s, duration / 500
   double PreviousFraction = 0;  // fractional part of t / SampleInterval at the last step
   int NextRow = 1;              // 1..500
-  double ReservedColumn11 = 0;  // value recorded in column 11, 0 at each pass start
   std::string FieldSeparator;   // "  ", set at every run start
   // The highest height of the rows recorded since the table was cleared, m, as the
   // flight had it (the height column reads 0 for a height below 0).

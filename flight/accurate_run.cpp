@@ -37,8 +37,8 @@ using DenseStepper =
 constexpr double kFirstStep = 1e-4;
 // Iterations of the root search on a step's dense output (it needs about ten).
 constexpr std::uintmax_t kRootIterations = 200;
-// Steps between two looks at the run control (a step takes a microsecond or two).
-constexpr std::int64_t kPublishSteps = 8;
+// Steps between two looks at the cancel flag (a step takes a microsecond or two).
+constexpr std::int64_t kCancelLookSteps = 8;
 
 // d(X, H, V, Q)/dt. Q beyond the limit (a step may overshoot it by its error) is
 // taken at the limit, and there the path turns no further outwards: the continuous
@@ -321,12 +321,17 @@ AccurateFlight RunAccurateFlight(SharedState& state, double tolerance, bool fill
       risingBefore = risingAfter;
       if (watcher && !(*watcher)(DenseSpan(stepper, t0, tStop, x))) ended = true;
 
-      // The control is shared by every thread of a study: its counter is written every
-      // few steps, not every step, so that the threads do not queue for its cache line.
-      if (control && (ended || flight.steps % kPublishSteps == 1)) {
-        control->time.store(tStop, std::memory_order_relaxed);
-        control->steps.fetch_add(flight.steps - published, std::memory_order_relaxed);
-        published = flight.steps;
+      // The control is shared by every thread of a study. Reading its cancel flag
+      // costs nothing while nobody writes it, but every write of the time and the
+      // counter takes the cache line from the other threads: those are written as
+      // seldom as the progress window needs them (a flight of the default harpoon,
+      // some fifty steps, writes them once, at its end).
+      if (control && (ended || flight.steps % kCancelLookSteps == 1)) {
+        if (ended || flight.steps - published >= kPollSteps) {
+          control->time.store(tStop, std::memory_order_relaxed);
+          control->steps.fetch_add(flight.steps - published, std::memory_order_relaxed);
+          published = flight.steps;
+        }
         if (control->cancel.load(std::memory_order_relaxed)) {
           CommitState(fd, system.in, tStop, x, layer);
           throw RunCancelled();

@@ -12,8 +12,6 @@ void StartPass(SharedState& state) {
   fd.RhoMedium = kRhoWater;
   fd.CxCur() = fd.Cx();
   fd.CyCur() = fd.Cy();
-  fd.slot[kSlot2Reserved] = 0.0;
-  state.ReservedColumn11 = 0.0;
   fd.X0() = 0.0;
   fd.X() = fd.X0();
   fd.H() = fd.H0();
@@ -23,7 +21,6 @@ void StartPass(SharedState& state) {
   fd.Q() = fd.Q0grad() / kDegreesPerRadian;  // rad
   fd.Mass = fd.MassaStart();
   fd.SRef = fd.S0;
-  fd.Volumen = 0.0;
   fd.Hk() = fd.HkInit();
   state.NextRow = 1;
 }

@@ -37,8 +37,6 @@ inline void Commit(FlightData& fd, BodyState body, StepOutputs out, AirState air
   fd.Rho() = air.Rho;
   fd.Visc() = air.Visc;
   fd.Mach() = mach;
-  fd.Thrust = 0.0;
-  fd.IudCur() = 0.0;
   fd.t() = body.t;
   fd.H() = body.H;
   fd.X() = body.X;

@@ -39,20 +39,22 @@ void RecordSample(SharedState& state) {
   state.HighestRecordedHeight = std::max(state.HighestRecordedHeight, fd.H());
   put(kPathAngle, CheckedMul(fd.Q(), kDegreesPerRadian));  // degree
   put(kMinusDrag, -fd.Drag);
-  put(kReserved6, fd.slot[kSlot2Reserved]);
+  put(kReserved6, 0.0);
   put(kRange, fd.X());
-  put(kReserved8, fd.slot[kSlot1Reserved]);
+  put(kReserved8, 0.0);
   put(kLoadFactor, fd.nx());
   put(kNetForce, fd.Fin());
-  put(kReserved11, state.ReservedColumn11);
+  put(kReserved11, 0.0);
   put(kBuoyancyTerm, CheckedAdd(fd.Auftrieb, 1e-9));
   put(kWind, fd.Vwind());
-  put(kSpecificImpulse, fd.IudCur());
-  put(kThrust, fd.Thrust);
+  // A harpoon has no engine and the medium no buoyancy volume: the engine's columns
+  // and the volume are 0, as are the reserved columns.
+  put(kSpecificImpulse, 0.0);
+  put(kThrust, 0.0);
   put(kMass, fd.Mass);
-  put(kThrustAccel, CheckedDiv(fd.Thrust, fd.Mass));  // m/s2
-  put(kReserved18, fd.slot[kSlot91Reserved]);
-  put(kVolume, fd.Volumen);
+  put(kThrustAccel, CheckedDiv(0.0, fd.Mass));  // m/s2, a fault of its own at a mass of 0
+  put(kReserved18, 0.0);
+  put(kVolume, 0.0);
   put(kBuoyancy, fd.Auftrieb);
   put(kDrag, fd.Drag);
   put(kLift, fd.Lift);

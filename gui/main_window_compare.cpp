@@ -13,9 +13,11 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <algorithm>
+#include <atomic>
 
 #include "base/errors.h"
 #include "base/number_text.h"
+#include "base/processors.h"
 #include "charts/comparison_chart.h"
 #include "flight/compared_flight.h"
 #include "flight/parallel_runs.h"
@@ -23,6 +25,7 @@
 #include "gui/main_window.h"
 #include "gui/qt_text.h"
 #include "gui/result_texts.h"
+#include "gui/run_worker.h"
 #include "gui/study_texts.h"
 #include "toolkit/wait_cursor.h"
 
@@ -165,30 +168,58 @@ void TForm2::CompareRunsClick() {
   ShownComparison shown;
   shown.choice = *choice;
   shown.note = MethodNote(choice->accurate ? kAccurate : MethodChoice{}, UserLanguage());
-  for (const KeptRun& kept : keptRuns_) {
-    const int number = kept.run.number;
-    if (choice->accurate) {
-      try {
-        shown.runs.push_back(FlyComparedRun(kept.inputs, kAccurate, number, Separator()));
-      } catch (const Fault& fault) {
-        throw Fault(std::to_string(number) + ": " + fault.message(), fault.detail());
-      }
-    } else {
-      shown.runs.push_back(kept.run);
-      shown.runs.back().inputs = RunInputsOf(kept.inputs, Separator());
-    }
-    shown.runs.back().design = kept.run.design;
-  }
-  for (ComparedRun& run : shown.runs) {
-    run.assignments = DifferingAssignments(shown.runs.front(), run);
-    NameInputs(run.inputs, UserLanguage());
-  }
   // The summaries of the flights the chart shows: as START flew them, or flown again.
   const MethodChoice method = choice->accurate ? kAccurate : MethodChoice{};
   std::vector<FlightSummary> summaries;
-  auto scratch = std::make_unique<SharedState>();
-  for (const KeptRun& kept : keptRuns_)
-    summaries.push_back(choice->accurate ? FlySummary(*scratch, StartOf(kept.inputs), method) : kept.summary);
+  if (choice->accurate) {
+    // Every kept run flown again at once, behind the progress window with Cancel.
+    struct Flown {
+      ComparedRun run;
+      FlightSummary summary;
+    };
+    RunControl control;
+    std::atomic<std::int64_t> done{0};
+    const auto total = static_cast<std::int64_t>(keptRuns_.size());
+    const QString of = Text(SweepText().flightOf, UserLanguage());
+    const ProgressLook look = [&](double seconds) {
+      RunProgress p;
+      const std::int64_t finished = done.load(std::memory_order_relaxed);
+      p.heading = of.arg(finished).arg(total);
+      p.share = static_cast<double>(finished) / static_cast<double>(total);
+      p.stepsPerSecond = static_cast<double>(control.steps.load(std::memory_order_relaxed)) / seconds;
+      p.secondsLeft = -1;
+      return p;
+    };
+    const auto fly = [&](std::int64_t k, SharedState& state, Flown& slot) {
+      const KeptRun& kept = keptRuns_[static_cast<std::size_t>(k)];
+      try {
+        slot.run = FlyComparedRun(kept.inputs, kAccurate, kept.run.number, Separator(), &control);
+        slot.summary = FlySummary(state, StartOf(kept.inputs), method, &control);
+      } catch (const Fault& fault) {
+        throw Fault(std::to_string(kept.run.number) + ": " + fault.message(), fault.detail());
+      }
+      ++done;
+    };
+    const auto take = [&](std::int64_t, Flown& slot) {
+      shown.runs.push_back(std::move(slot.run));
+      summaries.push_back(slot.summary);
+    };
+    RunJobOnWorker(this, UserLanguage(), control, look, [&] {
+      if (FlyInOrder<Flown>(0, total, UsableProcessors(), control, fly, take).cancelled) throw RunCancelled();
+    });
+  } else {
+    for (const KeptRun& kept : keptRuns_) {
+      shown.runs.push_back(kept.run);
+      shown.runs.back().inputs = RunInputsOf(kept.inputs, Separator());
+      summaries.push_back(kept.summary);
+    }
+  }
+  for (std::size_t k = 0; k < shown.runs.size(); ++k) {
+    ComparedRun& run = shown.runs[k];
+    run.design = keptRuns_[k].run.design;
+    run.assignments = DifferingAssignments(shown.runs.front(), run);
+    NameInputs(run.inputs, UserLanguage());
+  }
   const std::vector<std::string> legends = LegendTexts(shown.runs, Separator());
   const double dt = keptRuns_.front().inputs[static_cast<std::size_t>(Input::kDt)];
   ShowStudyChart(shown.Chart(Separator()));

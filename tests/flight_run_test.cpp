@@ -88,9 +88,6 @@ TEST(RunFlight, SetsTheRunStateFromTheInputs) {
   EXPECT_EQ(fd.RhoMedium, 1000.0);
   EXPECT_EQ(fd.Rho(), 1000.0);
   EXPECT_EQ(fd.Sound(), 1500.0);
-  EXPECT_EQ(fd.IudCur(), 0.0);
-  EXPECT_EQ(fd.Thrust, 0.0);
-  EXPECT_EQ(fd.Volumen, 0.0);
   EXPECT_NE(fd.Lift, 0.0);
   EXPECT_GE(fd.t(), 0.00025);  // three steps: t < Tk until the third
   EXPECT_EQ(state->Sample(24, 1), 0.4);

@@ -84,22 +84,15 @@ int ExecuteAim(const InputOptions& inputOptions, const MethodChoice& method, con
 
   AimResult aim;
   std::optional<DangerSpace> danger;
-  try {
-    RunControl control;
-    const InterruptScope interrupt(control);
-    aim = FindAim(inputs, method, target, JobsOf(options.jobs), control);
-    if (targetHeight && !aim.solutions.empty()) {
-      FlightInputs aimed = inputs;
-      aimed[static_cast<std::size_t>(Input::kAngle)] = aim.solutions.front().angle;
-      danger = FindDangerSpace(aimed, method, target, *targetHeight, &control);
-    }
-  } catch (const RunCancelled&) {
-    return InterruptedExitCode();
-  } catch (const Fault& fault) {
-    ReportError(fault.message());
-    return kExitFault;
-  }
-  if (Interrupted()) return InterruptedExitCode();
+  if (const auto exit = FlyStudy([&](RunControl& control) {
+        aim = FindAim(inputs, method, target, JobsOf(options.jobs), control);
+        if (targetHeight && !aim.solutions.empty()) {
+          FlightInputs aimed = inputs;
+          aimed[static_cast<std::size_t>(Input::kAngle)] = aim.solutions.front().angle;
+          danger = FindDangerSpace(aimed, method, target, *targetHeight, &control);
+        }
+      }))
+    return *exit;
   if (aim.solutions.empty()) {
     ReportError(OutOfReachMessage(aim));
     return kExitFault;
@@ -153,32 +146,25 @@ int ExecuteTable(const InputOptions& inputOptions, const MethodChoice& method, c
   if (!options.csvPath.empty()) CheckOutputPath("--csv", options.csvPath);
 
   std::vector<RangeRow> rows;
-  try {
-    RunControl control;
-    const InterruptScope interrupt(control);
-    // Without --to the landing bounds the rows; the flight's range says how many.
-    if (!to) {
-      const RangeCrossing far =
-          FlyToRange(*std::make_unique<SharedState>(), inputs, method, HUGE_VAL, &control);
-      if (far.end.X / step > kRangeTableRowsMax)
-        throw UsageError("--every " + options.every + ": more than " + FloatToText(kRangeTableRowsMax, '.') +
-                         " rows to the landing at " + SummaryNumber(far.end.X) + " m");
-    }
-    rows = RangeTable(inputs, method, step, to, &control);
-  } catch (const RunCancelled&) {
-    return InterruptedExitCode();
-  } catch (const Fault& fault) {
-    ReportError(fault.message());
-    return kExitFault;
-  }
-  if (Interrupted()) return InterruptedExitCode();
+  if (const auto exit = FlyStudy([&](RunControl& control) {
+        // Without --to the landing bounds the rows; the flight's range says how many.
+        if (!to) {
+          const RangeCrossing far =
+              FlyToRange(*std::make_unique<SharedState>(), inputs, method, HUGE_VAL, &control);
+          if (far.end.X / step > kRangeTableRowsMax)
+            throw UsageError("--every " + options.every + ": more than " +
+                             FloatToText(kRangeTableRowsMax, '.') + " rows to the landing at " +
+                             SummaryNumber(far.end.X) + " m");
+        }
+        rows = RangeTable(inputs, method, step, to, &control);
+      }))
+    return *exit;
 
   if (!options.csvPath.empty()) {
-    try {
-      WriteOutput(options.csvPath, RangeTableCsv(rows, CsvStyleFor(options.decimalComma)));
-    } catch (const Fault& fault) {
-      ReportError((options.csvPath == kStandardOutput ? std::string() : Quoted(options.csvPath) + ": ") +
-                  fault.message());
+    if (const std::string failure =
+            WriteOutputOrSay(options.csvPath, RangeTableCsv(rows, CsvStyleFor(options.decimalComma)));
+        !failure.empty()) {
+      ReportError(failure);
       return kExitFault;
     }
     if (options.csvPath == kStandardOutput) return kExitSuccess;

@@ -146,6 +146,7 @@ int ExecuteTable(const InputOptions& inputOptions, const MethodChoice& method, c
   if (!options.csvPath.empty()) CheckOutputPath("--csv", options.csvPath);
 
   std::vector<RangeRow> rows;
+  double speedPassedZeroAt = 0;
   if (const auto exit = FlyStudy([&](RunControl& control) {
         // Without --to the landing bounds the rows; the flight's range says how many.
         if (!to) {
@@ -156,7 +157,7 @@ int ExecuteTable(const InputOptions& inputOptions, const MethodChoice& method, c
                              FloatToText(kRangeTableRowsMax, '.') + " rows to the landing at " +
                              SummaryNumber(far.end.X) + " m");
         }
-        rows = RangeTable(inputs, method, step, to, &control);
+        rows = RangeTable(inputs, method, step, to, &control, &speedPassedZeroAt);
       }))
     return *exit;
 
@@ -167,8 +168,12 @@ int ExecuteTable(const InputOptions& inputOptions, const MethodChoice& method, c
       ReportError(failure);
       return kExitFault;
     }
-    if (options.csvPath == kStandardOutput) return kExitSuccess;
   }
+  // The table ends where the speed passed zero, not at a landing: said beside the rows.
+  const std::optional<std::string> warning =
+      std::isnan(speedPassedZeroAt) ? std::nullopt : std::optional(SpeedPassedZeroWarning(speedPassedZeroAt));
+  if (warning && !options.json) ReportError("warning: " + *warning + ", and the table ends there");
+  if (options.csvPath == kStandardOutput) return kExitSuccess;
   std::string report;
   if (options.json) {
     nlohmann::ordered_json json = InputsJson(inputs, method);
@@ -178,6 +183,7 @@ int ExecuteTable(const InputOptions& inputOptions, const MethodChoice& method, c
       for (const RangeColumn& c : RangeColumns()) r[c.jsonKey] = row.*c.member;
       json["rows"].push_back(r);
     }
+    if (warning) json["warnings"] = {*warning};
     report = json.dump(2) + "\n";
   } else {
     // Aligned columns, each as wide as its widest entry, the unit in the heading.

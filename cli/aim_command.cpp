@@ -84,22 +84,15 @@ int ExecuteAim(const InputOptions& inputOptions, const MethodChoice& method, con
 
   AimResult aim;
   std::optional<DangerSpace> danger;
-  try {
-    RunControl control;
-    const InterruptScope interrupt(control);
-    aim = FindAim(inputs, method, target, JobsOf(options.jobs), control);
-    if (targetHeight && !aim.solutions.empty()) {
-      FlightInputs aimed = inputs;
-      aimed[static_cast<std::size_t>(Input::kAngle)] = aim.solutions.front().angle;
-      danger = FindDangerSpace(aimed, method, target, *targetHeight, &control);
-    }
-  } catch (const RunCancelled&) {
-    return InterruptedExitCode();
-  } catch (const Fault& fault) {
-    ReportError(fault.message());
-    return kExitFault;
-  }
-  if (Interrupted()) return InterruptedExitCode();
+  if (const auto exit = FlyStudy([&](RunControl& control) {
+        aim = FindAim(inputs, method, target, JobsOf(options.jobs), control);
+        if (targetHeight && !aim.solutions.empty()) {
+          FlightInputs aimed = inputs;
+          aimed[static_cast<std::size_t>(Input::kAngle)] = aim.solutions.front().angle;
+          danger = FindDangerSpace(aimed, method, target, *targetHeight, &control);
+        }
+      }))
+    return *exit;
   if (aim.solutions.empty()) {
     ReportError(OutOfReachMessage(aim));
     return kExitFault;
@@ -135,7 +128,7 @@ int ExecuteAim(const InputOptions& inputOptions, const MethodChoice& method, con
                             SummaryNumber(danger->Length()),
                         "m");
   }
-  std::fputs(report.c_str(), stdout);
+  WriteStandardOutput(report);  // its Fault ends the command with status 1 (app.cpp reports it)
   return kExitSuccess;
 }
 
@@ -153,36 +146,34 @@ int ExecuteTable(const InputOptions& inputOptions, const MethodChoice& method, c
   if (!options.csvPath.empty()) CheckOutputPath("--csv", options.csvPath);
 
   std::vector<RangeRow> rows;
-  try {
-    RunControl control;
-    const InterruptScope interrupt(control);
-    // Without --to the landing bounds the rows; the flight's range says how many.
-    if (!to) {
-      const RangeCrossing far =
-          FlyToRange(*std::make_unique<SharedState>(), inputs, method, HUGE_VAL, &control);
-      if (far.end.X / step > kRangeTableRowsMax)
-        throw UsageError("--every " + options.every + ": more than " + FloatToText(kRangeTableRowsMax, '.') +
-                         " rows to the landing at " + SummaryNumber(far.end.X) + " m");
-    }
-    rows = RangeTable(inputs, method, step, to, &control);
-  } catch (const RunCancelled&) {
-    return InterruptedExitCode();
-  } catch (const Fault& fault) {
-    ReportError(fault.message());
-    return kExitFault;
-  }
-  if (Interrupted()) return InterruptedExitCode();
+  double speedPassedZeroAt = 0;
+  if (const auto exit = FlyStudy([&](RunControl& control) {
+        // Without --to the landing bounds the rows; the flight's range says how many.
+        if (!to) {
+          const RangeCrossing far =
+              FlyToRange(*std::make_unique<SharedState>(), inputs, method, HUGE_VAL, &control);
+          if (far.end.X / step > kRangeTableRowsMax)
+            throw UsageError("--every " + options.every + ": more than " +
+                             FloatToText(kRangeTableRowsMax, '.') + " rows to the landing at " +
+                             SummaryNumber(far.end.X) + " m");
+        }
+        rows = RangeTable(inputs, method, step, to, &control, &speedPassedZeroAt);
+      }))
+    return *exit;
 
   if (!options.csvPath.empty()) {
-    try {
-      WriteOutput(options.csvPath, RangeTableCsv(rows, CsvStyleFor(options.decimalComma)));
-    } catch (const Fault& fault) {
-      ReportError((options.csvPath == kStandardOutput ? std::string() : Quoted(options.csvPath) + ": ") +
-                  fault.message());
+    if (const std::string failure =
+            WriteOutputOrSay(options.csvPath, RangeTableCsv(rows, CsvStyleFor(options.decimalComma)));
+        !failure.empty()) {
+      ReportError(failure);
       return kExitFault;
     }
-    if (options.csvPath == kStandardOutput) return kExitSuccess;
   }
+  // The table ends where the speed passed zero, not at a landing: said beside the rows.
+  const std::optional<std::string> warning =
+      std::isnan(speedPassedZeroAt) ? std::nullopt : std::optional(SpeedPassedZeroWarning(speedPassedZeroAt));
+  if (warning && !options.json) ReportError("warning: " + *warning + ", and the table ends there");
+  if (options.csvPath == kStandardOutput) return kExitSuccess;
   std::string report;
   if (options.json) {
     nlohmann::ordered_json json = InputsJson(inputs, method);
@@ -192,6 +183,7 @@ int ExecuteTable(const InputOptions& inputOptions, const MethodChoice& method, c
       for (const RangeColumn& c : RangeColumns()) r[c.jsonKey] = row.*c.member;
       json["rows"].push_back(r);
     }
+    if (warning) json["warnings"] = {*warning};
     report = json.dump(2) + "\n";
   } else {
     // Aligned columns, each as wide as its widest entry, the unit in the heading.
@@ -211,12 +203,7 @@ int ExecuteTable(const InputOptions& inputOptions, const MethodChoice& method, c
       report += '\n';
     }
   }
-  try {
-    WriteStandardOutput(report);
-  } catch (const Fault& fault) {
-    ReportError(fault.message());
-    return kExitFault;
-  }
+  WriteStandardOutput(report);  // its Fault ends the command with status 1 (app.cpp reports it)
   return kExitSuccess;
 }
 

@@ -53,6 +53,31 @@ std::string Footer() {
                        "SVG only.\n");
 }
 
+// The options several commands share, described once.
+void AddJobs(CLI::App& command, int& jobs, const std::string& group) {
+  command
+      .add_option("--jobs", jobs,
+                  "threads to run on (default: one per processor this process may run on: its affinity "
+                  "mask, at most SLURM_CPUS_PER_TASK)")
+      ->type_name("N")
+      ->check(CLI::Range(1, 4096))
+      ->group(group);
+}
+
+void AddTarget(CLI::App& command, std::string& at, const std::string& group) {
+  command.add_option("--at", at, "the target: range and height in m, e.g. 5,1.2")
+      ->type_name("X,H")
+      ->required()
+      ->group(group);
+}
+
+// --csv with what its rows hold, and --decimal-comma.
+void AddCsv(CLI::App& command, std::string& path, bool& decimalComma, const std::string& rows,
+            const std::string& group) {
+  command.add_option("--csv", path, rows)->type_name("PATH")->group(group);
+  command.add_flag("--decimal-comma", decimalComma, "CSV with semicolons and decimal commas")->group(group);
+}
+
 struct RunCommand {
   InputOptions inputs;
   MethodOptions method;
@@ -133,14 +158,7 @@ struct SweepCommand {
         ->expected(1)
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
         ->group("Grid and threads");
-    sweep
-        ->add_option(
-            "--jobs", options.jobs,
-            "threads to run on (default: one per processor this process may run on: its affinity mask, "
-            "at most SLURM_CPUS_PER_TASK)")
-        ->type_name("N")
-        ->check(CLI::Range(1, 4096))
-        ->group("Grid and threads");
+    AddJobs(*sweep, options.jobs, "Grid and threads");
     sweep
         ->add_option("--shard", options.shard,
                      "run only the K-th of N contiguous blocks of the grid; the outputs of 1/N .. N/N "
@@ -203,12 +221,7 @@ struct OptimizeCommand {
                          FloatToText(kDefaultSearchTolerance, '.') + ")")
         ->type_name("X")
         ->group("Search");
-    optimize
-        ->add_option("--jobs", options.jobs,
-                     "threads to run the grid on (default: one per processor this process may run on)")
-        ->type_name("N")
-        ->check(CLI::Range(1, 4096))
-        ->group("Search");
+    AddJobs(*optimize, options.jobs, "Search");
     optimize
         ->add_flag("--json", options.json,
                    "print a JSON object: the input's name with its best value, then the summary's keys as "
@@ -265,14 +278,10 @@ struct CompareCommand {
         ->expected(1)
         ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
         ->group("Outputs");
-    compare
-        ->add_option("--csv", options.csvPath,
-                     "one row per recorded sample of each case: the case's number, its assignments, x and y "
-                     "in SI base units; '-' for standard output")
-        ->type_name("PATH")
-        ->group("Outputs");
-    compare->add_flag("--decimal-comma", options.decimalComma, "CSV with semicolons and decimal commas")
-        ->group("Outputs");
+    AddCsv(*compare, options.csvPath, options.decimalComma,
+           "one row per recorded sample of each case: the case's number, its assignments, x and y in SI "
+           "base units; '-' for standard output",
+           "Outputs");
     return compare;
   }
 
@@ -298,20 +307,13 @@ struct AimCommand {
             "height. Example: orvantis-cli aim --at 5,1.2 --target-height 0.3");
     inputs.AddTo(*aim);
     method.AddTo(*aim, "--tol", FlightMethod::kRk45);
-    aim->add_option("--at", options.at, "the target: range and height in m, e.g. 5,1.2")
-        ->type_name("X,H")
-        ->required()
-        ->group("Target");
+    AddTarget(*aim, options.at, "Target");
     aim->add_option("--target-height", options.targetHeight,
                     "the target's height in m: also report the danger space, the stretch of range around X "
                     "over which the direct path stays within half of it of H")
         ->type_name("M")
         ->group("Target");
-    aim->add_option("--jobs", options.jobs,
-                    "threads to run the grid on (default: one per processor this process may run on)")
-        ->type_name("N")
-        ->check(CLI::Range(1, 4096))
-        ->group("Target");
+    AddJobs(*aim, options.jobs, "Target");
     aim->add_flag("--json", options.json,
                   "print a JSON object: the inputs and the method as run --json writes them, \"solutions\" "
                   "lowest angle first (angle_deg, time_s, speed_m_s, energy_J, path_angle_deg) and with "
@@ -345,14 +347,9 @@ struct TableCommand {
     table->add_option("--to", options.to, "the last range, m (default: the landing)")
         ->type_name("X")
         ->group("Rows");
-    table
-        ->add_option("--csv", options.csvPath,
-                     "the rows as CSV, headed by name and unit; '-' for standard output (then nothing else "
-                     "is printed)")
-        ->type_name("PATH")
-        ->group("Rows");
-    table->add_flag("--decimal-comma", options.decimalComma, "CSV with semicolons and decimal commas")
-        ->group("Rows");
+    AddCsv(*table, options.csvPath, options.decimalComma,
+           "the rows as CSV, headed by name and unit; '-' for standard output (then nothing else is printed)",
+           "Rows");
     table
         ->add_flag("--json", options.json,
                    "print a JSON object: the inputs and the method as run --json writes them and \"rows\" "
@@ -381,10 +378,7 @@ struct SpreadCommand {
         "--seed 1 --aim");
     inputs.AddTo(*spread);
     method.AddTo(*spread, "--tol", FlightMethod::kRk45);
-    spread->add_option("--at", options.at, "the target: range and height in m, e.g. 5,1.2")
-        ->type_name("X,H")
-        ->required()
-        ->group("Draws");
+    AddTarget(*spread, options.at, "Draws");
     spread
         ->add_option("--sd", options.sd,
                      "a normal spread of S (in the input's unit) around input NAME, repeatable: " +
@@ -409,12 +403,7 @@ struct SpreadCommand {
         ->add_flag("--aim", options.aim,
                    "first set the angle to aim's direct solution for X,H, then draw around it")
         ->group("Draws");
-    spread
-        ->add_option("--jobs", options.jobs,
-                     "threads to run on (default: one per processor this process may run on)")
-        ->type_name("N")
-        ->check(CLI::Range(1, 4096))
-        ->group("Draws");
+    AddJobs(*spread, options.jobs, "Draws");
     spread
         ->add_flag(
             "--json", options.json,
@@ -422,15 +411,10 @@ struct SpreadCommand {
             "writes them, draws, hit_share, hit_share_low, hit_share_high, height_mean_m, height_sd_m, "
             "not_reached_share and by_input (each --sd input's height_sd_m)")
         ->group("Outputs");
-    spread
-        ->add_option("--csv", options.csvPath,
-                     "one row per draw: its number, the drawn inputs, and the height, time and speed at X "
-                     "(empty where it does not reach X); '-' for standard output (the report then goes to "
-                     "standard error)")
-        ->type_name("PATH")
-        ->group("Outputs");
-    spread->add_flag("--decimal-comma", options.decimalComma, "CSV with semicolons and decimal commas")
-        ->group("Outputs");
+    AddCsv(*spread, options.csvPath, options.decimalComma,
+           "one row per draw: its number, the drawn inputs, and the height, time and speed at X (empty where "
+           "it does not reach X); '-' for standard output (the report then goes to standard error)",
+           "Outputs");
     return spread;
   }
 

@@ -4,6 +4,11 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <string>
+
+#include "base/errors.h"
+#include "cli/message_text.h"
+#include "cli/usage_error.h"
 
 namespace orv::cli {
 namespace {
@@ -56,5 +61,22 @@ WaitScope::~WaitScope() { g_waits.fetch_sub(1); }
 bool Interrupted() { return g_signal.load() != 0; }
 
 int InterruptedExitCode() { return kSignalExitBase + g_signal.load(); }
+
+std::optional<int> FlyStudy(const std::function<void(RunControl& control)>& study,
+                            std::string_view faultPrefix) {
+  try {
+    RunControl control;
+    const InterruptScope interrupt(control);
+    study(control);
+  } catch (const RunCancelled&) {
+    return InterruptedExitCode();
+  } catch (const Fault& fault) {
+    ReportError(std::string(faultPrefix) + fault.message());
+    return kExitFault;
+  }
+  // A signal after the study's last look at its control still ends the command.
+  if (Interrupted()) return InterruptedExitCode();
+  return std::nullopt;
+}
 
 }  // namespace orv::cli

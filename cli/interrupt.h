@@ -5,6 +5,10 @@
 // nobody reads), the signal ends it at once.
 #pragma once
 
+#include <functional>
+#include <optional>
+#include <string_view>
+
 #include "flight/run_control.h"
 
 namespace orv::cli {
@@ -35,6 +39,13 @@ class WaitScope {
   WaitScope(const WaitScope&) = delete;
   WaitScope& operator=(const WaitScope&) = delete;
 };
+
+// Flies `study` with a control that the signals point at. Returns the exit code of a
+// study that did not end well: 128 plus the signal's number when one came, kExitFault
+// when it threw a Fault, which is reported on standard error after `faultPrefix`.
+// Returns nothing when it flew to its end.
+std::optional<int> FlyStudy(const std::function<void(RunControl& control)>& study,
+                            std::string_view faultPrefix = {});
 
 // Whether SIGINT or SIGTERM came since the start.
 bool Interrupted();

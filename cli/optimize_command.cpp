@@ -77,17 +77,9 @@ int ExecuteOptimize(const InputOptions& inputOptions, const MethodChoice& method
   const int jobs = options.jobs > 0 ? options.jobs : UsableProcessors();
 
   BestValue best;
-  try {
-    RunControl control;
-    const InterruptScope interrupt(control);
-    best = FindBestValue(search, jobs, control);
-  } catch (const RunCancelled&) {
-    return InterruptedExitCode();
-  } catch (const Fault& fault) {
-    ReportError("every run of the grid faulted; the first: " + std::string(fault.what()));
-    return kExitFault;
-  }
-  if (Interrupted()) return InterruptedExitCode();
+  if (const auto exit = FlyStudy([&](RunControl& control) { best = FindBestValue(search, jobs, control); },
+                                 "every run of the grid faulted; the first: "))
+    return *exit;
   if (best.resolution > 0)
     ReportError("the search stopped at the resolution of the numbers near " + FloatToText(best.value, '.') +
                 ": its last bracket is " + FloatToText(best.resolution, '.') +

@@ -104,6 +104,15 @@ void WriteOutput(const std::string& path, std::string_view bytes) {
   WriteFileSafely(path, bytes);
 }
 
+std::string WriteOutputOrSay(const std::string& path, std::string_view bytes) {
+  try {
+    WriteOutput(path, bytes);
+  } catch (const Fault& fault) {
+    return (path == kStandardOutput ? std::string() : Quoted(path) + ": ") + fault.message();
+  }
+  return {};
+}
+
 void WriteStandardOutput(std::string_view bytes, bool flush) {
   std::optional<WaitScope> wait;
   if (!StandardOutputIsFile()) wait.emplace();

@@ -33,6 +33,10 @@ void CheckDistinctOutputs(const std::vector<NamedOutput>& outputs);
 // Fault. A fifo or device is written in a WaitScope: a signal ends a wait for a reader.
 void WriteOutput(const std::string& path, std::string_view bytes);
 
+// WriteOutput, telling its failure instead of throwing it: "'<path>': <reason>"
+// ("<reason>" alone for standard output), or "" once written.
+std::string WriteOutputOrSay(const std::string& path, std::string_view bytes);
+
 // Writes `bytes` on standard output, and flushes them unless `flush` is false; a Fault
 // with one clear line when it cannot take them (closed, a full disk). A pipe or
 // terminal is written in a WaitScope.

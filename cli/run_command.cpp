@@ -145,35 +145,24 @@ int ExecuteRun(const FlightInputs& inputs, const MethodChoice& method, const Run
     return kExitFault;
   };
   const auto write = [&](const std::string& path, const std::string& bytes) {
-    try {
-      WriteOutput(path, bytes);
-    } catch (const Fault& fault) {
-      return (path == kStandardOutput ? std::string() : Quoted(path) + ": ") + fault.message();
-    }
-    if (path != kStandardOutput) written.push_back(path);
-    return std::string();
+    std::string failure = WriteOutputOrSay(path, bytes);
+    if (failure.empty() && path != kStandardOutput) written.push_back(path);
+    return failure;
   };
 
   // START as the window's worker does it; the results file goes where --out says,
   // and a failure there ends the outputs, as it ends START before the chart.
   FlightOutcome outcome;
   std::string resultsFailure;
-  try {
-    RunControl control;
-    const InterruptScope interrupt(control);
-    const LongRunNotice notice(control, state->fd.Tk(),
-                               method.method == FlightMethod::kEuler ? state->fd.dt0() : 0.0);
-    ResultsSink results;
-    if (!outputs.noResultsFile)
-      results = [&](const std::string& table) { resultsFailure = write(outputs.resultsPath, table); };
-    outcome = StartFlight(*state, method, &control, results);
-  } catch (const RunCancelled&) {
-    return InterruptedExitCode();
-  } catch (const Fault& fault) {
-    ReportError(fault.message());
-    return kExitFault;
-  }
-  if (Interrupted()) return InterruptedExitCode();
+  if (const auto exit = FlyStudy([&](RunControl& control) {
+        const LongRunNotice notice(control, state->fd.Tk(),
+                                   method.method == FlightMethod::kEuler ? state->fd.dt0() : 0.0);
+        ResultsSink results;
+        if (!outputs.noResultsFile)
+          results = [&](const std::string& table) { resultsFailure = write(outputs.resultsPath, table); };
+        outcome = StartFlight(*state, method, &control, results);
+      }))
+    return *exit;
   if (!resultsFailure.empty()) return fail(resultsFailure);
   if (!outputs.csvPath.empty())
     if (const std::string failure = write(outputs.csvPath, FormatCsv(*state, outputs.decimalComma));

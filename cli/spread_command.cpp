@@ -60,33 +60,22 @@ int ExecuteSpread(const InputOptions& inputOptions, const MethodChoice& method,
   if (!options.csvPath.empty()) CheckOutputPath("--csv", options.csvPath);
 
   SpreadResult result;
-  try {
-    RunControl control;
-    const InterruptScope interrupt(control);
-    const int jobs = JobsOf(options.jobs);
-    if (options.aim) {
-      const AimResult aim = FindAim(setup.inputs, method, setup.target, jobs, control);
-      if (aim.solutions.empty()) {
-        ReportError(OutOfReachMessage(aim));
-        return kExitFault;
-      }
-      setup.inputs[static_cast<std::size_t>(Input::kAngle)] = aim.solutions.front().angle;
-    }
-    result = RunSpread(setup, jobs, control);
-  } catch (const RunCancelled&) {
-    return InterruptedExitCode();
-  } catch (const Fault& fault) {
-    ReportError(fault.message());
-    return kExitFault;
-  }
-  if (Interrupted()) return InterruptedExitCode();
+  if (const auto exit = FlyStudy([&](RunControl& control) {
+        const int jobs = JobsOf(options.jobs);
+        if (options.aim) {
+          const AimResult aim = FindAim(setup.inputs, method, setup.target, jobs, control);
+          if (aim.solutions.empty()) throw Fault(OutOfReachMessage(aim));
+          setup.inputs[static_cast<std::size_t>(Input::kAngle)] = aim.solutions.front().angle;
+        }
+        result = RunSpread(setup, jobs, control);
+      }))
+    return *exit;
 
   if (!options.csvPath.empty()) {
-    try {
-      WriteOutput(options.csvPath, SpreadCsv(setup, result, CsvStyleFor(options.decimalComma)));
-    } catch (const Fault& fault) {
-      ReportError((options.csvPath == kStandardOutput ? std::string() : Quoted(options.csvPath) + ": ") +
-                  fault.message());
+    if (const std::string failure =
+            WriteOutputOrSay(options.csvPath, SpreadCsv(setup, result, CsvStyleFor(options.decimalComma)));
+        !failure.empty()) {
+      ReportError(failure);
       return kExitFault;
     }
   }
@@ -129,12 +118,7 @@ int ExecuteSpread(const InputOptions& inputOptions, const MethodChoice& method,
     std::fputs(report.c_str(), stderr);
     return kExitSuccess;
   }
-  try {
-    WriteStandardOutput(report);
-  } catch (const Fault& fault) {
-    ReportError(fault.message());
-    return kExitFault;
-  }
+  WriteStandardOutput(report);  // its Fault ends the command with status 1 (app.cpp reports it)
   return kExitSuccess;
 }
 

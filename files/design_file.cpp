@@ -1,6 +1,7 @@
 #include "files/design_file.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -9,6 +10,7 @@
 #include <ctime>
 
 #include "base/number_text.h"
+#include "files/safe_write.h"
 
 namespace orv {
 namespace {
@@ -61,12 +63,19 @@ InputOverrides ParseDesign(std::string_view text, const std::string& fileName, Q
   return values;
 }
 
-std::string ReadDesignText(const std::string& path, QuoteFunction quote, std::size_t maxBytes) {
+std::string ReadDesignText(const std::string& path, QuoteFunction quote, std::size_t maxBytes,
+                           bool regularOnly) {
   const auto cannotRead = [&](const char* reason) {
     return DesignFault("cannot read " + quote(path) + ": " + reason);
   };
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // Opening a fifo for reading waits for its writer, unless it does not block.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | (regularOnly ? O_NONBLOCK : 0));
   if (fd < 0) throw cannotRead(std::strerror(errno));
+  struct stat st {};
+  if (regularOnly && (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))) {
+    ::close(fd);
+    throw cannotRead(kNotRegularText);
+  }
   std::string text;
   char buffer[65536];
   for (;;) {

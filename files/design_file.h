@@ -42,9 +42,12 @@ InputOverrides ParseDesign(std::string_view text, const std::string& fileName,
                            QuoteFunction quote = PlainQuoted);
 
 // The whole file; DesignFault "cannot read '<path>': <reason>" when it cannot be
-// read, or when it holds more than `maxBytes` (no design is that long).
+// read, or when it holds more than `maxBytes` (no design is that long). With
+// `regularOnly` a fifo, device or socket is refused at once (a window must not wait
+// for a writer that never comes); without, a pipe is read to its end.
 std::string ReadDesignText(const std::string& path, QuoteFunction quote = PlainQuoted,
-                           std::size_t maxBytes = std::numeric_limits<std::size_t>::max());
+                           std::size_t maxBytes = std::numeric_limits<std::size_t>::max(),
+                           bool regularOnly = false);
 
 // The inputs a design gives a flight: the default value for each input it does not name.
 FlightInputs DesignInputs(const InputOverrides& design);

@@ -58,11 +58,14 @@ FlightSummary Summarize(const SharedState& state, std::int64_t steps) {
   return Summarize(state, FlightOutcome{{}, steps, steps / 2, std::nullopt});
 }
 
+std::string SpeedPassedZeroWarning(double t) {
+  return "the speed passed zero at t = " + FormatGeneral(t, 6, 1, '.') +
+         " s; the path-angle equation does not hold there";
+}
+
 std::vector<std::string> SummaryWarnings(const FlightSummary& s) {
   std::vector<std::string> warnings;
-  if (!std::isnan(s.speedPassedZeroAt))
-    warnings.push_back("the speed passed zero at t = " + FormatGeneral(s.speedPassedZeroAt, 6, 1, '.') +
-                       " s; the path-angle equation does not hold there");
+  if (!std::isnan(s.speedPassedZeroAt)) warnings.push_back(SpeedPassedZeroWarning(s.speedPassedZeroAt));
   if (s.launchedBelowEnd)
     warnings.push_back(
         "launched below the end height: euler flies one step before it looks at the height, rk45 none");

@@ -35,6 +35,8 @@ struct FlightSummary {
 // What a reader of the figures must know, one sentence each, in English: where the
 // speed passed zero, a launch below the end height. Empty for most runs.
 std::vector<std::string> SummaryWarnings(const FlightSummary& s);
+// The first of them, for any figure of a flight whose speed passed zero at `t` (s).
+std::string SpeedPassedZeroWarning(double t);
 
 // Of a finished run, as FlyFlight reports it. Throws FloatingPointFault where a figure
 // overflows (the kinetic energy of an enormous mass), as a recorded row does.

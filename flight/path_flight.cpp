@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <memory>
 
 #include "base/errors.h"
@@ -39,6 +40,7 @@ PathPoint FlyEulerPath(SharedState& state, const PathWatcher& watcher, RunContro
   FlightData& fd = state.fd;
   if (!(fd.dt0() > 0.0)) throw InputFault(TimeStepMessage(fd.dt0()));
   StartPass(state);
+  state.SpeedPassedZeroAt = std::numeric_limits<double>::quiet_NaN();
   const StepInputs in{0.0, fd.Vwind(), fd.dt0(), fd.RhoMedium, fd.CxCur(), fd.CyCur(), fd.Mass, fd.SRef};
   const double Hk = fd.Hk(), Tk = fd.Tk();
   BodyState body{fd.t(), fd.H(), fd.X(), fd.V(), fd.Q()};
@@ -54,6 +56,12 @@ PathPoint FlyEulerPath(SharedState& state, const PathWatcher& watcher, RunContro
     }
     const bool more = watcher(StraightSpan(before, PointOf(body)));
     if (!more || !(body.H > Hk && body.t < Tk)) break;
+    // Where the speed along the path passes zero the path-angle equation stops
+    // holding: a study's path ends after that step, as its summary's run does.
+    if ((body.V > 0.0) != (before.V > 0.0)) [[unlikely]] {
+      state.SpeedPassedZeroAt = body.t;
+      break;
+    }
     if ((number & (kPollSteps - 1)) == 0) {
       if (body.t == polledTime)
         throw InputFault("The time step " + FloatToText(fd.dt0(), '.') +

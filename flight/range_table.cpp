@@ -42,7 +42,7 @@ std::string RangeTableCsv(const std::vector<RangeRow>& rows, CsvStyle style) {
 }
 
 std::vector<RangeRow> RangeTable(const FlightInputs& inputs, const MethodChoice& method, double step,
-                                 std::optional<double> to, RunControl* control) {
+                                 std::optional<double> to, RunControl* control, double* speedPassedZeroAt) {
   auto scratch = std::make_unique<SharedState>();
   std::vector<RangeRow> rows;
   bool launched = false;
@@ -70,6 +70,7 @@ std::vector<RangeRow> RangeTable(const FlightInputs& inputs, const MethodChoice&
     slope = std::tan(end.Q);
     row(end);
   }
+  if (speedPassedZeroAt) *speedPassedZeroAt = scratch->SpeedPassedZeroAt;
   return rows;
 }
 

@@ -44,7 +44,10 @@ std::string RangeTableCsv(const std::vector<RangeRow>& rows, CsvStyle style);
 // One row at range 0 and one at each multiple of `step` m up to the end of the
 // flight, or up to and including `to` where that comes first. Throws the run's
 // Fault, or RunCancelled. `step` is greater than zero.
+// `speedPassedZeroAt` (may be null) gets the time at which the speed along the path
+// passed zero, where the flight, and so the table, ended; NaN where it did not.
 std::vector<RangeRow> RangeTable(const FlightInputs& inputs, const MethodChoice& method, double step,
-                                 std::optional<double> to, RunControl* control = nullptr);
+                                 std::optional<double> to, RunControl* control = nullptr,
+                                 double* speedPassedZeroAt = nullptr);
 
 }  // namespace orv

@@ -275,7 +275,8 @@ class TForm2 : public QWidget {
   // The sweep the chart area shows, which the menu then saves, copies and exports.
   struct ShownSweep {
     ComparisonChart chart;
-    std::string csv;  // as orvantis-cli sweep writes the same grid
+    std::string csv;                          // as orvantis-cli sweep writes the same grid
+    const char* fileName = "Orvantis_sweep";  // what Save and Export suggest, before the suffix
   };
   std::optional<ShownSweep> shownSweep_;
   SweepChoice sweepChoice_;

@@ -315,6 +315,7 @@ void TForm2::RunSpreadFor(SpreadDialog* dialog) {
       ++counts[static_cast<std::size_t>(
           std::clamp(static_cast<int>((d.height - low) / width), 0, kHistogramBins - 1))];
   ShownSweep shown;
+  shown.fileName = "Orvantis_spread";
   // The chart's font is Latin-1: the symbols of the sample columns, in every language.
   shown.chart.xTitle = "H at X, m";
   shown.chart.yTitle = "n";

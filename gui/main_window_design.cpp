@@ -193,7 +193,8 @@ void TForm2::ReadDesign(const QString& path) {
   FlightInputs inputs{};
   try {
     inputs = DesignInputs(ParseDesign(
-        ReadDesignText(QFile::encodeName(path).toStdString(), PlainQuoted, kMostDesignBytes), fileName));
+        ReadDesignText(QFile::encodeName(path).toStdString(), PlainQuoted, kMostDesignBytes, true),
+        fileName));
   } catch (const DesignFault& fault) {
     throw DesignFault(fault.message(), Pick(DesignText().openFailed, UserLanguage()));
   }

@@ -222,8 +222,8 @@ void TForm2::SaveAs(const Texts3& title, const QString& name, const QString& fil
 
 void TForm2::SaveChartPng() {
   if (shownSweep_) {
-    SaveAs(SaveChartTitle(), QStringLiteral("Orvantis_sweep.png"), QStringLiteral("PNG (*.png)"),
-           [this] { return PngBytes(ChartImage()); });
+    SaveAs(SaveChartTitle(), QString::fromLatin1(shownSweep_->fileName) + QStringLiteral(".png"),
+           QStringLiteral("PNG (*.png)"), [this] { return PngBytes(ChartImage()); });
     return;
   }
   if (shownComparison_) {
@@ -238,8 +238,8 @@ void TForm2::SaveChartPng() {
 
 void TForm2::SaveChartSvg() {
   if (shownSweep_) {
-    SaveAs(SaveChartTitle(), QStringLiteral("Orvantis_sweep.svg"), QStringLiteral("SVG (*.svg)"),
-           [this] { return ComparisonSvg(shownSweep_->chart, Separator()); });
+    SaveAs(SaveChartTitle(), QString::fromLatin1(shownSweep_->fileName) + QStringLiteral(".svg"),
+           QStringLiteral("SVG (*.svg)"), [this] { return ComparisonSvg(shownSweep_->chart, Separator()); });
     return;
   }
   if (shownComparison_) {
@@ -261,8 +261,8 @@ void TForm2::CopyChart() {
 // where the locale uses one.
 void TForm2::ExportCsv() {
   if (shownSweep_) {
-    SaveAs(ExportDataTitle(), QStringLiteral("Orvantis_sweep.csv"), QStringLiteral("CSV (*.csv)"),
-           [this] { return shownSweep_->csv; });
+    SaveAs(ExportDataTitle(), QString::fromLatin1(shownSweep_->fileName) + QStringLiteral(".csv"),
+           QStringLiteral("CSV (*.csv)"), [this] { return shownSweep_->csv; });
     return;
   }
   if (shownComparison_) {

@@ -38,7 +38,11 @@ QuitOnSignal::QuitOnSignal(std::initializer_list<int> numbers) : signals_(number
   action.sa_flags = SA_RESTART;
   for (int number : signals_) {
     previous_.emplace_back();
-    ::sigaction(number, &action, &previous_.back());
+    // A signal ignored from the start stays ignored: a shell starts background jobs
+    // (and nohup its command) so, that Ctrl+C at the terminal leaves them running.
+    if (::sigaction(number, nullptr, &previous_.back()) == 0 && previous_.back().sa_handler == SIG_IGN)
+      continue;
+    ::sigaction(number, &action, nullptr);
   }
 }
 

@@ -112,6 +112,27 @@ TEST(AimCommand, RangeTableOfTheParabola) {
   EXPECT_EQ(std::count(text.out.begin(), text.out.end(), '\n'), 5);
 }
 
+// Into a wind of 30 m/s the speed along the path passes zero after some 2 m: both
+// methods end the table there, and say so, rather than euler flying on past it.
+TEST(AimCommand, BothMethodsEndTheTableWhereTheSpeedPassesZero) {
+  TempFolder folder;
+  const auto rk45 = Json({"table", "--every", "0.5", "--wind", "30", "--json"}, folder.path());
+  const auto euler =
+      Json({"table", "--every", "0.5", "--wind", "30", "--method", "euler", "--json"}, folder.path());
+  ASSERT_EQ(rk45["rows"].size(), 5u);
+  ASSERT_EQ(euler["rows"].size(), rk45["rows"].size());
+  const std::string head = "the speed passed zero at t = ";
+  ASSERT_EQ(rk45["warnings"].size(), 1u);
+  ASSERT_EQ(rk45["warnings"][0].get<std::string>().rfind(head, 0), 0u);
+  ASSERT_EQ(euler["warnings"].size(), 1u);
+  EXPECT_NEAR(std::stod(euler["warnings"][0].get<std::string>().substr(head.size())),
+              std::stod(rk45["warnings"][0].get<std::string>().substr(head.size())), 1e-4);  // one step
+  const Outcome text =
+      RunCli({"table", "--every", "0.5", "--wind", "30", "--method", "euler"}, folder.path());
+  EXPECT_EQ(text.exitCode, 0);
+  EXPECT_NE(text.err.find("warning: " + head), std::string::npos) << text.err;
+}
+
 // No path of 10 m/s without drag reaches 20 m at 1 m: the furthest at that height is
 // on the envelope of all paths, x = v0/g sqrt(v0^2 - 2 g (H - h0)), at tan = v0^2/(g x).
 TEST(AimCommand, OutOfReachNamesTheFurthestReach) {

@@ -102,8 +102,10 @@ TEST(Signals, SigtermEndsASweepIntoAFileWithWholeRows) {
 }
 
 TEST(Streams, AClosedStandardOutputIsAnErrorOfOneLine) {
-  for (const Args& args : {Args{"run", "--no-file"}, Args{"run", "--out", "-"},
-                           Args{"run", "--no-file", "--json"}, Args{"sweep", "--vary", "angle=0:2:1"}}) {
+  for (const Args& args :
+       {Args{"run", "--no-file"}, Args{"run", "--out", "-"}, Args{"run", "--no-file", "--json"},
+        Args{"sweep", "--vary", "angle=0:2:1"}, Args{"aim", "--at", "5,1.2"}, Args{"table", "--every", "1"},
+        Args{"spread", "--at", "5,1.2", "--sd", "v0=0.5", "--n", "10"}}) {
     TempFolder folder;
     const Outcome o = RunCli(args, folder.path(), Streams{-1, -1, true});
     EXPECT_EQ(o.exitCode, 1) << args[1];

@@ -3,6 +3,7 @@
 // --params writes for the same file; a broken file changes nothing; the title names
 // the design and marks changes; MAIN asks before kept runs or changes are lost; the
 // button under MAIN opens the chart area's entries and the design's.
+#include <sys/stat.h>
 #include <QApplication>
 #include <QFile>
 #include <QMenu>
@@ -136,6 +137,8 @@ class DesignTest : public QObject {
     w.edV0->setText("41");
     Write(f.folder.filePath("name.orv"), "mass = 2\n\nspeed = 3\n");
     Write(f.folder.filePath("value.orv"), "mass = 2\nv0 = 3,5\n");
+    // Opening a fifo for reading would wait for a writer: the window must not.
+    QCOMPARE(::mkfifo(QFile::encodeName(f.folder.filePath("pipe.orv")).constData(), 0600), 0);
     const struct {
       const char* file;
       QString message;
@@ -145,6 +148,8 @@ class DesignTest : public QObject {
          "value.orv:2: v0: '3,5' is not a valid floating point value; use a point as the decimal separator: "
          "3.5."},
         {"none.orv", "cannot read '" + f.folder.filePath("none.orv") + "': No such file or directory."},
+        {"pipe.orv", "cannot read '" + f.folder.filePath("pipe.orv") +
+                         "': Not a regular file (a device, pipe or socket)."},
     };
     for (const auto& c : cases) {
       const QStringList fields = FieldTexts();

@@ -109,6 +109,40 @@ class StudiesTest : public QObject {
     QVERIFY(w.Overlay->Cross());
   }
 
+  // The chance of a hit from its dialog, aimed first: the draws the command line makes
+  // with the same seed, so its export is spread --csv byte for byte, and its chance the
+  // command line's.
+  void theChanceOfAHitIsTheCommandLinesSpread() {
+    f.ChooseLanguage(2);  // English
+    TForm2& w = *f.form2;
+    QCOMPARE(w.SpreadAction->text(), QString("Chance of a hit..."));
+    w.SpreadAction->trigger();
+    auto* spread = dynamic_cast<SpreadDialog*>(w.studyAnswer.data());
+    QVERIFY(spread);
+    spread->range->setText("5");
+    spread->height->setText("1.2");
+    spread->radius->setText("0.1");
+    spread->draws->setText("300");
+    const char* sds[] = {"0.5", "0.5", "0", "0"};  // launch speed, angle, drag, mass
+    for (std::size_t k = 0; k < spread->sd.size(); ++k) spread->sd[k]->setText(sds[k]);
+    QVERIFY(spread->aimFirst->isChecked());
+    spread->run->click();
+    QCOMPARE(f.errors, QStringList());
+
+    const QStringList args{"spread",   "--at", "5,1.2", "--sd", "v0=0.5", "--sd", "angle=0.5",
+                           "--radius", "0.1",  "--n",   "300",  "--seed", "1",    "--aim"};
+    const QJsonObject cli = QJsonDocument::fromJson(Cli(args + QStringList{"--json"}).toUtf8()).object();
+    QVERIFY(cli["hit_share"].toDouble() > 0 && cli["hit_share"].toDouble() < 1);
+    QVERIFY2(spread->answer->text().contains(QString::number(cli["hit_share"].toDouble(), 'g', 4)),
+             qPrintable(spread->answer->text()));
+    f.saveAnswer = f.folder.filePath("draws.csv");
+    w.ExportCsvAction->trigger();
+    QVERIFY(f.saveAsked.last().endsWith("/Orvantis_spread.csv"));
+    QFile file(f.saveAnswer);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(file.readAll()), Cli(args + QStringList{"--csv", "-"}));
+  }
+
   void sweepChartsTheGridAndAValueGoesIntoItsField() {
     f.ChooseLanguage(2);  // English
     TForm2& w = *f.form2;

@@ -231,6 +231,23 @@ class ToolkitTest : public QObject {
     }
   }
 
+  // Started with Ctrl+C ignored (in the background, under nohup), it stays ignored.
+  void anIgnoredSignalStaysIgnored() {
+    struct sigaction ignore {
+    }, before{};
+    ignore.sa_handler = SIG_IGN;
+    ::sigaction(SIGINT, &ignore, &before);
+    {
+      QuitOnSignal quit({SIGINT});
+      QTimer::singleShot(0, [] { ::raise(SIGINT); });
+      QTimer::singleShot(100, [] { QCoreApplication::exit(7); });
+      QCOMPARE(QCoreApplication::exec(), 7);
+    }
+    struct sigaction after {};
+    ::sigaction(SIGINT, &before, &after);
+    QVERIFY(after.sa_handler == SIG_IGN);
+  }
+
   void droppedInputNeverArrivesAndTheLetThroughWindowGetsIt() {
     QWidget window;
     auto* field = new QLineEdit(&window);

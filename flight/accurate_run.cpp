@@ -191,7 +191,7 @@ class RowFiller {
 constexpr std::size_t kKeptSteps = 4096;
 
 PathPoint PointOf(double t, const MotionState& x) {
-  return {t, x[kStateX], x[kStateH], x[kStateV], ClampPathAngle(x[kStateQ])};
+  return {.t = t, .H = x[kStateH], .X = x[kStateX], .V = x[kStateV], .Q = ClampPathAngle(x[kStateQ])};
 }
 
 // A step as a study reads it: where a coordinate takes a value, found on the dense

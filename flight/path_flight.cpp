@@ -16,8 +16,6 @@
 namespace orv {
 namespace {
 
-PathPoint PointOf(const BodyState& b) { return {b.t, b.X, b.H, b.V, b.Q}; }
-
 // Between two Euler steps the path is the straight line from one to the other.
 class StraightSpan final : public PathSpan {
  public:
@@ -27,8 +25,11 @@ class StraightSpan final : public PathSpan {
     const double span = to.*coordinate - from.*coordinate;
     const double f = span == 0 ? 1.0 : std::clamp((value - from.*coordinate) / span, 0.0, 1.0);
     const auto along = [&](double a, double b) { return a + f * (b - a); };
-    PathPoint p{along(from.t, to.t), along(from.X, to.X), along(from.H, to.H), along(from.V, to.V),
-                along(from.Q, to.Q)};
+    PathPoint p{.t = along(from.t, to.t),
+                .H = along(from.H, to.H),
+                .X = along(from.X, to.X),
+                .V = along(from.V, to.V),
+                .Q = along(from.Q, to.Q)};
     p.*coordinate = value;
     return p;
   }
@@ -47,14 +48,14 @@ PathPoint FlyEulerPath(SharedState& state, const PathWatcher& watcher, RunContro
   StepOutputs out;
   double polledTime = -HUGE_VAL;
   for (std::int64_t number = 1;; ++number) {
-    const PathPoint before = PointOf(body);
+    const PathPoint before = body;
     try {
       MotionStep(in, body, out);
     } catch (const FloatingPointFault&) {
       Commit(fd, body, out, {}, 0.0);
       throw;
     }
-    const bool more = watcher(StraightSpan(before, PointOf(body)));
+    const bool more = watcher(StraightSpan(before, body));
     if (!more || !(body.H > Hk && body.t < Tk)) break;
     // Where the speed along the path passes zero the path-angle equation stops
     // holding: a study's path ends after that step, as its summary's run does.
@@ -75,7 +76,7 @@ PathPoint FlyEulerPath(SharedState& state, const PathWatcher& watcher, RunContro
       }
     }
   }
-  return PointOf(body);
+  return body;
 }
 
 }  // namespace
@@ -87,7 +88,7 @@ PathPoint FlyPath(SharedState& scratch, const FlightInputs& inputs, const Method
   if (method.method == FlightMethod::kEuler) return FlyEulerPath(scratch, watcher, control);
   RunAccurateFlight(scratch, method.tolerance, false, control, &watcher);
   const FlightData& fd = scratch.fd;
-  return {fd.slot[kT], fd.slot[kX], fd.slot[kH], fd.slot[kV], fd.slot[kQ]};
+  return {.t = fd.slot[kT], .H = fd.slot[kH], .X = fd.slot[kX], .V = fd.slot[kV], .Q = fd.slot[kQ]};
 }
 
 RangeCrossing FlyToRange(SharedState& scratch, const FlightInputs& inputs, const MethodChoice& method,

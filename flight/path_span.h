@@ -7,17 +7,13 @@
 
 #include <functional>
 
+#include "physics/motion_step.h"
+
 namespace orv {
 
 // The body at one moment, in the flight's frame: range from the launch point, the
-// height as the results file has it.
-struct PathPoint {
-  double t = 0;  // s
-  double X = 0;  // m
-  double H = 0;  // m
-  double V = 0;  // m/s
-  double Q = 0;  // rad, path angle
-};
+// height as the results file has it; the state a step advances.
+using PathPoint = BodyState;
 
 // One step of a flight: from its start to its end (where the flight ends inside the
 // step, to that end).

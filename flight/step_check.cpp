@@ -1,22 +1,12 @@
 #include "flight/step_check.h"
 
+#include <array>
 #include <exception>
-#include <memory>
-#include <thread>
 
 #include "base/errors.h"
+#include "flight/parallel_runs.h"
 
 namespace orv {
-
-namespace {
-
-// The classic run of `start` on a state of its own.
-FlightSummary FlyClassic(const FlightData& start, RunControl* control) {
-  auto state = std::make_unique<SharedState>();
-  return FlySummary(*state, start, MethodChoice{}, control);
-}
-
-}  // namespace
 
 FlightData WithHalfStep(const FlightData& start) {
   FlightData half = start;
@@ -26,30 +16,29 @@ FlightData WithHalfStep(const FlightData& start) {
 
 StepCheck CheckTimeStep(const FlightData& start, RunControl* control) {
   StepCheck check;
-  std::exception_ptr fullFault;
+  const std::array<FlightData, 2> starts{start, WithHalfStep(start)};
+  const std::array<FlightSummary*, 2> answers{&check.atStep, &check.atHalfStep};
+  std::array<std::exception_ptr, 2> faults;
   // The run at dt / 2 takes twice the steps, so it is the one `control` follows; the
-  // run at dt stops with it.
-  RunControl full;
-  {
-    std::jthread fullRun([&] {
-      try {
-        check.atStep = FlyClassic(start, &full);
-      } catch (...) {
-        fullFault = std::current_exception();
-      }
-    });
+  // run at dt has a control of its own, which a cancel of the other stops too.
+  RunControl full, unfollowed;
+  RunControl& followed = control ? *control : unfollowed;
+  RunHooks hooks;
+  hooks.fly = [&](std::int64_t run, std::size_t, SharedState& state) {
+    const auto k = static_cast<std::size_t>(run);
     try {
-      check.atHalfStep = FlyClassic(WithHalfStep(start), control);
+      *answers[k] = FlySummary(state, starts[k], MethodChoice{}, k == 0 ? &full : &followed);
     } catch (const RunCancelled&) {
       full.cancel.store(true, std::memory_order_relaxed);
       throw;
-    } catch (...) {
-      fullRun.join();  // a fault of the run at dt comes first
-      if (fullFault) std::rethrow_exception(fullFault);
-      throw;
+    } catch (const Fault&) {
+      faults[k] = std::current_exception();  // thrown below, in the runs' order
     }
-  }
-  if (fullFault) std::rethrow_exception(fullFault);
+  };
+  hooks.take = [](std::int64_t, std::size_t) {};
+  if (FlyInOrder(0, 2, 2, followed, hooks).cancelled) throw RunCancelled();
+  for (const std::exception_ptr& fault : faults)
+    if (fault) std::rethrow_exception(fault);
   return check;
 }
 

@@ -24,7 +24,7 @@ struct StepCheck {
   }
 };
 
-// Both runs, on two threads at once; `control` follows the run at dt / 2 and stops
+// Both runs, on two threads of the one runner; `control` follows the run at dt / 2 and stops
 // both. Throws the fault of the run at dt before that of the run at dt / 2, or
 // RunCancelled.
 StepCheck CheckTimeStep(const FlightData& start, RunControl* control = nullptr);

@@ -11,6 +11,7 @@
 #include "gui/qt_text.h"
 #include "gui/result_texts.h"
 #include "gui/tool_texts.h"
+#include "toolkit/screen_place.h"
 
 namespace orv {
 namespace {
@@ -64,6 +65,7 @@ std::optional<CompareChoice> AskCompareChoice(QWidget* parent, Language language
   QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
   QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
   layout->addWidget(buttons, 3, 0, 1, 2);
+  CentreOverParent(&dialog);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return CompareChoice{Chosen(xList, initial.x), Chosen(yList, initial.y), accurate->isChecked()};
 }

@@ -52,7 +52,7 @@ QString AskOpenPath(QWidget* parent, const QString& title, const QString& folder
   dialog.setOptions(QFileDialog::DontUseNativeDialog);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::ExistingFile);
-  KeepOnScreen(&dialog);
+  CentreOverParent(&dialog);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
   return dialog.selectedFiles().constFirst();
 }
@@ -64,7 +64,7 @@ QString AskSaveDesignPath(QWidget* parent, const QString& title, const QString& 
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setDefaultSuffix(QStringLiteral("orv"));
-  KeepOnScreen(&dialog);
+  CentreOverParent(&dialog);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
   return dialog.selectedFiles().constFirst();
 }
@@ -75,7 +75,7 @@ bool AskLoss(QWidget* parent, const QString& text, const QString& discard) {
   QPushButton* lose = box.addButton(discard, QMessageBox::DestructiveRole);
   box.setDefaultButton(QMessageBox::Cancel);
   box.setEscapeButton(QMessageBox::Cancel);
-  KeepOnScreen(&box);
+  CentreOverParent(&box);
   box.exec();
   return box.clickedButton() == lose;
 }

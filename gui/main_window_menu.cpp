@@ -138,7 +138,7 @@ void TForm2::ShowShortcuts() {
   layout->addWidget(table);
   layout->addWidget(buttons);
   dialog->resize(480, 420);
-  KeepOnScreen(dialog);
+  CentreOverParent(dialog);
   dialog->show();
 }
 

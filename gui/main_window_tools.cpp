@@ -55,7 +55,7 @@ QString AskSavePath(QWidget* parent, const QString& title, const QString& sugges
   dialog.setOptions(QFileDialog::DontUseNativeDialog);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
-  KeepOnScreen(&dialog);
+  CentreOverParent(&dialog);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
   return dialog.selectedFiles().constFirst();
 }
@@ -297,6 +297,7 @@ void TForm2::ShowStudyAnswer(QDialog* answer) {
   delete studyAnswer;
   studyAnswer = answer;
   answer->setAttribute(Qt::WA_DeleteOnClose);
+  CentreOverParent(answer);
   answer->show();
 }
 

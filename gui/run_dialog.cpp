@@ -64,7 +64,7 @@ RunDialog::RunDialog(QWidget* parent, Language language)
     layout->addWidget(row);
   layout->addLayout(buttons);
   setMinimumWidth(380);
-  KeepOnScreen(this);
+  CentreOverParent(this);
   Show(RunProgress{});
 }
 

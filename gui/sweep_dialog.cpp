@@ -18,6 +18,7 @@
 #include "gui/result_texts.h"
 #include "gui/study_texts.h"
 #include "gui/tool_texts.h"
+#include "toolkit/screen_place.h"
 
 namespace orv {
 namespace {
@@ -111,6 +112,7 @@ std::optional<SweepChoice> AskSweepChoice(QWidget* parent, Language language, co
   layout->addWidget(buttons);
   if (initial.from.isEmpty()) fill();
 
+  CentreOverParent(&dialog);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   SweepChoice choice;
   choice.action = action;

@@ -13,7 +13,7 @@ void ShowErrorBox(QWidget* parent, const QString& text, const QString& detail) {
   // The text quotes what the user typed: "<b>" must show as typed, not as markup.
   box.setTextFormat(Qt::PlainText);
   if (!detail.isEmpty()) box.setInformativeText(detail.toHtmlEscaped());
-  KeepOnScreen(&box);
+  CentreOverParent(&box);
   box.exec();
 }
 

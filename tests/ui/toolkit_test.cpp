@@ -23,6 +23,7 @@
 #include "toolkit/input_block.h"
 #include "toolkit/jpeg_picture.h"
 #include "toolkit/quit_on_signal.h"
+#include "toolkit/screen_place.h"
 #include "toolkit/window_icon.h"
 #include "toolkit/z_order.h"
 
@@ -55,6 +56,41 @@ class ToolkitTest : public QObject {
   UiFixture f;
 
  private slots:
+  // The whole frame, title bar included, at the designed place where it fits, else
+  // at the nearest place that fits; a dialog's frame centred over its parent's.
+  void placesCountTheWindowManagersFrame() {
+    const QMargins titleBar(1, 24, 1, 1);
+    const struct {
+      QRect area;
+      QSize client;
+      QMargins frame;
+      QPoint designed, placed;
+    } cases[] = {
+        {{0, 0, 1280, 1024}, {1000, 670}, titleBar, {206, 128}, {206, 128}},  // fits as designed
+        {{0, 0, 1366, 768}, {1000, 670}, titleBar, {206, 128}, {206, 73}},    // 768 - 695: the frame counts
+        {{0, 0, 1366, 768}, {1000, 670}, {}, {206, 128}, {206, 98}},
+        {{0, 27, 1366, 741}, {1000, 670}, titleBar, {206, 10}, {206, 27}},  // below a panel
+        {{0, 0, 1366, 768}, {1000, 670}, titleBar, {500, 0}, {364, 0}},     // 1366 - 1002
+        {{0, 0, 683, 384}, {1000, 670}, titleBar, {206, 128}, {0, 0}},      // larger than the screen
+        {{1366, 0, 1280, 1024}, {400, 300}, titleBar, {1300, -50}, {1366, 0}},
+    };
+    for (const auto& c : cases) QCOMPARE(PlaceInArea(c.area, c.client, c.frame, c.designed), c.placed);
+    QCOMPARE(CentredOver({100, 100, 1000, 700}, {300, 100}, {2, 2, 2, 2}), QPoint(448, 398));
+
+    QWidget parent;
+    parent.setGeometry(150, 120, 800, 600);
+    parent.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&parent));
+    QDialog dialog(&parent);
+    dialog.resize(300, 120);
+    CentreOverParent(&dialog);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QCoreApplication::processEvents();
+    const QPoint offset = dialog.frameGeometry().center() - parent.frameGeometry().center();
+    QVERIFY2(offset.manhattanLength() <= 2, qPrintable(QString("%1,%2").arg(offset.x()).arg(offset.y())));
+  }
+
   void decodesTheEmbeddedPicturesAtTheirSizes() {
     const std::pair<const char*, QSize> pictures[] = {{":/pictures/background.jpg", {780, 500}},
                                                       {":/pictures/language.jpg", {314, 193}},

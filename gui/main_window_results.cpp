@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QToolTip>
+#include <cmath>
 
 #include "base/number_text.h"
 #include "charts/chart_readout.h"
@@ -48,9 +49,17 @@ void TForm2::ShowResults(const FlightSummary& summary) {
   }
   figures.push_back(
       {Text(*FigureName(kStepsKey), language), QString::number(summary.stepsPerPass), QString()});
-  // What the figures owe to a point where the equations fail: the command line's words.
-  for (const std::string& warning : SummaryWarnings(summary))
-    figures.push_back({QStringLiteral("warning"), QString::fromStdString(warning), QString()});
+  // What the figures owe to a point where the equations fail, as the command line warns.
+  const WarningTexts& warning = WarningText();
+  if (!std::isnan(summary.speedPassedZeroAt))
+    figures.push_back({Text(warning.name, language),
+                       Text(warning.speedPassedZero, language)
+                           .arg(QString::fromStdString(
+                               FormatGeneral(summary.speedPassedZeroAt, kFigureDigits, 1, Separator()) + " " +
+                               UnitText("s", language))),
+                       QString()});
+  if (summary.launchedBelowEnd)
+    figures.push_back({Text(warning.name, language), Text(warning.launchedBelowEnd, language), QString()});
   // The figures name the method that gave them: the studies fly another one.
   const double dt =
       lastRunStart_ ? InfoOf(Input::kDt).slot(*lastRunStart_) : InfoOf(Input::kDt).slot(state_.fd);

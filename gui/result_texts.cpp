@@ -59,6 +59,21 @@ std::string UnitText(std::string_view unit, Language language) {
   return text ? Pick(*text, language) : std::string(unit);
 }
 
+const WarningTexts& WarningText() {
+  static const WarningTexts texts{
+      {"предупреждение", "Warnung", "warning"},
+      {"скорость прошла через ноль при t = %1; уравнение угла наклона траектории там не выполняется",
+       "die Geschwindigkeit ging bei t = %1 durch null; die Gleichung des Bahnwinkels gilt dort nicht",
+       "the speed passed zero at t = %1; the path-angle equation does not hold there"},
+      {"старт ниже конечной высоты: классический расчёт делает один шаг, прежде чем проверить высоту, RK45 "
+       "ни одного",
+       "Start unter der Endhöhe: die klassische Rechnung macht einen Schritt, bevor sie die Höhe prüft, RK45 "
+       "keinen",
+       "launched below the end height: euler flies one step before it looks at the height, rk45 none"},
+  };
+  return texts;
+}
+
 const Texts3& ResultsHeading() { return kHeading; }
 const Texts3& StaleResultsText() { return kStale; }
 const Texts3& EarlierChartText() { return kEarlierChart; }

@@ -19,6 +19,14 @@ inline constexpr const char* kStepsKey = "steps_per_pass";
 // without a translation stays as it is.
 std::string UnitText(std::string_view unit, Language language);
 
+// What the figures owe to a point where the equations fail, as the command line
+// warns of it (in English in its words): the lines' name, the speed passing zero
+// (%1: the time with its unit) and a launch below the end height.
+struct WarningTexts {
+  Texts3 name, speedPassedZero, launchedBelowEnd;
+};
+const WarningTexts& WarningText();
+
 const Texts3& ResultsHeading();
 const Texts3& StaleResultsText();
 // Over a chart left from an earlier run because this run's chart could not be drawn.

@@ -2,6 +2,7 @@
 // where the user chose German or Russian, and no label cut off.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -13,6 +14,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "gui/aim_dialogs.h"
 #include "gui/run_dialog.h"
 #include "tests/ui/ui_fixture.h"
 
@@ -94,7 +96,8 @@ class LanguageTest : public QObject {
 
   UiFixture f;
 
-  // START, a sweep with its answer, two kept runs compared, the time step's check,
+  // START, a sweep with its answer, two kept runs compared, the time step's check, a
+  // run whose speed passes zero, the aim, the range table and the chance of a hit,
   // the progress window, a text that is not a number and a run that faults.
   Walk WalkAll(int item) {
     Walk walk;
@@ -114,6 +117,28 @@ class LanguageTest : public QObject {
         walk, [&] { w.CompareRunsAction->trigger(); }, 0);
     if (w.studyAnswer) Collect(w.studyAnswer, walk);
     w.CheckStepAction->trigger();
+    if (w.studyAnswer) Collect(w.studyAnswer, walk);
+    // Launched straight up: the speed passes zero at the top, and the figures warn.
+    w.EdTTO->setText("90");
+    w.edV0->setText("1");
+    w.Button1->click();
+    w.CopyResultsAction->trigger();
+    walk.texts << QApplication::clipboard()->text();
+    // The aim with its answer, the range table and the chance of a hit.
+    w.AimAction->trigger();
+    if (auto* aim = dynamic_cast<AimDialog*>(w.studyAnswer.data())) {
+      aim->range->setText("5");
+      aim->height->setText("1");
+      aim->size->setText("1");
+      aim->find->click();
+      Collect(aim, walk);
+    }
+    w.RangeTableAction->trigger();
+    if (auto* table = dynamic_cast<RangeTableDialog*>(w.studyAnswer.data())) {
+      table->show->click();
+      Collect(table, walk);
+    }
+    w.SpreadAction->trigger();
     if (w.studyAnswer) Collect(w.studyAnswer, walk);
     {
       RunDialog progress(&w, LanguageOf(item + 1));

@@ -24,6 +24,7 @@
 #include "gui/qt_text.h"
 #include "gui/run_worker.h"
 #include "gui/tool_texts.h"
+#include "toolkit/edit_field.h"
 #include "toolkit/wait_cursor.h"
 
 namespace orv {
@@ -79,9 +80,15 @@ std::string TForm2::NumberText(double value, int digits) const {
   return FormatGeneral(value, digits, 2, Separator());
 }
 
+// As the window's fields read: a point or a comma as the separator in every
+// language, and a text that is no number named in the user's words.
 double TForm2::ReadNumber(const QLineEdit* edit) const {
   double value = 0;
-  TextToFloat(edit->text().trimmed().toStdString(), Separator(), value);
+  try {
+    ReadValue(edit, Separator(), value);
+  } catch (const ConvertFault&) {
+    throw ConvertFault(ConvertText(UserLanguage(), edit->text().toStdString()));
+  }
   return value;
 }
 

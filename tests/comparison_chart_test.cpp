@@ -75,6 +75,7 @@ TEST(RoundTicks, TakeTheSmallestStepOfOneTwoOrFiveThatFits) {
 
   EXPECT_EQ(TickText(-0.6000000000000001, 1, ','), "-0,6");
   EXPECT_EQ(TickText(-0.0, 2, '.'), "0.00");
+  EXPECT_EQ(TickText(-0.0, 1, ','), "0,0");  // the zero tick takes the separator too
   EXPECT_EQ(TickText(40000, 0, '.'), "40000");
 }
 

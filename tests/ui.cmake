@@ -30,6 +30,10 @@ foreach(locale de_DE ru_RU en_US)
   set_tests_properties(ui_fields_${locale} PROPERTIES ENVIRONMENT "${desk_screen};LC_ALL=${locale}.UTF-8")
 endforeach()
 
+# The walk of every window in German and Russian under a locale with a decimal comma.
+add_test(NAME ui_language_de_DE COMMAND language_test)
+set_tests_properties(ui_language_de_DE PROPERTIES ENVIRONMENT "${desk_screen};LC_ALL=de_DE.UTF-8")
+
 # The window's SVG and CSV are compared with the command line's for the same run.
 target_compile_definitions(chart_tools_test PRIVATE ORVANTIS_CLI="$<TARGET_FILE:orvantis-cli>")
 add_dependencies(chart_tools_test orvantis-cli)

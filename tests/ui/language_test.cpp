@@ -139,7 +139,11 @@ class LanguageTest : public QObject {
       Collect(table, walk);
     }
     w.SpreadAction->trigger();
-    if (w.studyAnswer) Collect(w.studyAnswer, walk);
+    if (auto* spread = dynamic_cast<SpreadDialog*>(w.studyAnswer.data())) {
+      spread->draws->setText("100");
+      spread->run->click();
+      Collect(spread, walk);
+    }
     {
       RunDialog progress(&w, LanguageOf(item + 1));
       RunProgress look;

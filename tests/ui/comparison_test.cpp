@@ -4,11 +4,15 @@
 // the comparison until START or a chart button brings the usual charts back.
 #include <QApplication>
 #include <QClipboard>
+#include <QDialog>
 #include <QFile>
+#include <QListWidget>
 #include <QLocale>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
+#include <QTimer>
 #include <QToolTip>
 #include <cmath>
 
@@ -174,6 +178,38 @@ class ComparisonTest : public QObject {
     QVERIFY(!w.CompareRunsAction->isEnabled());
     QCOMPARE(w.KeepRunAction->text(), QString("Keep this run for comparison (0 kept)"));
     QCOMPARE(f.errors, QStringList());
+  }
+
+  // The dialog offers no quantity that is zero throughout every kept run: not the
+  // drag of runs without drag, until a run with drag is kept. (START's default chart
+  // of a run without drag has no scale: that run's box is not this test's.)
+  void theDialogLeavesOutQuantitiesZeroInEveryRun() {
+    f.ChooseLanguage(2);  // English
+    TForm2& w = *f.form2;
+    w.SetCompareDialog({});  // the real dialog
+    const QRegularExpression drag("^" + QRegularExpression::escape(ColumnInfoOf(Col::kDrag).symbol) + " \\[");
+    const auto offered = [&] {
+      QStringList items;
+      QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        for (const char* name : {"xList", "yList"}) {
+          const auto* list = dialog->findChild<QListWidget*>(name);
+          for (int i = 0; i < list->count(); ++i) items << list->item(i)->text();
+        }
+        dialog->reject();
+      });
+      w.CompareRunsAction->trigger();
+      return items;
+    };
+    for (const char* cx : {"0", "1"}) {
+      w.EdCx->setText(cx);
+      w.Button1->click();
+      w.KeepRunAction->trigger();
+      const QStringList items = offered();
+      QVERIFY(items.filter(QRegularExpression("^H \\[")).size() == 2);  // height, in both lists
+      QCOMPARE(items.filter(drag).size(), *cx == '0' ? 0 : 2);
+    }
   }
 
   void textsInThreeLanguages() {

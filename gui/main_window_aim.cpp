@@ -292,7 +292,7 @@ void TForm2::RunSpreadFor(SpreadDialog* dialog) {
   aimTarget_ = setup.target;
 
   // The answer in words: the chance, the height's mean and spread, each input's share.
-  const auto n = [this](double v) { return QString::fromStdString(NumberText(v, 4)); };
+  const auto n = [this](double v) { return QString::fromStdString(NumberText(v, 6)); };
   QString text = Text(t.chance, language).arg(n(result.hitShare), n(result.hitLow), n(result.hitHigh));
   text +=
       QLatin1Char('\n') + Text(t.mean, language).arg(n(result.heightMean) + " m", n(result.heightSd) + " m");

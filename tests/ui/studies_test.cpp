@@ -133,7 +133,7 @@ class StudiesTest : public QObject {
                            "--radius", "0.1",  "--n",   "300",  "--seed", "1",    "--aim"};
     const QJsonObject cli = QJsonDocument::fromJson(Cli(args + QStringList{"--json"}).toUtf8()).object();
     QVERIFY(cli["hit_share"].toDouble() > 0 && cli["hit_share"].toDouble() < 1);
-    QVERIFY2(spread->answer->text().contains(QString::number(cli["hit_share"].toDouble(), 'g', 4)),
+    QVERIFY2(spread->answer->text().contains(QString::number(cli["hit_share"].toDouble(), 'g', 6)),
              qPrintable(spread->answer->text()));
     f.saveAnswer = f.folder.filePath("draws.csv");
     w.ExportCsvAction->trigger();

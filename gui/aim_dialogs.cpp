@@ -81,6 +81,11 @@ RangeTableDialog::RangeTableDialog(QWidget* parent, Language language) : QDialog
   table->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   layout->addWidget(table);
+  warning = new QLabel(this);
+  warning->setObjectName(QStringLiteral("warning"));
+  warning->setWordWrap(true);
+  warning->hide();
+  layout->addWidget(warning);
   resize(760, 420);
 }
 

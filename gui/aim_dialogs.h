@@ -30,6 +30,7 @@ class RangeTableDialog : public QDialog {
   QLineEdit* step;
   QPushButton *show, *copy, *exportCsv;
   QTableWidget* table;
+  QLabel* warning;  // shown when the table ends where the speed passed zero
 };
 
 class SpreadDialog : public QDialog {

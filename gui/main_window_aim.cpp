@@ -22,6 +22,7 @@
 #include "gui/aim_texts.h"
 #include "gui/main_window.h"
 #include "gui/qt_text.h"
+#include "gui/result_texts.h"
 #include "gui/run_worker.h"
 #include "gui/tool_texts.h"
 #include "toolkit/edit_field.h"
@@ -197,6 +198,7 @@ void TForm2::RangeTableClick() {
 void TForm2::FillRangeTable(RangeTableDialog* dialog, const FlightInputs& inputs,
                             std::vector<RangeRow>& rows) {
   const double step = ReadNumber(dialog->step);
+  double speedPassedZeroAt = 0;
   RunControl control;
   {
     WaitCursor wait;
@@ -208,7 +210,7 @@ void TForm2::FillRangeTable(RangeTableDialog* dialog, const FlightInputs& inputs
               FlyToRange(*std::make_unique<SharedState>(), inputs, kStudyMethod, HUGE_VAL, &control);
           if (!(step > 0) || !(far.end.X / step <= kRangeTableRowsMax))
             throw InputFault(Pick(RangeTableText().badStep, UserLanguage()));
-          rows = RangeTable(inputs, kStudyMethod, step, std::nullopt, &control);
+          rows = RangeTable(inputs, kStudyMethod, step, std::nullopt, &control, &speedPassedZeroAt);
         });
   }
   dialog->table->setRowCount(static_cast<int>(rows.size()));
@@ -219,6 +221,16 @@ void TForm2::FillRangeTable(RangeTableDialog* dialog, const FlightInputs& inputs
           static_cast<int>(r), c++,
           new QTableWidgetItem(QString::fromStdString(NumberText(rows[r].*column.member, 6))));
   }
+  // A table that ends where the speed passed zero, not at a landing, says so.
+  const bool passedZero = !std::isnan(speedPassedZeroAt);
+  if (passedZero) {
+    const WarningTexts& w = WarningText();
+    dialog->warning->setText(Text(w.name, UserLanguage()) + QStringLiteral(": ") +
+                             Text(w.speedPassedZero, UserLanguage())
+                                 .arg(QString::fromStdString(NumberText(speedPassedZeroAt, 6) + " " +
+                                                             UnitText("s", UserLanguage()))));
+  }
+  dialog->warning->setVisible(passedZero);
 }
 
 void TForm2::SpreadClick() {

@@ -109,6 +109,30 @@ class StudiesTest : public QObject {
     QVERIFY(w.Overlay->Cross());
   }
 
+  // Launched straight up the speed passes zero at the top: the range table ends there
+  // and says so, where a table to the landing says nothing.
+  void aRangeTableThatEndsAtZeroSpeedSaysSo() {
+    f.ChooseLanguage(2);  // English
+    TForm2& w = *f.form2;
+    w.Button1->click();  // the table is of the last START's flight
+    w.RangeTableAction->trigger();
+    auto* table = dynamic_cast<RangeTableDialog*>(w.studyAnswer.data());
+    QVERIFY(table);
+    table->show->click();
+    QVERIFY(table->warning->isHidden());
+    w.EdTTO->setText("90");
+    w.edV0->setText("1");
+    w.Button1->click();
+    w.RangeTableAction->trigger();
+    table = dynamic_cast<RangeTableDialog*>(w.studyAnswer.data());
+    QVERIFY(table);
+    table->show->click();
+    QCOMPARE(f.errors, QStringList());
+    QVERIFY(!table->warning->isHidden());
+    QVERIFY2(table->warning->text().startsWith("warning: the speed passed zero at t = 0.10"),
+             qPrintable(table->warning->text()));  // 1 m/s / 9.8 m/s2 up, with little drag
+  }
+
   // The chance of a hit from its dialog, aimed first: the draws the command line makes
   // with the same seed, so its export is spread --csv byte for byte, and its chance the
   // command line's.

@@ -131,7 +131,7 @@ void TForm2::FindAimFor(AimDialog* dialog) {
   aimTarget_ = target;  // shown on the height-range charts from the next START on
 
   const auto number = [this](double v, const char* unit) {
-    return QString::fromStdString(NumberText(v, 6)) + QLatin1Char(' ') + QString::fromLatin1(unit);
+    return QString::fromStdString(NumberText(v, 6) + " " + UnitText(unit, UserLanguage()));
   };
   dialog->solutions->setRowCount(0);
   for (std::size_t i = 0; i < aim.solutions.size(); ++i) {
@@ -293,7 +293,8 @@ void TForm2::RunSpreadFor(SpreadDialog* dialog) {
         const AimResult aim = FindAim(setup.inputs, kStudyMethod, setup.target, UsableProcessors(), control);
         if (aim.solutions.empty())
           throw InputFault(Text(AimText().outOfReach, language)
-                               .arg(QString::fromStdString(NumberText(aim.furthest.value_or(0), 6)) + " m",
+                               .arg(QString::fromStdString(NumberText(aim.furthest.value_or(0), 6) + " " +
+                                                           UnitText("m", language)),
                                     Fixed(aim.furthestAngle.value_or(0)))
                                .toStdString());
         setup.inputs[static_cast<std::size_t>(Input::kAngle)] = aim.solutions.front().angle;
@@ -305,9 +306,10 @@ void TForm2::RunSpreadFor(SpreadDialog* dialog) {
 
   // The answer in words: the chance, the height's mean and spread, each input's share.
   const auto n = [this](double v) { return QString::fromStdString(NumberText(v, 6)); };
+  const QString metres = QLatin1Char(' ') + QString::fromStdString(UnitText("m", language));
   QString text = Text(t.chance, language).arg(n(result.hitShare), n(result.hitLow), n(result.hitHigh));
-  text +=
-      QLatin1Char('\n') + Text(t.mean, language).arg(n(result.heightMean) + " m", n(result.heightSd) + " m");
+  text += QLatin1Char('\n') +
+          Text(t.mean, language).arg(n(result.heightMean) + metres, n(result.heightSd) + metres);
   text += QLatin1Char('\n') + Text(t.notReached, language).arg(n(result.notReachedShare));
   double variance = 0;
   for (const double sd : result.heightSdByInput) variance += sd * sd;
@@ -315,7 +317,7 @@ void TForm2::RunSpreadFor(SpreadDialog* dialog) {
     const double sd = result.heightSdByInput[k];
     text += QLatin1Char('\n') + Text(t.byInput, language)
                                     .arg(QString::fromLatin1(InfoOf(setup.spreads[k].input).name),
-                                         n(sd) + " m", n(variance > 0 ? sd * sd / variance : 0));
+                                         n(sd) + metres, n(variance > 0 ? sd * sd / variance : 0));
   }
   dialog->answer->setText(text);
 

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "charts/chart_font_table.h"
+#include "charts/chart_text.h"
 
 namespace orv {
 
@@ -26,12 +27,19 @@ int Kern64(unsigned char first, unsigned char second) {
 
 }  // namespace
 
-int ChartTextWidth(std::string_view latin1, int pixelSize) {
+int ChartTextWidth(std::string_view text, int pixelSize) {
   long total64 = 0;  // 1/64 px at the table's size
-  for (std::size_t i = 0; i < latin1.size(); ++i) {
-    const auto c = static_cast<unsigned char>(latin1[i]);
+  const std::vector<char32_t> characters = ChartTextCharacters(text);
+  for (std::size_t i = 0; i < characters.size(); ++i) {
+    const char32_t c = characters[i];
+    if (c > 0xFF) {
+      const bool capital = (c >= 0x400 && c < 0x430) || (c >= 0x391 && c < 0x3AA);
+      total64 += kAdvance64[static_cast<unsigned char>(capital ? 'N' : 'n')];
+      continue;
+    }
     total64 += kAdvance64[c];
-    if (i > 0) total64 += Kern64(static_cast<unsigned char>(latin1[i - 1]), c);
+    if (i > 0 && characters[i - 1] <= 0xFF)
+      total64 += Kern64(static_cast<unsigned char>(characters[i - 1]), static_cast<unsigned char>(c));
   }
   // The pixel surface rounds the whole text's advance to a pixel, halves up.
   const double pixels = static_cast<double>(total64) * pixelSize / kTablePixelSize / 64.0;

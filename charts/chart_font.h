@@ -15,8 +15,10 @@ struct ChartTextFace {
 // For a cell of 1..64 pixels; smaller and larger cells take the nearest.
 ChartTextFace ChartFaceForCell(int cellPixels);
 
-// Advance of a Latin-1 text in whole pixels, kerning included, as the pixel surface
-// measures it. Exact at the charts' 12-pixel cell; other sizes are scaled from it.
-int ChartTextWidth(std::string_view latin1, int pixelSize);
+// Advance of a chart text in whole pixels, kerning included, as the pixel surface
+// measures it. Exact at the charts' 12-pixel cell for Latin-1 characters; other
+// sizes are scaled from it, and other letters (Cyrillic) take the advance of a Latin
+// letter of their case.
+int ChartTextWidth(std::string_view text, int pixelSize);
 
 }  // namespace orv

@@ -37,7 +37,7 @@ enum class MarkerPlacement {
 };
 
 struct ChartCurve {
-  std::string legend;        // Latin-1; empty: the curve has no legend entry
+  std::string legend;        // UTF-8 (charts/chart_text.h); empty: the curve has no legend entry
   std::vector<double> x, y;  // equal lengths; a point with a non-finite coordinate is left out
   CurveStyle style;
   MarkerPlacement markers = MarkerPlacement::kSpaced;
@@ -45,7 +45,7 @@ struct ChartCurve {
 };
 
 struct ComparisonChart {
-  std::string xTitle, yTitle;  // Latin-1, with the unit: "X, m"
+  std::string xTitle, yTitle;  // UTF-8, with the unit: "X, m"
   std::string note;            // a line above the plot on the right, e.g. how the runs were flown
   std::vector<ChartCurve> curves;
 };

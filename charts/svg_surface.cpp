@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "charts/chart_font.h"
+#include "charts/chart_text.h"
 
 namespace orv {
 namespace {
@@ -44,11 +45,10 @@ void AppendColor(std::string& out, const char* name, Color c) {
   out += '"';
 }
 
-// A Latin-1 text as XML character data in UTF-8. Control characters have no place
-// in XML 1.0 text; they show as the replacement character.
-void AppendText(std::string& out, std::string_view latin1) {
-  for (const char ch : latin1) {
-    const auto c = static_cast<unsigned char>(ch);
+// A chart text (charts/chart_text.h) as XML character data in UTF-8. Control
+// characters have no place in XML 1.0 text; they show as the replacement character.
+void AppendText(std::string& out, std::string_view text) {
+  for (const char32_t c : ChartTextCharacters(text)) {
     if (c == '&') {
       out += "&amp;";
     } else if (c == '<') {
@@ -59,8 +59,17 @@ void AppendText(std::string& out, std::string_view latin1) {
       out += "\xEF\xBF\xBD";
     } else if (c < 0x80) {
       out += static_cast<char>(c);
-    } else {
+    } else if (c < 0x800) {
       out += static_cast<char>(0xC0 | (c >> 6));
+      out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+      out += static_cast<char>(0xE0 | (c >> 12));
+      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+      out += static_cast<char>(0xF0 | (c >> 18));
+      out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
       out += static_cast<char>(0x80 | (c & 0x3F));
     }
   }

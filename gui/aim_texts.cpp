@@ -72,6 +72,8 @@ const SpreadTexts kSpread{
     {"Разброс и радиус не могут быть отрицательными; бросков от 1 до 10 000 000",
      "Streuung und Radius dürfen nicht negativ sein; 1 bis 10 000 000 Würfe",
      "Spreads and the radius must not be negative; 1 to 10,000,000 draws"},
+    {"H на дальности X, м", "H bei X, m", "H at X, m"},
+    {"бросков", "Würfe", "n"},
 };
 // clang-format on
 

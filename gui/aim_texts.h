@@ -37,9 +37,10 @@ struct SpreadTexts {
   Texts3 chance;  // %1 share, %2 low, %3 high
   Texts3 mean;    // %1 mean, %2 standard deviation
   Texts3 notReached;
-  Texts3 byInput;   // %1 input, %2 its standard deviation, %3 its share of the variance
-  Texts3 drawOf;    // progress: %1 draws of %2
-  Texts3 badValue;  // a spread, a radius or a number of draws out of range
+  Texts3 byInput;                 // %1 input, %2 its standard deviation, %3 its share of the variance
+  Texts3 drawOf;                  // progress: %1 draws of %2
+  Texts3 badValue;                // a spread, a radius or a number of draws out of range
+  Texts3 histogramX, histogramY;  // the histogram's axes: the height at X, the draws
 };
 const SpreadTexts& SpreadText();
 

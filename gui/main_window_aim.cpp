@@ -24,6 +24,7 @@
 #include "gui/qt_text.h"
 #include "gui/result_texts.h"
 #include "gui/run_worker.h"
+#include "gui/study_texts.h"
 #include "gui/tool_texts.h"
 #include "toolkit/edit_field.h"
 #include "toolkit/wait_cursor.h"
@@ -337,10 +338,9 @@ void TForm2::RunSpreadFor(SpreadDialog* dialog) {
           std::clamp(static_cast<int>((d.height - low) / width), 0, kHistogramBins - 1))];
   ShownSweep shown;
   shown.fileName = "Orvantis_spread";
-  // The chart's font is Latin-1: the symbols of the sample columns, in every language.
-  shown.chart.xTitle = "H at X, m";
-  shown.chart.yTitle = "n";
-  shown.chart.note = MethodText(kStudyMethod);
+  shown.chart.xTitle = Pick(t.histogramX, language);
+  shown.chart.yTitle = Pick(t.histogramY, language);
+  shown.chart.note = MethodNote(kStudyMethod, language);
   ChartCurve bars;
   bars.style = CurveStyleOf(0);
   for (int b = 0; b < kHistogramBins; ++b) {

@@ -40,18 +40,23 @@ class ChartFontTest : public QObject {
     const int measured = ChartTextWidth(text, ChartFaceForCell(kCell).pixelSize);
     if (measured != CellWidth(text))
       QFAIL(qPrintable(QStringLiteral("'%1': table %2, pixel surface %3")
-                           .arg(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())))
+                           .arg(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())))
                            .arg(measured)
                            .arg(CellWidth(text))));
   }
 
  private slots:
+  // Chart texts are UTF-8: each Latin-1 character and pair as its UTF-8 bytes.
   void everyCharacterAndPair() {
+    const auto utf8 = [](int c) {
+      return c < 0x80 ? std::string(1, static_cast<char>(c))
+                      : std::string{static_cast<char>(0xC0 | (c >> 6)), static_cast<char>(0x80 | (c & 0x3F))};
+    };
     for (int a = 0; a < 256; ++a) {
       if (!Printable(a)) continue;
-      Compare(std::string(1, static_cast<char>(a)));
+      Compare(utf8(a));
       for (int b = 0; b < 256; ++b)
-        if (Printable(b)) Compare({static_cast<char>(a), static_cast<char>(b)});
+        if (Printable(b)) Compare(utf8(a) + utf8(b));
     }
   }
 

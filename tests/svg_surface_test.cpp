@@ -72,7 +72,9 @@ TEST(SvgSurface, LinesLeaveOutTheirEndPixel) {
             "<path d=\"M 0.5 10.5 L -2.5 11.5\" stroke=\"#808080\"/>\n");
 }
 
-TEST(SvgSurface, TextSitsOnItsCellInLatin1) {
+// Text is UTF-8, as the window's German and Russian axis titles are; a byte outside
+// a UTF-8 sequence stands for its Latin-1 character.
+TEST(SvgSurface, TextSitsOnItsCellInUtf8OrLatin1) {
   SvgSurface s(800, 600);
   s.SetFontHeight(12);
   s.SetBrushColor(kPaleAqua);
@@ -83,6 +85,12 @@ TEST(SvgSurface, TextSitsOnItsCellInLatin1) {
       "<rect x=\"40\" y=\"50\" width=\"" + std::to_string(ChartTextWidth(text, 10)) +
           "\" height=\"12\" fill=\"#aef5f9\"/>\n"
           "<text x=\"40\" y=\"59\" font-size=\"10\" fill=\"#000000\">\xC2\xBC&lt;&amp;&gt;\xC2\xB0</text>\n");
+  SvgSurface russian(800, 600);
+  russian.SetFontHeight(12);
+  russian.TextOut(0, 0, "угол, град; Höhe");
+  EXPECT_NE(Body(russian).find(">угол, град; Höhe</text>"), std::string::npos) << Body(russian);
+  // A Cyrillic letter is as wide as a Latin one of its case, not as two Latin-1 signs.
+  EXPECT_EQ(ChartTextWidth("угол", 10), ChartTextWidth("nnnn", 10));
 }
 
 // --- The default chart, element by element ---------------------------------------

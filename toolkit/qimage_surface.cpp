@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "charts/chart_text.h"
+
 namespace orv {
 namespace {
 
@@ -240,7 +242,8 @@ void QImageSurface::ChooseFont() {
 void QImageSurface::TextOut(int x, int y, std::string_view text) {
   if (text.empty()) return;
   if (!fontChosen_) ChooseFont();
-  const QString s = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+  const std::vector<char32_t> characters = ChartTextCharacters(text);
+  const QString s = QString::fromUcs4(characters.data(), static_cast<qsizetype>(characters.size()));
   // The cell in pixels: the text's width at full resolution, rounded up.
   const int advance = QFontMetrics(font_).horizontalAdvance(s);
   const int width = (advance + scale_ - 1) / scale_;

@@ -237,6 +237,8 @@ class TForm2 : public QWidget {
   QString Fixed(double angle) const;                       // "12.345", with the locale's separator
   std::string NumberText(double value, int digits) const;  // with the locale's separator
   double ReadNumber(const QLineEdit* edit) const;          // as the fields read numbers
+  void FillTarget(QLineEdit* range, QLineEdit* height) const;
+  Target ReadTarget(const QLineEdit* range, const QLineEdit* height, const FlightInputs& inputs) const;
   void SetComparisonTexts();
   // After START: the run that finished (nullopt when it faulted) may be kept.
   void NoteFinishedRun(const FlightData& start, bool finished);

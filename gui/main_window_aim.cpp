@@ -94,12 +94,25 @@ double TForm2::ReadNumber(const QLineEdit* edit) const {
   return value;
 }
 
+// The last target aimed at, in a study's target fields.
+void TForm2::FillTarget(QLineEdit* range, QLineEdit* height) const {
+  if (!aimTarget_) return;
+  range->setText(QString::fromStdString(NumberText(aimTarget_->range, 15)));
+  height->setText(QString::fromStdString(NumberText(aimTarget_->height, 15)));
+}
+
+// A target ahead of the launch point and not below the end height, or InputFault.
+Target TForm2::ReadTarget(const QLineEdit* range, const QLineEdit* height, const FlightInputs& inputs) const {
+  const Target target{ReadNumber(range), ReadNumber(height)};
+  if (!(target.range > 0) || !std::isfinite(target.range) || !std::isfinite(target.height) ||
+      target.height < inputs[static_cast<std::size_t>(Input::kHk)])
+    throw InputFault(Pick(AimText().badTarget, UserLanguage()));
+  return target;
+}
+
 void TForm2::AimClick() {
   auto* dialog = new AimDialog(this, UserLanguage());
-  if (aimTarget_) {
-    dialog->range->setText(QString::fromStdString(NumberText(aimTarget_->range, 15)));
-    dialog->height->setText(QString::fromStdString(NumberText(aimTarget_->height, 15)));
-  }
+  FillTarget(dialog->range, dialog->height);
   connect(dialog->find, &QPushButton::clicked, this,
           [this, dialog] { Guarded([&] { FindAimFor(dialog); }); });
   ShowStudyAnswer(dialog);
@@ -109,11 +122,9 @@ void TForm2::FindAimFor(AimDialog* dialog) {
   const Language language = UserLanguage();
   const AimTexts& t = AimText();
   const FlightInputs inputs = InputsInForce(state_.fd);
-  const Target target{ReadNumber(dialog->range), ReadNumber(dialog->height)};
+  const Target target = ReadTarget(dialog->range, dialog->height, inputs);
   const double size = ReadNumber(dialog->size);
-  if (!(target.range > 0) || !std::isfinite(target.range) || !std::isfinite(target.height) ||
-      target.height < inputs[static_cast<std::size_t>(Input::kHk)] || !(size >= 0) || !std::isfinite(size))
-    throw InputFault(Pick(t.badTarget, language));
+  if (!(size >= 0) || !std::isfinite(size)) throw InputFault(Pick(t.badTarget, language));
 
   RunControl control;
   AimResult aim;
@@ -236,10 +247,7 @@ void TForm2::FillRangeTable(RangeTableDialog* dialog, const FlightInputs& inputs
 
 void TForm2::SpreadClick() {
   auto* dialog = new SpreadDialog(this, UserLanguage());
-  if (aimTarget_) {
-    dialog->range->setText(QString::fromStdString(NumberText(aimTarget_->range, 15)));
-    dialog->height->setText(QString::fromStdString(NumberText(aimTarget_->height, 15)));
-  }
+  FillTarget(dialog->range, dialog->height);
   connect(dialog->run, &QPushButton::clicked, this,
           [this, dialog] { Guarded([&] { RunSpreadFor(dialog); }); });
   ShowStudyAnswer(dialog);
@@ -251,11 +259,7 @@ void TForm2::RunSpreadFor(SpreadDialog* dialog) {
   SpreadSetup setup;
   setup.inputs = InputsInForce(state_.fd);
   setup.method = kStudyMethod;
-  setup.target = {ReadNumber(dialog->range), ReadNumber(dialog->height)};
-  if (!(setup.target.range > 0) || !std::isfinite(setup.target.range) ||
-      !std::isfinite(setup.target.height) ||
-      setup.target.height < setup.inputs[static_cast<std::size_t>(Input::kHk)])
-    throw InputFault(Pick(AimText().badTarget, language));
+  setup.target = ReadTarget(dialog->range, dialog->height, setup.inputs);
   setup.radius = ReadNumber(dialog->radius);
   const double draws = ReadNumber(dialog->draws);
   const Input inputs[] = {Input::kV0, Input::kAngle, Input::kCx, Input::kMass};

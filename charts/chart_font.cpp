@@ -28,18 +28,19 @@ int Kern64(unsigned char first, unsigned char second) {
 }  // namespace
 
 int ChartTextWidth(std::string_view text, int pixelSize) {
-  long total64 = 0;  // 1/64 px at the table's size
-  const std::vector<char32_t> characters = ChartTextCharacters(text);
-  for (std::size_t i = 0; i < characters.size(); ++i) {
-    const char32_t c = characters[i];
+  long total64 = 0;         // 1/64 px at the table's size
+  char32_t before = 0x100;  // the character before, for kerning; none at the start
+  for (std::size_t i = 0; i < text.size();) {
+    const char32_t c = NextChartCharacter(text, i);
     if (c > 0xFF) {
       const bool capital = (c >= 0x400 && c < 0x430) || (c >= 0x391 && c < 0x3AA);
       total64 += kAdvance64[static_cast<unsigned char>(capital ? 'N' : 'n')];
-      continue;
+    } else {
+      total64 += kAdvance64[c];
+      if (before <= 0xFF)
+        total64 += Kern64(static_cast<unsigned char>(before), static_cast<unsigned char>(c));
     }
-    total64 += kAdvance64[c];
-    if (i > 0 && characters[i - 1] <= 0xFF)
-      total64 += Kern64(static_cast<unsigned char>(characters[i - 1]), static_cast<unsigned char>(c));
+    before = c;
   }
   // The pixel surface rounds the whole text's advance to a pixel, halves up.
   const double pixels = static_cast<double>(total64) * pixelSize / kTablePixelSize / 64.0;

@@ -48,7 +48,8 @@ void AppendColor(std::string& out, const char* name, Color c) {
 // A chart text (charts/chart_text.h) as XML character data in UTF-8. Control
 // characters have no place in XML 1.0 text; they show as the replacement character.
 void AppendText(std::string& out, std::string_view text) {
-  for (const char32_t c : ChartTextCharacters(text)) {
+  for (std::size_t i = 0; i < text.size();) {
+    const char32_t c = NextChartCharacter(text, i);
     if (c == '&') {
       out += "&amp;";
     } else if (c == '<') {

@@ -37,16 +37,6 @@ const MethodChoice kStudyMethod{FlightMethod::kRk45, kDefaultTolerance};
 // Bins of the histogram of heights.
 constexpr int kHistogramBins = 40;
 
-// A progress look that names what runs and says how fast its steps go.
-ProgressLook Heading(const RunControl& control, const QString& heading) {
-  return [&control, heading](double seconds) {
-    RunProgress p;
-    p.heading = heading;
-    p.stepsPerSecond = static_cast<double>(control.steps.load(std::memory_order_relaxed)) / seconds;
-    return p;
-  };
-}
-
 }  // namespace
 
 void TForm2::InstallAimStudies() {
@@ -131,7 +121,7 @@ void TForm2::FindAimFor(AimDialog* dialog) {
   std::optional<DangerSpace> danger;
   {
     WaitCursor wait;
-    RunJobOnWorker(this, language, control, Heading(control, Text(t.searching, language)), [&] {
+    RunJobOnWorker(this, language, control, HeadingProgress(control, Text(t.searching, language)), [&] {
       aim = FindAim(inputs, kStudyMethod, target, UsableProcessors(), control);
       if (size > 0 && !aim.solutions.empty()) {
         FlightInputs aimed = inputs;
@@ -216,7 +206,8 @@ void TForm2::FillRangeTable(RangeTableDialog* dialog, const FlightInputs& inputs
     WaitCursor wait;
     RunJobOnWorker(
         this, UserLanguage(), control,
-        Heading(control, Text(RangeTableText().menu, UserLanguage()).remove(QStringLiteral("..."))), [&] {
+        HeadingProgress(control, Text(RangeTableText().menu, UserLanguage()).remove(QStringLiteral("..."))),
+        [&] {
           // The landing bounds the rows; a step too fine for it is refused.
           const RangeCrossing far =
               FlyToRange(*std::make_unique<SharedState>(), inputs, kStudyMethod, HUGE_VAL, &control);
@@ -281,16 +272,7 @@ void TForm2::RunSpreadFor(SpreadDialog* dialog) {
   SpreadResult result;
   const std::int64_t flights = SpreadFlights(setup);
   const QString of = Text(t.drawOf, language);
-  const ProgressLook look = [&](double seconds) {
-    RunProgress p;
-    const auto finished = done.load(std::memory_order_relaxed);
-    p.heading = of.arg(finished).arg(flights);
-    p.share = static_cast<double>(finished) / static_cast<double>(flights);
-    p.stepsPerSecond = static_cast<double>(control.steps.load(std::memory_order_relaxed)) / seconds;
-    p.secondsLeft =
-        finished > 0 ? seconds / static_cast<double>(finished) * static_cast<double>(flights - finished) : -1;
-    return p;
-  };
+  const ProgressLook look = CountedProgress(control, done, flights, of);
   {
     WaitCursor wait;
     RunJobOnWorker(this, language, control, look, [&] {

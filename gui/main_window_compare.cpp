@@ -181,15 +181,7 @@ void TForm2::CompareRunsClick() {
     std::atomic<std::int64_t> done{0};
     const auto total = static_cast<std::int64_t>(keptRuns_.size());
     const QString of = Text(SweepText().flightOf, UserLanguage());
-    const ProgressLook look = [&](double seconds) {
-      RunProgress p;
-      const std::int64_t finished = done.load(std::memory_order_relaxed);
-      p.heading = of.arg(finished).arg(total);
-      p.share = static_cast<double>(finished) / static_cast<double>(total);
-      p.stepsPerSecond = static_cast<double>(control.steps.load(std::memory_order_relaxed)) / seconds;
-      p.secondsLeft = -1;
-      return p;
-    };
+    const ProgressLook look = CountedProgress(control, done, total, of);
     const auto fly = [&](std::int64_t k, SharedState& state, Flown& slot) {
       const KeptRun& kept = keptRuns_[static_cast<std::size_t>(k)];
       try {

@@ -96,16 +96,7 @@ void TForm2::Sweep(const SweepChoice& choice) {
   std::atomic<std::int64_t> done{0};
   std::vector<RunAnswer> answers;
   const QString of = Text(SweepText().flightOf, UserLanguage());
-  const auto total = static_cast<double>(runs.size());
-  const ProgressLook look = [&](double seconds) {
-    RunProgress p;
-    const auto finished = static_cast<double>(done.load(std::memory_order_relaxed));
-    p.heading = of.arg(done.load(std::memory_order_relaxed)).arg(runs.size());
-    p.share = finished / total;
-    p.stepsPerSecond = static_cast<double>(control.steps.load(std::memory_order_relaxed)) / seconds;
-    p.secondsLeft = finished > 0 ? seconds / finished * (total - finished) : -1;
-    return p;
-  };
+  const ProgressLook look = CountedProgress(control, done, static_cast<std::int64_t>(runs.size()), of);
   WaitCursor wait;
   RunJobOnWorker(this, UserLanguage(), control, look,
                  [&] { answers = FlyAll(runs, method, UsableProcessors(), control, &done); });
@@ -163,12 +154,7 @@ void TForm2::FindBest(const SweepChoice& choice) {
   BestValue best;
   WaitCursor wait;
   const QString heading = Text(SweepText().findBest, UserLanguage());
-  const ProgressLook look = [&](double seconds) {
-    RunProgress p;
-    p.heading = heading;
-    p.stepsPerSecond = static_cast<double>(control.steps.load(std::memory_order_relaxed)) / seconds;
-    return p;
-  };
+  const ProgressLook look = HeadingProgress(control, heading);
   RunJobOnWorker(this, UserLanguage(), control, look,
                  [&] { best = FindBestValue(search, UsableProcessors(), control); });
   ShowStudyValues(choice, {{SweepText().bestAt, best.value, best.summary.*(choice.result->member)}});

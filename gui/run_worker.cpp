@@ -137,4 +137,26 @@ std::int64_t RunOnWorker(SharedState& state, QWidget* window, Language language,
   return steps;
 }
 
+ProgressLook HeadingProgress(const RunControl& control, const QString& heading) {
+  return [&control, heading](double seconds) {
+    RunProgress p;
+    p.heading = heading;
+    p.stepsPerSecond = static_cast<double>(control.steps.load(std::memory_order_relaxed)) / seconds;
+    return p;
+  };
+}
+
+ProgressLook CountedProgress(const RunControl& control, const std::atomic<std::int64_t>& done,
+                             std::int64_t total, const QString& of) {
+  return [&control, &done, total, of](double seconds) {
+    RunProgress p = HeadingProgress(control, QString())(seconds);
+    const std::int64_t finished = done.load(std::memory_order_relaxed);
+    p.heading = of.arg(finished).arg(total);
+    p.share = static_cast<double>(finished) / static_cast<double>(total);
+    p.secondsLeft =
+        finished > 0 ? seconds / static_cast<double>(finished) * static_cast<double>(total - finished) : -1;
+    return p;
+  };
+}
+
 }  // namespace orv

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QWidget>
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -24,6 +25,13 @@ namespace orv {
 using ProgressLook = std::function<RunProgress(double seconds)>;
 void RunJobOnWorker(QWidget* window, Language language, RunControl& control, const ProgressLook& look,
                     const std::function<void()>& job);
+
+// The look at a study of unknown length: `heading` and the steps per second.
+ProgressLook HeadingProgress(const RunControl& control, const QString& heading);
+// The look at a study of `total` flights of which `done` have ended: `of` ("%1 of
+// %2") filled in, the share, the steps per second and the time left.
+ProgressLook CountedProgress(const RunControl& control, const std::atomic<std::int64_t>& done,
+                             std::int64_t total, const QString& of);
 
 // The look at one flight that `control` follows: its pass, flight time against the
 // end time Tk, steps per second and the time left at the time step dt0.

@@ -4,6 +4,7 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -108,6 +109,22 @@ inline void SendWhenCaught(pid_t pid, int signal) {
     if (!caught) usleep(1000);
   }
   kill(pid, signal);
+}
+
+// What the program writes on the terminal `master` up to its first line's end (at
+// most a minute).
+inline std::string FirstLineOnTerminal(int master) {
+  std::string said;
+  for (int tries = 0; tries < 600 && said.find('\n') == std::string::npos; ++tries) {
+    pollfd p{master, POLLIN, 0};
+    char buffer[256];
+    if (poll(&p, 1, 100) > 0) {
+      const ssize_t n = read(master, buffer, sizeof buffer);
+      if (n <= 0) break;
+      said.append(buffer, static_cast<std::size_t>(n));
+    }
+  }
+  return said;
 }
 
 }  // namespace orv::testing

@@ -297,16 +297,7 @@ TEST(HostileInput, TheAccurateRunsMemoryIsBoundedAndALongOneSaysSo) {
   const pid_t pid = Start({"run", "--no-file", "--method", "rk45", "--tk", "1e8", "--h0", "1e7"},
                           folder.path(), Streams{-1, slave});
   close(slave);
-  std::string said;
-  for (int tries = 0; tries < 600 && said.find('\n') == std::string::npos; ++tries) {
-    pollfd p{master, POLLIN, 0};
-    char buffer[256];
-    if (poll(&p, 1, 100) > 0) {
-      const ssize_t n = read(master, buffer, sizeof buffer);
-      if (n <= 0) break;
-      said.append(buffer, static_cast<std::size_t>(n));
-    }
-  }
+  const std::string said = FirstLineOnTerminal(master);
   SendWhenCaught(pid, SIGINT);
   EXPECT_EQ(Finish(pid, folder.path(), 5).exitCode, 130);
   close(master);

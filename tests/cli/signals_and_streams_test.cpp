@@ -121,16 +121,7 @@ TEST(Streams, ALongRunSaysSoOnATerminal) {
   args.insert(args.end(), kLongFlight.begin(), kLongFlight.end());
   const pid_t pid = Start(args, folder.path(), Streams{-1, slave});
   close(slave);
-  std::string said;
-  for (int tries = 0; tries < 600 && said.find('\n') == std::string::npos; ++tries) {
-    pollfd p{master, POLLIN, 0};
-    char buffer[256];
-    if (poll(&p, 1, 100) > 0) {
-      const ssize_t n = read(master, buffer, sizeof buffer);
-      if (n <= 0) break;
-      said.append(buffer, static_cast<std::size_t>(n));
-    }
-  }
+  const std::string said = FirstLineOnTerminal(master);
   SendWhenCaught(pid, SIGINT);
   const Outcome o = Finish(pid, folder.path(), kPatience);
   close(master);
